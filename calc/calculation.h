@@ -1,0 +1,77 @@
+#pragma once
+
+#include "../ui/errors.h"
+#include "../ui/form1_controls.h"
+#include "../ui/numbers.h"
+#include "../ui/toolkit.h"
+
+#include <array>
+#include <string>
+
+namespace corvane {
+
+// The calculation state of the main window. The design values hold the eye
+// designed last; the flags are reset by every Calculate command.
+struct CalcState {
+    double flatK = 0;
+    double steepK = 0;
+    double resPresDiam = 0;
+    double resPresBC = 0;
+    double resPresPow = 0;
+    double presCyl = 0;
+    int presAxis = 0;
+    int resPresSerie = 0;
+    double resCurDiam = 0;
+    double resCurBC = 0;
+    double resCurPow = 0;
+    int resCurSerie = 0;
+    std::array<bool, 2> presLensDone{};
+    std::array<bool, 2> curLensDone{};
+};
+
+inline constexpr const char* kMarker = "???";
+
+// The Calculate command and the two lens designs of the main window.
+class Calculation {
+public:
+    Calculation(const Form1Controls& controls, Toolkit& toolkit, NumberFormat fmt);
+
+    void btnGo_Click();
+    void ValidatePrescription(int e);
+    void DesignFromPrescription(int e);
+    void ValidateCurrentLens(int e);
+    void DesignFromCurrentLens(int e);
+    void SuggestFinalLens(int e);
+    void ShowSingleMethodResult(int e);
+    void EnablePrintIfComplete();
+
+    CalcState& State() { return state_; }
+    const CalcState& State() const { return state_; }
+
+private:
+    double Value(const Control* c) const;
+    void Write(Control* c, double v) const;
+    void ReportTrapped(int e, const RuntimeError& err, Control* field);
+    void ShowPresResult(int e, bool show);
+    void ShowCurResult(int e, bool show);
+    void Tolerance(int e, const char* message, Control* focus);
+    int SeriesOf(double add) const;
+
+    const Form1Controls& k_;
+    Toolkit& toolkit_;
+    NumberFormat fmt_;
+    CalcState state_;
+};
+
+// An entry check that failed: the number, the message and the entry that
+// takes the focus.
+class FieldError : public RuntimeError {
+public:
+    FieldError(Control* field, int number, std::string message)
+        : RuntimeError(number, std::move(message)), Field(field)
+    {
+    }
+    Control* Field;
+};
+
+} // namespace corvane

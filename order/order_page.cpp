@@ -1,0 +1,143 @@
+#include "order_forms.h"
+
+#include <string>
+
+namespace corvane {
+namespace {
+
+Control& Text(Form& f, Control* frame, const std::string& name, const char* caption, Geometry g,
+              double points = 9.75, bool bold = false)
+{
+    Control& c = f.Add(name, Kind::Label);
+    c.SetCaption(caption);
+    c.SetContainer(frame);
+    c.SetGeom(g);
+    c.SetBackColor(kWhite);
+    c.SetFontBold(bold);
+    c.GetStyle().fontSize = points;
+    return c;
+}
+
+Control& Value(Form& f, const std::string& name, Geometry g)
+{
+    Control& c = Text(f, nullptr, name, "", g);
+    c.GetStyle().plainValue = true;
+    return c;
+}
+
+} // namespace
+
+OrderPageForm::OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberFormat fmt)
+    : toolkit_(toolkit), order_(order), fmt_(fmt), form_("PrinForm", "Order Form", 11430, 11100)
+{
+    Form& f = form_;
+    f.SetBackColor(kWhite);
+    Control& title = Text(f, nullptr, "lblTitre", "Order Form", {3158, 360, 4335, 615}, 26.25);
+    title.GetStyle().fontName = "Arial Black";
+    title.GetStyle().align = Align::Center;
+    f.Add("Image1", Kind::Image).SetGeom({240, 600, 2610, 645});
+    Value(f, "lblDate", {8640, 720, 1335, 255});
+    f.Add("imgVelto", Kind::Image).SetGeom({2760, 960, 4455, 1620});
+    f.Add("imgCOR", Kind::Image).SetGeom({2760, 1320, 4605, 1005});
+
+    Text(f, nullptr, "Label1", "Fax to :", {240, 2520, 1155, 300}, 12, true);
+    Text(f, nullptr, "lblName", "Brenwick Contact Lenses Ltd.", {1440, 2520, 5655, 375}, 13.5, true);
+    Text(f, nullptr, "lblFax", kLabFax, {1440, 2880, 2535, 255}, 12);
+    Text(f, nullptr, "Label6", "Account info :", {240, 3360, 2000, 300}, 12, true);
+    Text(f, nullptr, "Label17", "Patient info :", {5160, 3360, 2000, 300}, 12, true);
+    Text(f, nullptr, "Label14", "Account name :", {720, 3840, 1755, 255});
+    Value(f, "lblAccName", {2520, 3840, 2415, 255});
+    Text(f, nullptr, "Label12", "Patient name :", {5640, 3840, 1635, 255});
+    Value(f, "lblPatName", {7320, 3840, 2415, 255});
+    Text(f, nullptr, "Label13", "Account No :", {720, 4200, 1755, 255});
+    Value(f, "lblAccNum", {2520, 4200, 2415, 255});
+    Text(f, nullptr, "Label18", "Patient No :", {5640, 4200, 1635, 255});
+    Value(f, "lblPatNum", {7320, 4200, 2415, 255});
+    Text(f, nullptr, "Label16", "Account fax No :", {720, 4560, 1755, 255});
+    Value(f, "lblAccfax", {2520, 4560, 2415, 255});
+    Text(f, nullptr, "Label3", "Order :", {240, 5040, 1155, 300}, 12, true);
+    Text(f, nullptr, "Label7", "RIGHT :", {1800, 5280, 855, 255});
+    Text(f, nullptr, "lblOS", "LEFT :", {3000, 5280, 855, 255});
+
+    static constexpr struct {
+        const char* label;
+        const char* caption;
+        const char* value;
+        int left;
+        int top;
+        int width;
+    } kRows[] = {{"Label8", "BC :", "lblBC", 720, 5640, 855},           {"Label9", "Pwr :", "lblPow", 720, 6120, 855},
+                 {"Label10", "Diam :", "lblDiam", 720, 6600, 855},      {"Label11", "Series :", "lblSeries", 720, 7080, 855},
+                 {"Label26", "Edge thick. :", "lblEdgeth", 480, 7560, 975},
+                 {"Label27", "Center thick. :", "lblCenterth", 480, 8040, 975}};
+    for (const auto& row : kRows) {
+        Text(f, nullptr, row.label, row.caption, {row.left, row.top, 1800 - row.left - 60, 255});
+        for (int e = 0; e < 2; ++e)
+            Value(f, std::string(row.value) + "_" + std::to_string(e), {1800 + 1200 * e, row.top, row.width, 255});
+    }
+    Text(f, nullptr, "Label22", "Material :", {4320, 5520, 1035, 255});
+    Value(f, "lblMat", {5400, 5520, 1455, 255});
+    Text(f, nullptr, "Label23", "Colour :", {7200, 5520, 795, 255});
+    Value(f, "lblCol", {8040, 5520, 1695, 255});
+    Text(f, nullptr, "Label2", "Dot :", {4320, 6000, 1035, 255});
+    Value(f, "lblDot", {5400, 6000, 1455, 255});
+    Text(f, nullptr, "Label15", "Special order :", {4320, 6480, 1515, 255});
+    Control& special = Value(f, "lblSpecial", {5880, 6480, 4335, 1455});
+    special.GetStyle().wordWrap = true;
+    special.GetStyle().multiLine = true;
+
+    Control* contact = &f.Add("Frame2", Kind::Frame);
+    contact->SetCaption("Contact us");
+    contact->SetGeom({4320, 8040, 2295, 615});
+    Text(f, contact, "Label5", "Phone :", {120, 300, 735, 255});
+    Text(f, contact, "lblPhone", kLabPhone, {840, 300, 1395, 255});
+    Control* lab = &f.Add("Frame1", Kind::Frame);
+    lab->SetCaption("Reserved for lab");
+    lab->SetGeom({7080, 8040, 3255, 615});
+    Text(f, lab, "Label20", "Reference No :", {120, 300, 1335, 255});
+
+    f.onLoad = [this] { Form_Load(); };
+    f.onActivate = [this] { Form_Activate(); };
+}
+
+void OrderPageForm::Form_Load()
+{
+    Form& f = form_;
+    const OrderRecord& o = order_;
+    f["lblDate"].SetCaption(toolkit_.Today());
+    auto fill = [&](int e) {
+        const std::string i = "_" + std::to_string(e);
+        f["lblBC" + i].SetCaption(o.orderBC[e]);
+        f["lblPow" + i].SetCaption(o.orderPower[e]);
+        f["lblDiam" + i].SetCaption(Format(o.orderDiam[e], "0.0", fmt_));
+        f["lblSeries" + i].SetCaption(IntToText(o.orderSeries[e]));
+        f["lblEdgeth" + i].SetCaption(o.orderEdgeThick[e]);
+        f["lblCenterth" + i].SetCaption(o.orderCenterThick[e]);
+    };
+    fill(0);
+    f["lblSpecial"].SetCaption(o.orderSpecial);
+    if (o.orderLeftEye) {
+        fill(1);
+    } else {
+        for (const char* name : {"lblBC_1", "lblPow_1", "lblDiam_1", "lblSeries_1", "lblEdgeth_1", "lblCenterth_1"})
+            f[name].SetCaption("-");
+    }
+    f["lblAccName"].SetCaption(o.orderAccName);
+    f["lblAccNum"].SetCaption(o.orderAccNum);
+    f["lblAccfax"].SetCaption(o.orderAccFax);
+    f["lblPatName"].SetCaption(o.orderPatName);
+    f["lblPatNum"].SetCaption(o.orderPatNum);
+    f["lblCol"].SetCaption(o.orderColor);
+    f["lblMat"].SetCaption(o.orderMaterial);
+    f["lblDot"].SetCaption(o.orderDot ? "Yes" : "No");
+    f["imgVelto"].SetVisible(o.orderVelto);
+    f["imgCOR"].SetVisible(!o.orderVelto);
+}
+
+void OrderPageForm::Form_Activate()
+{
+    failure_ = toolkit_.PrintForm(form_);
+    toolkit_.Unload(form_);
+}
+
+} // namespace corvane

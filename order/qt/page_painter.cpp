@@ -1,0 +1,96 @@
+#include "page_painter.h"
+
+#include "ui/form.h"
+#include "ui/qt/artwork.h"
+
+#include <QPainter>
+
+namespace corvane {
+namespace {
+
+QRectF Place(const Control& c, double s)
+{
+    double left = c.Geom().left;
+    double top = c.Geom().top;
+    for (const Control* f = c.Container(); f != nullptr; f = f->Container()) {
+        left += f->Geom().left;
+        top += f->Geom().top;
+    }
+    return QRectF(left * s, top * s, c.Geom().width * s, c.Geom().height * s);
+}
+
+QFont FontOf(const Control& c)
+{
+    const Style& s = c.GetStyle();
+    QFont font;
+    font.setFamilies({QString::fromStdString(s.fontName), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(s.fontSize);
+    font.setBold(c.FontBold() || s.fontName == "Arial Black");
+    return font;
+}
+
+void PaintLabel(QPainter& p, const Control& c, const QRectF& r)
+{
+    const Style& s = c.GetStyle();
+    p.setFont(FontOf(c));
+    p.setPen(Qt::black);
+    int flags = s.align == Align::Center ? Qt::AlignHCenter : s.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
+    if (s.wordWrap) {
+        // The text wraps in its box and whatever falls below it is cut.
+        flags |= Qt::AlignTop | Qt::TextWordWrap;
+        p.save();
+        p.setClipRect(r);
+        p.drawText(r, flags, QString::fromStdString(c.Caption()));
+        p.restore();
+        return;
+    }
+    flags |= Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
+    p.drawText(r, flags, QString::fromStdString(c.Caption()));
+}
+
+void PaintFrame(QPainter& p, const Control& c, const QRectF& r)
+{
+    QFont font = FontOf(c);
+    p.setFont(font);
+    const QFontMetricsF m(font, p.device());
+    const double half = m.height() / 2;
+    p.setPen(QPen(Qt::black, std::max(1.0, r.height() / 300)));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, half, 0, 0));
+    const QString caption = QString::fromStdString(c.Caption());
+    const QRectF text(r.left() + m.averageCharWidth(), r.top(), m.horizontalAdvance(caption) + m.averageCharWidth(),
+                      m.height());
+    p.fillRect(text, Qt::white);
+    p.drawText(text, Qt::AlignCenter | Qt::TextDontClip, caption);
+}
+
+} // namespace
+
+void PaintPage(QPainter& p, const Form& page, double s)
+{
+    p.save();
+    p.fillRect(QRectF(0, 0, page.Width() * s, page.Height() * s), Qt::white);
+    for (const auto& owned : page.Controls()) {
+        const Control& c = *owned;
+        if (!c.EffectivelyVisible())
+            continue;
+        const QRectF r = Place(c, s);
+        switch (c.GetKind()) {
+        case Kind::Label:
+            PaintLabel(p, c, r);
+            break;
+        case Kind::Frame:
+            PaintFrame(p, c, r);
+            break;
+        case Kind::Image:
+            PaintArtwork(p, c.Name(), r);
+            break;
+        default:
+            break;
+        }
+    }
+    p.restore();
+}
+
+} // namespace corvane

@@ -1,0 +1,79 @@
+#include "scripted_toolkit.h"
+
+#include <stdexcept>
+
+namespace corvane::test {
+
+Answer ScriptedToolkit::MsgBox(std::string_view text, Buttons buttons, std::string_view title)
+{
+    boxes.push_back({std::string(text), buttons, std::string(title)});
+    if (!answers.empty()) {
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+void ScriptedToolkit::SetFocus(Control& control)
+{
+    if (!control.CanTakeFocus())
+        throw std::logic_error("focus on " + control.Name() + ", which cannot take it");
+    if (focus == &control)
+        return;
+    Control* previous = focus;
+    focus = &control;
+    focusMoves.push_back(control.Name());
+    if (previous != nullptr)
+        previous->RaiseLostFocus();
+    control.RaiseGotFocus();
+}
+
+void ScriptedToolkit::SendTab() { ++pendingTabs_; }
+
+void ScriptedToolkit::FlushTabs()
+{
+    while (pendingTabs_ > 0) {
+        --pendingTabs_;
+        if (focus == nullptr)
+            continue;
+        if (Control* next = focus->Owner()->NextInTabOrder(focus))
+            SetFocus(*next);
+    }
+}
+
+void ScriptedToolkit::ShowModal(Form& form)
+{
+    shownForms.push_back(form.Name());
+    Control* saved = focus;
+    focus = nullptr;
+    if (form.onActivate)
+        form.onActivate();
+    if (!form.Unloaded()) {
+        auto it = onShow.find(form.Name());
+        if (it != onShow.end())
+            it->second(form);
+    }
+    form.SetUnloaded(true);
+    focus = saved;
+}
+
+void ScriptedToolkit::Unload(Form& form)
+{
+    unloaded.push_back(form.Name());
+    form.SetUnloaded(true);
+}
+
+std::optional<std::string> ScriptedToolkit::PrintForm(const Form& form)
+{
+    if (printFailure)
+        return printFailure;
+    std::map<std::string, std::string> page;
+    for (const auto& c : form.Controls())
+        if (c->EffectivelyVisible())
+            page[c->Name()] = c->Caption();
+    printed.push_back(std::move(page));
+    return std::nullopt;
+}
+
+} // namespace corvane::test

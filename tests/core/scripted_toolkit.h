@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ui/form.h"
+#include "ui/toolkit.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace corvane::test {
+
+// A message box as the logic showed it.
+struct ShownBox {
+    std::string text;
+    Buttons buttons;
+    std::string title;
+};
+
+// The toolkit interface without a display: answers come from a script,
+// focus moves at once, Tab follows the form's tab order, modal windows run a
+// scripted interaction.
+class ScriptedToolkit : public Toolkit {
+public:
+    Answer MsgBox(std::string_view text, Buttons buttons, std::string_view title) override;
+    void SetFocus(Control& control) override;
+    void SendTab() override;
+    void ShowModal(Form& form) override;
+    void Unload(Form& form) override;
+    std::optional<std::string> PrintForm(const Form& form) override;
+    std::string Today() override { return today; }
+
+    // Answers for the next message boxes; Ok (or the first button) when empty.
+    std::deque<Answer> answers;
+    std::vector<ShownBox> boxes;
+    // What a practitioner does in a modal window, by form name; a window
+    // left without an unload is closed by its close box.
+    std::map<std::string, std::function<void(Form&)>> onShow;
+    std::vector<std::string> shownForms;
+    Control* focus = nullptr;
+    std::vector<std::string> focusMoves;
+    std::vector<std::string> unloaded;
+    // What the printer does: nullopt prints, a text fails with that reason.
+    std::optional<std::string> printFailure;
+    // Captions of each printed page, by control name.
+    std::vector<std::map<std::string, std::string>> printed;
+    std::string today = "08/12/2026";
+
+    // Runs the queued Tab keystrokes.
+    void FlushTabs();
+
+private:
+    int pendingTabs_ = 0;
+};
+
+} // namespace corvane::test

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "../calc/calculation.h"
+#include "../calc/refinement.h"
+#include "form.h"
+#include "form1_controls.h"
+#include "module1.h"
+#include "sections.h"
+
+namespace corvane {
+
+// The main window: its controls, the calculation, the refinement of the
+// suggested lens, the entry sections and the housekeeping commands.
+class Form1 {
+public:
+    Form1(Toolkit& toolkit, Module1& module, NumberFormat fmt);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    Form& GetForm() { return form_; }
+    const Form1Controls& Controls() const { return k_; }
+    Calculation& Calc() { return calc_; }
+    Refinement& Refine() { return refine_; }
+
+    void Form_Load();
+    void cmdClear_Click();
+    void cmdQuit_Click();
+    void cmdPrint_Click();
+
+private:
+    Toolkit& toolkit_;
+    Module1& module_;
+    NumberFormat fmt_;
+    Form form_;
+    Form1Controls k_;
+    Calculation calc_;
+    Refinement refine_;
+    Sections sections_;
+};
+
+} // namespace corvane

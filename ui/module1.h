@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace corvane {
+
+// The lens order as it goes from the main window through the order details
+// window to the printed form.
+struct OrderRecord {
+    bool orderLeftEye = false;
+    std::array<std::string, 2> orderBC{};
+    std::array<std::string, 2> orderPower{};
+    std::array<double, 2> orderDiam{};
+    std::array<int, 2> orderSeries{};
+    std::string orderAccName;
+    std::string orderAccNum;
+    std::string orderAccFax;
+    std::string orderPatName;
+    std::string orderPatNum;
+    std::string orderMaterial;
+    std::string orderColor;
+    bool orderVelto = false;
+    std::array<std::string, 2> orderEdgeThick{};
+    std::array<std::string, 2> orderCenterThick{};
+    bool orderDot = false;
+    std::string orderSpecial;
+};
+
+// State shared by the windows for the whole run: the results of the two
+// refinement dialogs and the order record.
+struct Module1 {
+    double overRefraction = 0;
+    // True only when "Power Correction" was closed by its Ok button.
+    bool overRefractionAccepted = false;
+    double presAddOption = 0;
+    double curAddOption = 0;
+    int addChoice = 0;
+    OrderRecord order;
+};
+
+} // namespace corvane

@@ -1,0 +1,255 @@
+#include "numbers.h"
+
+#include "errors.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+#include <system_error>
+
+namespace corvane {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+enum class Parse { Ok, Syntax, Overflow };
+
+struct Parsed {
+    Parse status = Parse::Syntax;
+    double value = 0.0;
+};
+
+// Validates the syntax and converts with the C++ conversion routines, which
+// ignore the C library's locale: the separator comes from fmt alone.
+Parsed ParseNumber(std::string_view text, const NumberFormat& fmt)
+{
+    std::size_t b = 0;
+    std::size_t e = text.size();
+    while (b < e && IsBlank(text[b]))
+        ++b;
+    while (e > b && IsBlank(text[e - 1]))
+        --e;
+    std::string_view s = text.substr(b, e - b);
+
+    std::string canon;
+    canon.reserve(s.size());
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-')
+            canon.push_back('-');
+        ++i;
+    }
+    int digits = 0;
+    while (i < s.size() && IsDigit(s[i])) {
+        canon.push_back(s[i++]);
+        ++digits;
+    }
+    if (i < s.size() && s[i] == fmt.decimal) {
+        canon.push_back('.');
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) {
+            canon.push_back(s[i++]);
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return {};
+    bool negativeExponent = false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        canon.push_back('e');
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            negativeExponent = s[i] == '-';
+            canon.push_back(s[i++]);
+        }
+        int expDigits = 0;
+        while (i < s.size() && IsDigit(s[i])) {
+            canon.push_back(s[i++]);
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return {};
+    }
+    if (i != s.size())
+        return {};
+
+    const char* first = canon.data();
+    const char* last = canon.data() + canon.size();
+    double value = 0.0;
+    auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc() && ptr == last && std::isfinite(value))
+        return {Parse::Ok, value};
+    if (ec != std::errc::result_out_of_range)
+        return {};
+    // Out of range: either too large (not a number we can hold) or so small
+    // that it is zero.
+    long double wide = 0.0L;
+    auto [wptr, wec] = std::from_chars(first, last, wide);
+    bool underflow = wec == std::errc() ? std::fabs(wide) < 1.0L : negativeExponent;
+    if (wptr != last && wec == std::errc())
+        return {};
+    if (!underflow)
+        return {Parse::Overflow, 0.0};
+    double tiny = static_cast<double>(wec == std::errc() ? wide : 0.0L);
+    if (tiny == 0.0 && canon[0] == '-')
+        tiny = -0.0;
+    return {Parse::Ok, tiny};
+}
+
+int DecimalsOf(std::string_view pattern)
+{
+    if (pattern == "0.0")
+        return 1;
+    if (pattern == "0.00")
+        return 2;
+    throw std::invalid_argument("unsupported number pattern");
+}
+
+} // namespace
+
+bool IsNumeric(std::string_view text, const NumberFormat& fmt)
+{
+    return ParseNumber(text, fmt).status == Parse::Ok;
+}
+
+double ToNumber(std::string_view text, const NumberFormat& fmt)
+{
+    Parsed p = ParseNumber(text, fmt);
+    if (p.status == Parse::Overflow)
+        RaiseOverflow();
+    if (p.status != Parse::Ok)
+        RaiseTypeMismatch();
+    return p.value;
+}
+
+std::string NumberToText(double value, const NumberFormat& fmt)
+{
+    if (!std::isfinite(value))
+        RaiseOverflow();
+    if (value == 0.0)
+        return "0";
+    std::array<char, 64> buf{};
+    auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                   std::chars_format::general, 15);
+    if (ec != std::errc())
+        RaiseOverflow();
+    std::string out(buf.data(), ptr);
+    for (char& c : out) {
+        if (c == '.')
+            c = fmt.decimal;
+        else if (c == 'e')
+            c = 'E';
+    }
+    return out;
+}
+
+std::string Format(double value, std::string_view pattern, const NumberFormat& fmt)
+{
+    const int decimals = DecimalsOf(pattern);
+    if (!std::isfinite(value))
+        RaiseOverflow();
+    // The 15-significant-digit decimal form: d.dddddddddddddde[+-]XX.
+    std::array<char, 64> buf{};
+    auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
+                                   std::chars_format::scientific, 14);
+    if (ec != std::errc())
+        RaiseOverflow();
+    std::string sci(buf.data(), ptr);
+    const std::size_t epos = sci.find('e');
+    std::string digits;
+    for (std::size_t i = 0; i < epos; ++i)
+        if (IsDigit(sci[i]))
+            digits.push_back(sci[i]);
+    int exponent = std::stoi(sci.substr(epos + 1));
+
+    int point = exponent + 1; // digits before the decimal point
+    if (point <= 0) {
+        digits.insert(0, static_cast<std::size_t>(-point), '0');
+        point = 0;
+    }
+    const std::size_t keep = static_cast<std::size_t>(point + decimals);
+    if (digits.size() < keep + 1)
+        digits.append(keep + 1 - digits.size(), '0');
+    const bool roundUp = digits[keep] >= '5';
+    digits.resize(keep);
+    if (roundUp) {
+        std::size_t i = keep;
+        bool carry = true;
+        while (carry && i > 0) {
+            --i;
+            if (digits[i] == '9') {
+                digits[i] = '0';
+            } else {
+                ++digits[i];
+                carry = false;
+            }
+        }
+        if (carry) {
+            digits.insert(0, 1, '1');
+            ++point;
+        }
+    }
+    std::string whole = digits.substr(0, static_cast<std::size_t>(point));
+    const std::size_t nz = whole.find_first_not_of('0');
+    whole = nz == std::string::npos ? "0" : whole.substr(nz);
+    const std::string frac = digits.substr(static_cast<std::size_t>(point));
+    const bool nonZero = digits.find_first_not_of('0') != std::string::npos;
+    std::string out = (value < 0 && nonZero) ? "-" : "";
+    out += whole;
+    out.push_back(fmt.decimal);
+    out += frac;
+    return out;
+}
+
+std::string Format(std::string_view text, std::string_view pattern, const NumberFormat& fmt)
+{
+    return Format(ToNumber(text, fmt), pattern, fmt);
+}
+
+double Int(double x)
+{
+    if (!std::isfinite(x))
+        RaiseOverflow();
+    return std::floor(x);
+}
+
+int ToWholeNumber(double x)
+{
+    if (!std::isfinite(x))
+        RaiseOverflow();
+    double whole = std::floor(x);
+    const double rest = x - whole;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    if (whole < -32768.0 || whole > 32767.0)
+        RaiseOverflow();
+    return static_cast<int>(whole);
+}
+
+std::string IntToText(int value) { return std::to_string(value); }
+
+double Checked(double x)
+{
+    if (!std::isfinite(x))
+        RaiseOverflow();
+    return x;
+}
+
+double Add(double a, double b) { return Checked(a + b); }
+double Sub(double a, double b) { return Checked(a - b); }
+double Mul(double a, double b) { return Checked(a * b); }
+
+double Div(double a, double b)
+{
+    if (b == 0.0) {
+        if (a == 0.0)
+            RaiseOverflow();
+        RaiseDivisionByZero();
+    }
+    return Checked(a / b);
+}
+
+} // namespace corvane

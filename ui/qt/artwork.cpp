@@ -1,0 +1,118 @@
+#include "artwork.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace corvane {
+namespace {
+
+// Dark blue, with faint ones and zeros and a column of five portraits, from
+// a baby to an elderly woman, down the left edge.
+void PaintBackground(QPainter& p, const QRectF& r)
+{
+    QLinearGradient sky(r.topLeft(), r.bottomRight());
+    sky.setColorAt(0.0, QColor(8, 24, 72));
+    sky.setColorAt(1.0, QColor(4, 12, 44));
+    p.fillRect(r, sky);
+
+    QFont digits(QStringLiteral("DejaVu Sans Mono"));
+    digits.setPixelSize(std::max(6, static_cast<int>(r.height() / 40)));
+    p.setFont(digits);
+    p.setPen(QColor(40, 70, 140));
+    const double step = digits.pixelSize() * 1.6;
+    int n = 0;
+    for (double y = r.top() + step; y < r.bottom(); y += step) {
+        QString row;
+        for (int i = 0; i < static_cast<int>(r.width() / (step * 0.8)); ++i)
+            row += ((n * 7 + i * 13 + (i * i) % 5) % 3 == 0) ? QStringLiteral("1 ") : QStringLiteral("0 ");
+        p.drawText(QPointF(r.left() + (n % 2) * step * 0.4, y), row);
+        ++n;
+    }
+
+    p.setRenderHint(QPainter::Antialiasing);
+    const double column = r.width() * 0.16;
+    const double slot = r.height() * 0.85 / 5;
+    for (int i = 0; i < 5; ++i) {
+        const double scale = 0.55 + 0.1 * i;
+        const double cx = r.left() + column / 2;
+        const double top = r.top() + slot * i + slot * 0.1;
+        const double head = slot * 0.32 * scale;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(70 + 12 * i, 110 + 8 * i, 190));
+        p.drawEllipse(QPointF(cx, top + head), head, head * 1.15);
+        QPainterPath shoulders;
+        shoulders.moveTo(cx - head * 1.9, top + slot * 0.9);
+        shoulders.quadTo(cx, top + head * 1.8, cx + head * 1.9, top + slot * 0.9);
+        shoulders.closeSubpath();
+        p.drawPath(shoulders);
+        if (i == 4) {
+            // Grey hair for the eldest.
+            p.setBrush(QColor(200, 205, 220));
+            p.drawChord(QRectF(cx - head, top - head * 0.1, head * 2, head * 1.4), 0, 180 * 16);
+        }
+    }
+}
+
+// A lens seen from the side: a thin meniscus.
+void PaintLens(QPainter& p, const QRectF& r, const QColor& color)
+{
+    QPainterPath lens;
+    lens.moveTo(r.left(), r.bottom());
+    lens.quadTo(r.center().x(), r.top() - r.height() * 0.6, r.right(), r.bottom());
+    lens.quadTo(r.center().x(), r.top() + r.height() * 0.1, r.left(), r.bottom());
+    p.setPen(QPen(color.darker(140), std::max(1.0, r.height() / 30)));
+    p.setBrush(color);
+    p.drawPath(lens);
+}
+
+void PaintLogo(QPainter& p, const QRectF& r)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(16, 48, 120));
+    p.drawRoundedRect(r, r.height() * 0.2, r.height() * 0.2);
+    PaintLens(p, QRectF(r.left() + r.width() * 0.04, r.top() + r.height() * 0.3, r.height() * 0.9,
+                        r.height() * 0.45),
+              QColor(120, 190, 255));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(std::max(4, static_cast<int>(r.height() * 0.42)));
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(r.adjusted(r.height() * 1.05, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("BRENWICK"));
+}
+
+void PaintLensType(QPainter& p, const QRectF& r, bool velto)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = velto ? QColor(120, 40, 140) : QColor(20, 70, 150);
+    PaintLens(p, QRectF(r.left(), r.top() + r.height() * 0.2, r.height() * 1.1, r.height() * 0.5), ink.lighter(170));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setItalic(true);
+    font.setPixelSize(std::max(4, static_cast<int>(r.height() * (velto ? 0.26 : 0.42))));
+    p.setFont(font);
+    p.setPen(ink);
+    const QRectF text = r.adjusted(r.height() * 1.2, 0, 0, 0);
+    p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
+               velto ? QStringLiteral("CORVANE VELTO\nRGP multifocal") : QStringLiteral("CORVANE"));
+}
+
+} // namespace
+
+void PaintArtwork(QPainter& painter, std::string_view name, const QRectF& rect)
+{
+    painter.save();
+    if (name == "background")
+        PaintBackground(painter, rect);
+    else if (name == "Image1")
+        PaintLogo(painter, rect);
+    else if (name == "imgCOR")
+        PaintLensType(painter, rect, false);
+    else if (name == "imgVelto")
+        PaintLensType(painter, rect, true);
+    painter.restore();
+}
+
+} // namespace corvane

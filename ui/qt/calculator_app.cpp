@@ -1,0 +1,14 @@
+#include "calculator_app.h"
+
+#include "form_view.h"
+
+namespace corvane {
+
+CalculatorApp::CalculatorApp(NumberFormat fmt) : form1_(toolkit_, module_, fmt)
+{
+    if (form1_.GetForm().onLoad)
+        form1_.GetForm().onLoad();
+    view_ = toolkit_.ShowMain(form1_.GetForm());
+}
+
+} // namespace corvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "qt_number_format.h"
+#include "qt_toolkit.h"
+#include "ui/form1.h"
+#include "ui/module1.h"
+
+namespace corvane {
+
+class FormView;
+
+// The whole program on Qt: the toolkit, the run's shared state and the main
+// window, loaded and shown.
+class CalculatorApp {
+public:
+    explicit CalculatorApp(NumberFormat fmt = SystemNumberFormat());
+
+    Form1& Main() { return form1_; }
+    Module1& Shared() { return module_; }
+    QtToolkit& Toolkit() { return toolkit_; }
+    FormView* MainView() const { return view_; }
+
+private:
+    QtToolkit toolkit_;
+    Module1 module_;
+    Form1 form1_;
+    FormView* view_ = nullptr;
+};
+
+} // namespace corvane

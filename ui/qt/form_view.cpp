@@ -1,0 +1,260 @@
+#include "form_view.h"
+
+#include "artwork.h"
+#include "order/qt/page_painter.h"
+#include "widget_binding.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <cmath>
+
+namespace corvane {
+namespace {
+
+double ScreenScale()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
+    return dpi / 1440.0;
+}
+
+Qt::Alignment ToQt(Align a)
+{
+    switch (a) {
+    case Align::Center:
+        return Qt::AlignCenter;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// Pictures of a form, drawn by the program itself.
+class ArtworkLabel : public QLabel {
+public:
+    ArtworkLabel(std::string name, QWidget* parent) : QLabel(parent), name_(std::move(name)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        PaintArtwork(p, name_, rect());
+    }
+
+private:
+    std::string name_;
+};
+
+} // namespace
+
+FormView::FormView(Form& form, QWidget* parent) : QDialog(parent), form_(form), scale_(ScreenScale())
+{
+    setObjectName(QString::fromStdString(form.Name()));
+    setWindowTitle(QString::fromStdString(form.Caption()));
+    const QSize size(static_cast<int>(std::lround(form.Width() * scale_)),
+                     static_cast<int>(std::lround(form.Height() * scale_)));
+    // Every control has its design place: the window keeps its design size.
+    setFixedSize(size);
+    setSizeGripEnabled(false);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(form.BackColor(), pal));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    Build();
+}
+
+FormView::~FormView()
+{
+    for (WidgetBinding* b : bindings_)
+        b->GetControl().SetObserver(nullptr);
+}
+
+QWidget* FormView::Create(Control& c, QWidget* parent)
+{
+    const Style& s = c.GetStyle();
+    switch (c.GetKind()) {
+    case Kind::Label: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(ToQt(s.align) | (s.wordWrap ? Qt::AlignTop : Qt::Alignment()));
+        label->setWordWrap(s.wordWrap);
+        if (s.border)
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        return label;
+    }
+    case Kind::TextBox:
+        if (s.multiLine) {
+            auto* text = new QPlainTextEdit(parent);
+            text->setTabChangesFocus(true);
+            return text;
+        }
+        return new QLineEdit(parent);
+    case Kind::ComboBox: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(s.editable);
+        if (s.editable) {
+            // What is typed stays as typed: no completion from the list.
+            combo->setCompleter(nullptr);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+        }
+        return combo;
+    }
+    case Kind::CheckBox:
+        return new QCheckBox(parent);
+    case Kind::OptionButton:
+        return new QRadioButton(parent);
+    case Kind::CommandButton: {
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(true);
+        if (form_.DefaultButton() == &c)
+            button->setDefault(true);
+        return button;
+    }
+    case Kind::Frame:
+        return new QGroupBox(parent);
+    case Kind::Image:
+        return new ArtworkLabel(c.Name(), parent);
+    case Kind::Line: {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Plain);
+        line->setLineWidth(1);
+        return line;
+    }
+    }
+    return new QWidget(parent);
+}
+
+void FormView::Build()
+{
+    if (form_.Name() == "PrinForm")
+        return; // painted, so that the window shows exactly the printed page
+    for (const auto& owned : form_.Controls()) {
+        Control& c = *owned;
+        QWidget* parent = this;
+        if (c.Container() != nullptr)
+            parent = WidgetOf(*c.Container());
+        QWidget* w = Create(c, parent);
+        const Geometry& g = c.Geom();
+        const int height = c.GetKind() == Kind::Line ? 1 : static_cast<int>(std::lround(g.height * scale_));
+        w->setGeometry(static_cast<int>(std::lround(g.left * scale_)), static_cast<int>(std::lround(g.top * scale_)),
+                       static_cast<int>(std::lround(g.width * scale_)), std::max(height, 1));
+        if (c.GetKind() == Kind::Line) {
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::WindowText, ToQColor(c.ForeColor(), pal));
+            w->setPalette(pal);
+        }
+        auto* binding = new WidgetBinding(c, w, this);
+        bindings_.push_back(binding);
+        byControl_[&c] = binding;
+    }
+    for (const auto& owned : form_.Controls()) {
+        if (Control* buddy = owned->Buddy())
+            if (auto* label = qobject_cast<QLabel*>(WidgetOf(*owned)))
+                label->setBuddy(WidgetOf(*buddy));
+    }
+    QWidget* previous = nullptr;
+    for (Control* c : form_.TabOrder()) {
+        QWidget* w = WidgetOf(*c);
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    for (const auto& owned : form_.Controls())
+        if (owned->TabIndex() < 0 && owned->GetKind() != Kind::Label)
+            WidgetOf(*owned)->setFocusPolicy(Qt::NoFocus);
+}
+
+QWidget* FormView::WidgetOf(const Control& control) const
+{
+    auto it = byControl_.find(&control);
+    return it == byControl_.end() ? nullptr : it->second->Widget();
+}
+
+void FormView::ChangeFocus(Control* next)
+{
+    if (next == focus_)
+        return;
+    Control* previous = focus_;
+    focus_ = next;
+    if (previous != nullptr)
+        previous->RaiseLostFocus();
+    if (next != nullptr)
+        next->RaiseGotFocus();
+}
+
+void FormView::MoveFocus(Control& control)
+{
+    QWidget* w = WidgetOf(control);
+    if (w == nullptr || !control.CanTakeFocus())
+        return;
+    ChangeFocus(&control);
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+void FormView::NoteFocusIn(Control& control) { ChangeFocus(&control); }
+
+void FormView::TabFromFocus()
+{
+    if (Control* next = form_.NextInTabOrder(focus_))
+        MoveFocus(*next);
+}
+
+void FormView::Unload()
+{
+    closing_ = true;
+    form_.SetUnloaded(true);
+    close();
+}
+
+void FormView::reject()
+{
+    if (Control* cancel = form_.CancelButton()) {
+        if (cancel->Enabled() && cancel->EffectivelyVisible())
+            cancel->RaiseClick();
+        return;
+    }
+    close();
+}
+
+void FormView::closeEvent(QCloseEvent* event)
+{
+    if (!closing_ && form_.CancelButton() != nullptr) {
+        // The close box does what the window's cancel button does.
+        event->ignore();
+        reject();
+        return;
+    }
+    form_.SetUnloaded(true);
+    event->accept();
+    hide();
+}
+
+void FormView::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter p(this);
+    if (form_.Name() == "PrinForm") {
+        PaintPage(p, form_, scale_);
+        return;
+    }
+    if (!form_.Picture().empty())
+        PaintArtwork(p, form_.Picture(), rect());
+}
+
+} // namespace corvane

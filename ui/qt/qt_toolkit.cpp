@@ -1,0 +1,126 @@
+#include "qt_toolkit.h"
+
+#include "form_view.h"
+#include "order/qt/page_printer.h"
+#include "ui/form.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace corvane {
+
+QtToolkit::QtToolkit() = default;
+
+QtToolkit::~QtToolkit() = default;
+
+FormView* QtToolkit::ShowMain(Form& form)
+{
+    main_ = std::make_unique<FormView>(form, nullptr);
+    stack_.push_back(main_.get());
+    main_->show();
+    return main_.get();
+}
+
+FormView* QtToolkit::ViewOf(const Form& form) const
+{
+    for (FormView* v : stack_)
+        if (&v->GetForm() == &form)
+            return v;
+    return nullptr;
+}
+
+FormView* QtToolkit::TopView() const { return stack_.empty() ? nullptr : stack_.back(); }
+
+Answer QtToolkit::MsgBox(std::string_view text, Buttons buttons, std::string_view title)
+{
+    QString body = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(TopView());
+    box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(body);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkExclamation:
+        box.setIcon(QMessageBox::Warning);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        // Closing an OK/Cancel box with Esc or its close box is a Cancel.
+        return buttons == Buttons::OkCancel ? Answer::Cancel : buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    }
+}
+
+void QtToolkit::SetFocus(Control& control)
+{
+    if (FormView* view = ViewOf(*control.Owner()))
+        view->MoveFocus(control);
+}
+
+void QtToolkit::SendTab()
+{
+    // Queued like a keystroke: it acts once the current handler is done.
+    if (FormView* view = TopView()) {
+        QPointer<FormView> target(view);
+        QTimer::singleShot(0, view, [target] {
+            if (target)
+                target->TabFromFocus();
+        });
+    }
+}
+
+void QtToolkit::ShowModal(Form& form)
+{
+    FormView view(form, TopView());
+    view.setModal(true);
+    stack_.push_back(&view);
+    if (form.onActivate) {
+        QTimer::singleShot(0, &view, [&form] {
+            if (!form.Unloaded())
+                form.onActivate();
+        });
+    }
+    if (!form.Unloaded())
+        view.exec();
+    form.SetUnloaded(true);
+    stack_.erase(std::remove(stack_.begin(), stack_.end(), &view), stack_.end());
+}
+
+void QtToolkit::Unload(Form& form)
+{
+    form.SetUnloaded(true);
+    if (FormView* view = ViewOf(form))
+        view->Unload();
+}
+
+std::optional<std::string> QtToolkit::PrintForm(const Form& form) { return PrintPageOnDefaultPrinter(form); }
+
+std::string QtToolkit::Today()
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+} // namespace corvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/toolkit.h"
+
+#include <QPointer>
+
+#include <memory>
+#include <vector>
+
+namespace corvane {
+
+class Form;
+class FormView;
+
+// The toolkit interface on Qt: message boxes, focus, Tab, modal windows and
+// printing on the default printer.
+class QtToolkit : public Toolkit {
+public:
+    QtToolkit();
+    ~QtToolkit() override;
+
+    Answer MsgBox(std::string_view text, Buttons buttons, std::string_view title) override;
+    void SetFocus(Control& control) override;
+    void SendTab() override;
+    void ShowModal(Form& form) override;
+    void Unload(Form& form) override;
+    std::optional<std::string> PrintForm(const Form& form) override;
+    std::string Today() override;
+
+    // Shows the main window (not modal); the toolkit keeps it.
+    FormView* ShowMain(Form& form);
+    FormView* ViewOf(const Form& form) const;
+    FormView* TopView() const;
+
+private:
+    std::unique_ptr<FormView> main_;
+    std::vector<FormView*> stack_;
+};
+
+} // namespace corvane

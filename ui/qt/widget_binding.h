@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ui/controls.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+namespace corvane {
+
+class FormView;
+
+// Keeps one widget in step with its control: the model's writes go to the
+// widget, the practitioner's edits, clicks, keys and focus go to the model.
+class WidgetBinding : public QObject, public ControlObserver {
+    Q_OBJECT
+public:
+    WidgetBinding(Control& control, QWidget* widget, FormView* view);
+    ~WidgetBinding() override;
+
+    Control& GetControl() const { return control_; }
+    QWidget* Widget() const { return widget_; }
+
+    void PropertyChanged(Control& control, Prop prop) override;
+    void ApplyAll();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Connect();
+    void ApplyText();
+    void ApplyColors();
+    void ApplyFont();
+    void ApplySelection();
+    void ApplyValue();
+    void ApplyItems();
+    bool KeyPress(QEvent* event);
+    bool TooLongForTyping(const QString& typed) const;
+
+    Control& control_;
+    QPointer<QWidget> widget_;
+    FormView* view_;
+    bool applying_ = false;
+};
+
+// The colour that a control colour stands for, resolved against the palette.
+QColor ToQColor(Color c, const QPalette& palette);
+
+} // namespace corvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+class Control;
+class Form;
+
+enum class Buttons { Ok, OkExclamation, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// What the form logic asks of the window toolkit. The Qt layer implements it
+// on real widgets; the tests use a scripted double.
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+
+    // Modal message box; returns the button pressed.
+    virtual Answer MsgBox(std::string_view text, Buttons buttons, std::string_view title) = 0;
+    // Moves the keyboard focus; the toolkit delivers LostFocus and GotFocus.
+    virtual void SetFocus(Control& control) = 0;
+    // Queues one Tab keystroke for the focused control.
+    virtual void SendTab() = 0;
+    // Shows a loaded form modally; returns once it has been unloaded.
+    virtual void ShowModal(Form& form) = 0;
+    // Closes a form.
+    virtual void Unload(Form& form) = 0;
+    // Prints the form's page on the default printer; the reason on failure.
+    virtual std::optional<std::string> PrintForm(const Form& form) = 0;
+    // The current date in the system's short date form.
+    virtual std::string Today() = 0;
+};
+
+// Loads a form (its Load handler) and shows it modally.
+void LoadAndShowModal(Toolkit& toolkit, Form& form);
+
+} // namespace corvane
