@@ -19,7 +19,7 @@ void PaintBackground(QPainter& p, const QRectF& r)
     QFont digits(QStringLiteral("DejaVu Sans Mono"));
     digits.setPixelSize(std::max(6, static_cast<int>(r.height() / 40)));
     p.setFont(digits);
-    p.setPen(QColor(40, 70, 140));
+    p.setPen(QColor(26, 50, 108));
     const double step = digits.pixelSize() * 1.6;
     int n = 0;
     for (double y = r.top() + step; y < r.bottom(); y += step) {
@@ -39,7 +39,7 @@ void PaintBackground(QPainter& p, const QRectF& r)
         const double top = r.top() + slot * i + slot * 0.1;
         const double head = slot * 0.32 * scale;
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(70 + 12 * i, 110 + 8 * i, 190));
+        p.setBrush(QColor(44 + 10 * i, 76 + 8 * i, 150));
         p.drawEllipse(QPointF(cx, top + head), head, head * 1.15);
         QPainterPath shoulders;
         shoulders.moveTo(cx - head * 1.9, top + slot * 0.9);
@@ -48,7 +48,7 @@ void PaintBackground(QPainter& p, const QRectF& r)
         p.drawPath(shoulders);
         if (i == 4) {
             // Grey hair for the eldest.
-            p.setBrush(QColor(200, 205, 220));
+            p.setBrush(QColor(150, 156, 176));
             p.drawChord(QRectF(cx - head, top - head * 0.1, head * 2, head * 1.4), 0, 180 * 16);
         }
     }
