@@ -1,0 +1,100 @@
+#include "form1_fixture.h"
+
+#include <regex>
+
+namespace corvane::test {
+namespace {
+
+// Texts a practitioner can type or paste into any entry.
+const char* const kBadTexts[] = {
+    "", " ", "abc", "1e308", "-1e308", "-0", "1e999", "inf", "nan", "0.0000001", "1e-308", "1e-400", "99999",
+    "-99999", "1e20", "0", "180", "-4", "50", "+", ".", "12.", "4e2", "7,8", "0x1A", "1e15", "-1e15",
+};
+
+struct Entry {
+    const char* name;
+    bool prescription;
+    int index;
+};
+
+const Entry kEntries[] = {
+    {"txtPresKera1", true, 0}, {"txtPresKera2", true, 1}, {"txtPresPow", true, 2},  {"txtPresCyl", true, 3},
+    {"txtPresAxe", true, 4},   {"cboPresVertex", true, 5}, {"cboPresAdd", true, 6}, {"txtCurBC", false, 0},
+    {"txtCurPow", false, 1},   {"txtCurDiam", false, 2},   {"txtCurAdd", false, 3},
+};
+
+bool IsToleranceMessage(const std::string& text)
+{
+    return text.find("outside of the recommended tolerances. Please consult") != std::string::npos;
+}
+
+class BadInputTest : public Form1Test, public testing::WithParamInterface<std::tuple<Entry, const char*>> {};
+
+TEST_P(BadInputTest, EndsInANumberedMessageOrAResult)
+{
+    const auto& [entry, text] = GetParam();
+    std::array<const char*, 7> pres = {"43", "44", "-2", "-0.5", "90", "12", "2"};
+    std::array<const char*, 4> cur = {"7.85", "-3", "9.3", "2.5"};
+    if (entry.prescription)
+        pres[static_cast<std::size_t>(entry.index)] = text;
+    else
+        cur[static_cast<std::size_t>(entry.index)] = text;
+    Pres(0, pres);
+    Cur(0, cur);
+    // A first calculation whose lens must never come back as this one's.
+    Calculate();
+    Calculate();
+
+    static const std::regex kNumbered(R"(Error \d+\r\n.+)");
+    for (const ShownBox& box : tk.boxes) {
+        const bool numbered = std::regex_match(box.text, kNumbered) && box.title == "Error for OD";
+        EXPECT_TRUE(numbered || (IsToleranceMessage(box.text) && box.title == "Error")) << box.text;
+    }
+    static const std::regex kTwoDecimals(R"(-?\d+\.\d\d)");
+    static const std::regex kOneDecimal(R"(9\.[025])");
+    static const std::regex kSeries(R"([123])");
+    auto check = [&](const Lens& l, bool markers) {
+        if (l == kNoLens)
+            return;
+        auto ok = [&](const std::string& s, const std::regex& re) {
+            return std::regex_match(s, re) || (markers && s == "???");
+        };
+        EXPECT_TRUE(ok(l.bc, kTwoDecimals)) << l;
+        EXPECT_TRUE(ok(l.pow, kTwoDecimals)) << l;
+        EXPECT_TRUE(std::regex_match(l.diam, kOneDecimal)) << l;
+        EXPECT_TRUE(ok(l.serie, kSeries)) << l;
+    };
+    check(PresLens(0), false);
+    check(CurLens(0), false);
+    check(FinalLens(0), true);
+
+    // The suggestion comes from what this calculation produced, nothing else.
+    const CalcState& s = form1_->Calc().State();
+    if (!s.presLensDone[0] && !s.curLensDone[0]) {
+        EXPECT_EQ(FinalLens(0), kNoLens);
+    } else if (s.presLensDone[0] && !s.curLensDone[0]) {
+        EXPECT_EQ(FinalLens(0), PresLens(0));
+    } else if (!s.presLensDone[0] && s.curLensDone[0]) {
+        EXPECT_EQ(FinalLens(0), CurLens(0));
+    }
+    EXPECT_EQ(PresLens(0) != kNoLens, s.presLensDone[0]);
+    EXPECT_EQ(CurLens(0) != kNoLens, s.curLensDone[0]);
+
+    for (const auto& c : form1_->GetForm().Controls()) {
+        for (const char* word : {"inf", "nan", "INF", "NAN"}) {
+            if (std::string(text).find(word) == std::string::npos) {
+                EXPECT_EQ(c->Text().find(word), std::string::npos) << c->Name() << " shows " << c->Text();
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, BadInputTest, testing::Combine(testing::ValuesIn(kEntries), testing::ValuesIn(kBadTexts)),
+                         [](const auto& info) {
+                             std::string name = std::string(std::get<0>(info.param).name) + "_" +
+                                                std::to_string(info.index);
+                             return name;
+                         });
+
+} // namespace
+} // namespace corvane::test
