@@ -67,6 +67,13 @@ Control& FixedList(Form& f, Control* frame, const char* name, Geometry g, int ta
     return c;
 }
 
+// The suggested lens as the order window shows it; a caption that is not a
+// number (never written so by the calculator) is shown as it stands.
+std::string Shown(const std::string& caption, const NumberFormat& fmt)
+{
+    return IsNumeric(caption, fmt) ? Format(caption, "0.00", fmt) : caption;
+}
+
 } // namespace
 
 OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberFormat fmt)
@@ -176,8 +183,8 @@ void OrderDetailsForm::Form_Load()
 {
     Form& f = form_;
     f["optType_0"].SetValue(1);
-    f["lblBCod"].SetCaption(Format(order_.orderBC[0], "0.00", fmt_));
-    f["lblPowod"].SetCaption(Format(order_.orderPower[0], "0.00", fmt_));
+    f["lblBCod"].SetCaption(Shown(order_.orderBC[0], fmt_));
+    f["lblPowod"].SetCaption(Shown(order_.orderPower[0], fmt_));
     f["lblDiamod"].SetCaption(Format(order_.orderDiam[0], "0.0", fmt_));
     f["lblSeriesod"].SetCaption(IntToText(order_.orderSeries[0]));
     if (order_.orderLeftEye) {
@@ -187,8 +194,8 @@ void OrderDetailsForm::Form_Load()
         Control& edge = f["cboEdgeThos"];
         edge.SetVisible(true);
         edge.SetText(edge.Items()[1]);
-        f["lblBCos"].SetCaption(Format(order_.orderBC[1], "0.00", fmt_));
-        f["lblPowos"].SetCaption(Format(order_.orderPower[1], "0.00", fmt_));
+        f["lblBCos"].SetCaption(Shown(order_.orderBC[1], fmt_));
+        f["lblPowos"].SetCaption(Shown(order_.orderPower[1], fmt_));
         f["lblDiamos"].SetCaption(Format(order_.orderDiam[1], "0.0", fmt_));
         f["lblSeriesos"].SetCaption(IntToText(order_.orderSeries[1]));
     } else {
