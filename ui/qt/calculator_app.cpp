@@ -11,4 +11,7 @@ CalculatorApp::CalculatorApp(NumberFormat fmt) : form1_(toolkit_, module_, fmt)
     view_ = toolkit_.ShowMain(form1_.GetForm());
 }
 
+// The window goes before the form whose controls it shows.
+CalculatorApp::~CalculatorApp() { toolkit_.CloseMain(); }
+
 } // namespace corvane

@@ -14,6 +14,9 @@ class FormView;
 class CalculatorApp {
 public:
     explicit CalculatorApp(NumberFormat fmt = SystemNumberFormat());
+    ~CalculatorApp();
+    CalculatorApp(const CalculatorApp&) = delete;
+    CalculatorApp& operator=(const CalculatorApp&) = delete;
 
     Form1& Main() { return form1_; }
     Module1& Shared() { return module_; }

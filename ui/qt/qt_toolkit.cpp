@@ -1,6 +1,7 @@
 #include "qt_toolkit.h"
 
 #include "form_view.h"
+#include "widget_binding.h"
 #include "order/qt/page_printer.h"
 #include "ui/form.h"
 
@@ -23,6 +24,12 @@ FormView* QtToolkit::ShowMain(Form& form)
     stack_.push_back(main_.get());
     main_->show();
     return main_.get();
+}
+
+void QtToolkit::CloseMain()
+{
+    stack_.erase(std::remove(stack_.begin(), stack_.end(), main_.get()), stack_.end());
+    main_.reset();
 }
 
 FormView* QtToolkit::ViewOf(const Form& form) const
@@ -87,7 +94,7 @@ void QtToolkit::SendTab()
         QPointer<FormView> target(view);
         QTimer::singleShot(0, view, [target] {
             if (target)
-                target->TabFromFocus();
+                Guarded(target, [&target] { target->TabFromFocus(); });
         });
     }
 }
@@ -98,9 +105,9 @@ void QtToolkit::ShowModal(Form& form)
     view.setModal(true);
     stack_.push_back(&view);
     if (form.onActivate) {
-        QTimer::singleShot(0, &view, [&form] {
+        QTimer::singleShot(0, &view, [&form, &view] {
             if (!form.Unloaded())
-                form.onActivate();
+                Guarded(&view, form.onActivate);
         });
     }
     if (!form.Unloaded())

@@ -29,6 +29,8 @@ public:
 
     // Shows the main window (not modal); the toolkit keeps it.
     FormView* ShowMain(Form& form);
+    // Destroys the main window.
+    void CloseMain();
     FormView* ViewOf(const Form& form) const;
     FormView* TopView() const;
 

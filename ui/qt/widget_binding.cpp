@@ -1,6 +1,7 @@
 #include "widget_binding.h"
 
 #include "form_view.h"
+#include "ui/errors.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +39,23 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
+
+void Guarded(QWidget* parent, const std::function<void()>& handler)
+{
+    std::string message;
+    try {
+        handler();
+        return;
+    } catch (const RuntimeError& err) {
+        message = ErrorMessage(err);
+    } catch (const std::exception& err) {
+        message = std::string("Error\r\n") + err.what();
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Corvane"), Q(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                    QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
 
 WidgetBinding::WidgetBinding(Control& control, QWidget* widget, FormView* view)
     : QObject(widget), control_(control), widget_(widget), view_(view)
@@ -73,17 +92,17 @@ void WidgetBinding::Connect()
             });
         }
     } else if (auto* box = qobject_cast<QCheckBox*>(widget_)) {
-        connect(box, &QCheckBox::toggled, this, [this, c](bool on) {
+        connect(box, &QCheckBox::toggled, this, [this, c, box](bool on) {
             if (!applying_)
-                c->UserSetValue(on ? 1 : 0);
+                Guarded(box, [c, on] { c->UserSetValue(on ? 1 : 0); });
         });
     } else if (auto* option = qobject_cast<QRadioButton*>(widget_)) {
-        connect(option, &QRadioButton::toggled, this, [this, c](bool on) {
+        connect(option, &QRadioButton::toggled, this, [this, c, option](bool on) {
             if (!applying_ && on)
-                c->UserSetValue(1);
+                Guarded(option, [c] { c->UserSetValue(1); });
         });
     } else if (auto* button = qobject_cast<QPushButton*>(widget_)) {
-        connect(button, &QPushButton::clicked, this, [c] { c->RaiseClick(); });
+        connect(button, &QPushButton::clicked, this, [c, button] { Guarded(button, [c] { c->RaiseClick(); }); });
     }
 }
 
@@ -267,7 +286,10 @@ bool WidgetBinding::KeyPress(QEvent* event)
         code = key->text().at(0).unicode();
     if (code == 0)
         return false;
-    if (control_.onKeyPress && control_.RaiseKeyPress(code) == 0)
+    int after = code;
+    if (control_.onKeyPress)
+        Guarded(widget_, [this, code, &after] { after = control_.RaiseKeyPress(code); });
+    if (after == 0)
         return true;
     // MaxLength limits typing only.
     return TooLongForTyping(key->text());
@@ -280,14 +302,14 @@ bool WidgetBinding::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::FocusIn:
         if (view_ != nullptr)
-            view_->NoteFocusIn(control_);
+            Guarded(widget_, [this] { view_->NoteFocusIn(control_); });
         break;
     case QEvent::KeyPress:
         return KeyPress(event);
     case QEvent::MouseButtonRelease:
         if (qobject_cast<QLabel*>(widget_) != nullptr && widget_->rect().contains(
                                                               static_cast<QMouseEvent*>(event)->position().toPoint()))
-            control_.RaiseClick();
+            Guarded(widget_, [this] { control_.RaiseClick(); });
         break;
     default:
         break;

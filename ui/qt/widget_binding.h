@@ -3,6 +3,8 @@
 #include "ui/controls.h"
 
 #include <QObject>
+
+#include <functional>
 #include <QPointer>
 #include <QWidget>
 
@@ -43,6 +45,10 @@ private:
     FormView* view_;
     bool applying_ = false;
 };
+
+// Runs a handler of the form logic. A failure that no handler trapped is
+// shown as a numbered message instead of ending the program.
+void Guarded(QWidget* parent, const std::function<void()>& handler);
 
 // The colour that a control colour stands for, resolved against the palette.
 QColor ToQColor(Color c, const QPalette& palette);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+
+class QWidget;
+
+namespace corvane::test {
+
+// Answers modal windows while the code under test blocks in them: every
+// 10 ms it hands the active modal window to the next scripted step. Steps
+// only act; tests assert after the blocking call returns.
+class ModalDriver : public QObject {
+    Q_OBJECT
+public:
+    // A step handles the modal window it is given and returns true, or
+    // returns false to wait for another window.
+    using Step = std::function<bool(QWidget* modal)>;
+
+    ModalDriver();
+
+    void Then(Step step) { steps_.push_back(std::move(step)); }
+    // Presses a message box's button (by its QMessageBox::StandardButton).
+    void PressInBox(int standardButton);
+
+    bool Done() const { return steps_.empty(); }
+    // Title and text of every message box seen, in order.
+    QStringList boxes;
+
+private:
+    void Poll();
+
+    QTimer timer_;
+    std::deque<Step> steps_;
+};
+
+} // namespace corvane::test
