@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -31,14 +32,20 @@ void ModalDriver::PressInBox(int standardButton)
 void ModalDriver::Poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || steps_.empty() || !modal->isVisible())
+    if (busy_ || modal == nullptr || steps_.empty() || !modal->isVisible())
         return;
-    // Taken off first: a step whose click opens another window runs this
-    // poller again from inside that window's event loop.
+    // The step runs from a timer of its own: Qt does not run this poller
+    // again while its slot is busy, and a step's click may open another
+    // window that the next step must answer.
+    busy_ = true;
     Step step = std::move(steps_.front());
     steps_.pop_front();
-    if (!step(modal))
-        steps_.push_front(std::move(step));
+    QPointer<QWidget> target(modal);
+    QTimer::singleShot(0, this, [this, step = std::move(step), target]() mutable {
+        busy_ = false;
+        if (target == nullptr || !step(target))
+            steps_.push_front(std::move(step));
+    });
 }
 
 } // namespace corvane::test

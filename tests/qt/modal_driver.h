@@ -37,6 +37,7 @@ private:
 
     QTimer timer_;
     std::deque<Step> steps_;
+    bool busy_ = false;
 };
 
 } // namespace corvane::test

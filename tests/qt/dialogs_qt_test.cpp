@@ -1,0 +1,131 @@
+#include "qt_fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyleFactory>
+
+using namespace corvane;
+using namespace corvane::test;
+
+class DialogsQtTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void init() { calc_ = std::make_unique<QtCalculator>(); }
+    void cleanup() { calc_.reset(); }
+
+    void powerCorrectionTypedWithEnter();
+    void powerCorrectionClosedWithEscape();
+    void addCorrectionByKeyboard();
+
+private:
+    // Both methods for the right eye, with the given current lens.
+    void Calculated(const char* curPow, const char* curAdd)
+    {
+        const Form1Controls& k = calc_->app.Main().Controls();
+        k.chkPres->SetValue(1);
+        k.chkCur->SetValue(1);
+        k.txtPresKera1[0]->SetText("43");
+        k.txtPresKera2[0]->SetText("44");
+        k.txtPresPow[0]->SetText("-2");
+        k.cboPresAdd[0]->SetText("2");
+        k.txtCurBC[0]->SetText("7.85");
+        k.txtCurPow[0]->SetText(curPow);
+        k.txtCurDiam[0]->SetText("9.2");
+        k.txtCurAdd[0]->SetText(curAdd);
+        QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+    }
+    QString Label(const char* name) const { return calc_->find<QLabel>(name)->text(); }
+
+    std::unique_ptr<QtCalculator> calc_;
+};
+
+void DialogsQtTest::powerCorrectionTypedWithEnter()
+{
+    Calculated("-2.50", "2");
+    QCOMPARE(Label("lblResFinalPow_0"), QStringLiteral("???"));
+    QVERIFY(!calc_->find("cmdPrint")->isEnabled());
+    ModalDriver& d = calc_->driver;
+    QString title;
+    d.PressInBox(QMessageBox::No);
+    d.Then([&title](QWidget* modal) {
+        auto* refra = modal->findChild<QLineEdit*>(QStringLiteral("txtRefra"));
+        if (refra == nullptr)
+            return false;
+        title = modal->windowTitle() + " " + modal->objectName();
+        QTest::keyClicks(refra, QStringLiteral("abc"));
+        QTest::keyClick(refra, Qt::Key_Return);
+        return true;
+    });
+    d.PressInBox(QMessageBox::Ok);
+    d.Then([](QWidget* modal) {
+        auto* refra = modal->findChild<QLineEdit*>(QStringLiteral("txtRefra"));
+        if (refra == nullptr)
+            return false;
+        refra->selectAll();
+        QTest::keyClicks(refra, QStringLiteral("-0.25x"));
+        QTest::keyClick(refra, Qt::Key_Return);
+        return true;
+    });
+    QTest::mouseClick(calc_->find("lblResFinalPow_0"), Qt::LeftButton);
+    QVERIFY(d.Done());
+    QCOMPARE(title, QStringLiteral("Power Correction Form2"));
+    QCOMPARE(d.boxes.size(), 2);
+    QCOMPARE(d.boxes[0],
+             QStringLiteral("Power | Does the current lens' power Provide best distance vision accuity ?"));
+    QCOMPARE(d.boxes[1], QStringLiteral("Corvane | Error 699\nThe Refraction is not a number"));
+    QCOMPARE(Label("lblResFinalPow_0"), QStringLiteral("-3.25"));
+    QCOMPARE(Label("lblResCurPow_0"), QStringLiteral("-3.25"));
+    QCOMPARE(calc_->find<QLineEdit>("txtCurPow_0")->text(), QStringLiteral("-2.75"));
+    QVERIFY(calc_->find("cmdPrint")->isEnabled());
+}
+
+void DialogsQtTest::powerCorrectionClosedWithEscape()
+{
+    Calculated("-2.50", "2");
+    calc_->app.Shared().overRefraction = -0.25; // accepted by an earlier dialog
+    ModalDriver& d = calc_->driver;
+    d.PressInBox(QMessageBox::No);
+    d.Then([](QWidget* modal) {
+        auto* refra = modal->findChild<QLineEdit*>(QStringLiteral("txtRefra"));
+        if (refra == nullptr)
+            return false;
+        QTest::keyClicks(refra, QStringLiteral("-1"));
+        QTest::keyClick(refra, Qt::Key_Escape);
+        return true;
+    });
+    QTest::mouseClick(calc_->find("lblResFinalPow_0"), Qt::LeftButton);
+    QVERIFY(d.Done());
+    QCOMPARE(Label("lblResFinalPow_0"), QStringLiteral("???"));
+    QCOMPARE(calc_->find<QLineEdit>("txtCurPow_0")->text(), QStringLiteral("-2.50"));
+    QVERIFY(!calc_->find("cmdPrint")->isEnabled());
+}
+
+void DialogsQtTest::addCorrectionByKeyboard()
+{
+    Calculated("-2.00", "1.5");
+    QCOMPARE(Label("lblResFinalSerie_0"), QStringLiteral("???"));
+    QString seen;
+    calc_->driver.Then([&seen](QWidget* modal) {
+        auto* cmd1 = modal->findChild<QPushButton*>(QStringLiteral("cmd1"));
+        auto* cmd2 = modal->findChild<QPushButton*>(QStringLiteral("cmd2"));
+        if (cmd1 == nullptr || cmd2 == nullptr || !cmd1->hasFocus())
+            return false;
+        seen = modal->windowTitle() + ": " + cmd1->text() + " " + cmd2->text();
+        QTest::keyClick(cmd1, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return true;
+    });
+    QTest::mouseClick(calc_->find("lblResFinalSerie_0"), Qt::LeftButton);
+    QVERIFY(calc_->driver.Done());
+    QCOMPARE(seen, QStringLiteral("Add Correction: 2.00 1.50"));
+    QCOMPARE(Label("lblResFinalSerie_0"), QStringLiteral("1"));
+    QCOMPARE(Label("lblResPresSerie_0"), QStringLiteral("1"));
+    QCOMPARE(calc_->app.Main().Controls().cboPresAdd[0]->Text(), std::string("1.5"));
+    QVERIFY(calc_->find("cmdPrint")->isEnabled());
+}
+
+QTEST_MAIN(DialogsQtTest)
+#include "dialogs_qt_test.moc"
