@@ -4,6 +4,7 @@
 #include "ui/qt/artwork.h"
 
 #include <QPainter>
+#include <QTextLayout>
 
 namespace corvane {
 namespace {
@@ -30,6 +31,35 @@ QFont FontOf(const Control& c)
     return font;
 }
 
+// Wraps the text in its box, paragraph by paragraph; lines that would reach
+// below the box are not drawn at all.
+void PaintWrapped(QPainter& p, const Control& c, const QRectF& r)
+{
+    const QFont font = FontOf(c);
+    const QFontMetricsF metrics(font, p.device());
+    double y = 0;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QStringList paragraphs = QString::fromStdString(c.Caption()).split(QLatin1Char('\n'));
+    for (const QString& paragraph : paragraphs) {
+        QTextLayout layout(QString(paragraph).remove(QLatin1Char('\r')), font, p.device());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(r.width());
+            line.setPosition(QPointF(0, y));
+            y += metrics.lineSpacing();
+        }
+        layout.endLayout();
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            if (line.y() + metrics.height() > r.height())
+                return;
+            line.draw(&p, r.topLeft());
+        }
+    }
+}
+
 void PaintLabel(QPainter& p, const Control& c, const QRectF& r)
 {
     const Style& s = c.GetStyle();
@@ -37,12 +67,7 @@ void PaintLabel(QPainter& p, const Control& c, const QRectF& r)
     p.setPen(Qt::black);
     int flags = s.align == Align::Center ? Qt::AlignHCenter : s.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
     if (s.wordWrap) {
-        // The text wraps in its box and whatever falls below it is cut.
-        flags |= Qt::AlignTop | Qt::TextWordWrap;
-        p.save();
-        p.setClipRect(r);
-        p.drawText(r, flags, QString::fromStdString(c.Caption()));
-        p.restore();
+        PaintWrapped(p, c, r);
         return;
     }
     flags |= Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;

@@ -88,15 +88,21 @@ void PaintLensType(QPainter& p, const QRectF& r, bool velto)
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink = velto ? QColor(120, 40, 140) : QColor(20, 70, 150);
     PaintLens(p, QRectF(r.left(), r.top() + r.height() * 0.2, r.height() * 1.1, r.height() * 0.5), ink.lighter(170));
+    const QRectF text = r.adjusted(r.height() * 1.2, 0, 0, 0);
+    const QString words = velto ? QStringLiteral("CORVANE VELTO\nRGP multifocal") : QStringLiteral("CORVANE");
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setItalic(true);
-    font.setPixelSize(std::max(4, static_cast<int>(r.height() * (velto ? 0.26 : 0.42))));
+    // The largest size at which the words fit the picture.
+    for (int px = std::max(4, static_cast<int>(r.height() * (velto ? 0.3 : 0.5))); px > 4; --px) {
+        font.setPixelSize(px);
+        const QRectF need = QFontMetricsF(font, p.device()).boundingRect(text, Qt::AlignLeft, words);
+        if (need.width() <= text.width() * 0.95 && need.height() <= text.height())
+            break;
+    }
     p.setFont(font);
     p.setPen(ink);
-    const QRectF text = r.adjusted(r.height() * 1.2, 0, 0, 0);
-    p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
-               velto ? QStringLiteral("CORVANE VELTO\nRGP multifocal") : QStringLiteral("CORVANE"));
+    p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, words);
 }
 
 } // namespace

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what the calculator and its tests need on Debian 12 (run as root,
+# or with sudo available).
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang-format
+  qt6-base-dev libgl-dev libgtest-dev
+  fonts-dejavu-core fonts-liberation2
+  xvfb xauth x11-utils xdotool imagemagick
+  cups cups-client printer-driver-cups-pdf poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds, and runs the whole test suite: once in an
+# AddressSanitizer + UndefinedBehaviorSanitizer build, then in the normal
+# build, with a real CUPS printer for the printing tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/corvane-runtime-$(id -u)}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset PRINTER LPDEST
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=0
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+bash scripts/printer.sh start
+trap 'bash scripts/printer.sh stop' EXIT
+
+bash scripts/build.sh build-sanitize -DCORVANE_SANITIZE=ON
+(cd build-sanitize && ctest --output-on-failure --timeout 300)
+
+bash scripts/build.sh build
+cd build && ctest --output-on-failure --timeout 300

@@ -1,0 +1,237 @@
+#include "qt_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleFactory>
+
+using namespace corvane;
+using namespace corvane::test;
+
+namespace {
+
+QString Run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(30000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+// The PDF that the virtual printer wrote for the last job, once complete.
+QString WaitForPdf(const QDateTime& since)
+{
+    const QDir dir(QDir::homePath() + QStringLiteral("/PDF"));
+    for (int i = 0; i < 300; ++i) {
+        QTest::qWait(100);
+        if (!Run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty())
+            continue;
+        const QFileInfoList files = dir.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+        if (files.isEmpty() || files.front().lastModified() < since)
+            continue;
+        QFile f(files.front().absoluteFilePath());
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        if (f.readAll().trimmed().endsWith("%%EOF"))
+            return files.front().absoluteFilePath();
+    }
+    return {};
+}
+
+QString PdfText(const QString& pdf)
+{
+    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+}
+
+} // namespace
+
+class PrintQtTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init() { calc_ = std::make_unique<QtCalculator>(); }
+    void cleanup()
+    {
+        calc_.reset();
+        Run(QStringLiteral("cupsenable"), {QStringLiteral("PDF")});
+    }
+
+    void twoEyeOrderArrivesOnPaper();
+    void rightEyeOnlyOrderPrintsDashes();
+    void stoppedPrinterKeepsTheOrder();
+    void cancelPrintsNothing();
+
+private:
+    void Calculate(bool leftEye);
+    // Opens the order window and runs `fill` in it.
+    void Order(std::function<void(QWidget*)> fill);
+
+    std::unique_ptr<QtCalculator> calc_;
+};
+
+void PrintQtTest::initTestCase()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // These tests print for real: without the server they fail, never skip.
+    QVERIFY2(Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")),
+             "no CUPS server: start one with scripts/printer.sh");
+    QVERIFY2(Run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains(QStringLiteral("PDF")),
+             "the default printer is not the virtual PDF printer");
+}
+
+void PrintQtTest::Calculate(bool leftEye)
+{
+    const Form1Controls& k = calc_->app.Main().Controls();
+    k.chkPres->SetValue(1);
+    const char* right[] = {"43", "44", "-2", "", "", "12", "2"};
+    const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2, &k.txtPresPow, &k.txtPresCyl,
+                                 &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
+    for (int i = 0; i < 7; ++i)
+        (*entries[i])[0]->SetText(right[i]);
+    if (leftEye) {
+        k.chkPresOS->SetValue(1);
+        const char* left[] = {"47", "47.5", "+1.00", "", "", "12", "2.75"};
+        for (int i = 0; i < 7; ++i)
+            (*entries[i])[1]->SetText(left[i]);
+    }
+    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+    QVERIFY(calc_->find("cmdPrint")->isEnabled());
+}
+
+void PrintQtTest::Order(std::function<void(QWidget*)> fill)
+{
+    calc_->driver.Then([fill](QWidget* modal) {
+        if (modal->objectName() != QStringLiteral("Form4"))
+            return false;
+        fill(modal);
+        return true;
+    });
+    QTest::mouseClick(calc_->find("cmdPrint"), Qt::LeftButton);
+}
+
+void PrintQtTest::twoEyeOrderArrivesOnPaper()
+{
+    Calculate(true);
+    const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
+    Order([](QWidget* f) {
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtAccName")), QStringLiteral("<b>Smith</b> & Sons"));
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtAccNum")), QStringLiteral("AC-1042"));
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtAccFax")), QStringLiteral("(555) 010-9999"));
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("Jane Doe"));
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatNum")), QStringLiteral("P-77"));
+        QTest::mouseClick(f->findChild<QRadioButton*>(QStringLiteral("optType_1")), Qt::LeftButton);
+        QTest::mouseClick(f->findChild<QRadioButton*>(QStringLiteral("optDot_1")), Qt::LeftButton);
+        f->findChild<QComboBox*>(QStringLiteral("cboEdgeThos"))->setCurrentIndex(0);
+        auto* special = f->findChild<QPlainTextEdit*>(QStringLiteral("txtSpecial"));
+        special->setFocus();
+        QTest::keyClicks(special, QStringLiteral("First line"));
+        QTest::keyClick(special, Qt::Key_Return);
+        QTest::keyClicks(special, QStringLiteral("Second line"));
+        for (int i = 3; i <= 8; ++i) {
+            QTest::keyClick(special, Qt::Key_Return);
+            QTest::keyClicks(special, QStringLiteral("Line %1").arg(i));
+        }
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+    });
+    QVERIFY(calc_->driver.Done());
+    QVERIFY(calc_->driver.boxes.isEmpty());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(calc_->view()->isVisible());
+
+    const QString pdf = WaitForPdf(start);
+    QVERIFY2(!pdf.isEmpty(), "no complete PDF arrived");
+    const QString text = PdfText(pdf);
+    for (const char* expected : {"Order Form", "Brenwick Contact Lenses Ltd.", "<b>Smith</b> & Sons", "AC-1042",
+                                 "(555) 010-9999", "Jane Doe", "P-77", "Boston XO", "Ice blue", "First line",
+                                 "Second line", "Line 6", "CORVANE VELTO", "(555) 014-2271"}) {
+        QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    }
+    QVERIFY2(!text.contains(QStringLiteral("Line 7")), "the special order runs past its box");
+    QVERIFY(text.contains(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)));
+    QVERIFY(QRegularExpression(QStringLiteral("BC :\\s+7\\.70\\s+7\\.10")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Pwr :\\s+-2\\.50\\s+0\\.50")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Diam :\\s+9\\.2\\s+9\\.2")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Series :\\s+2\\s+3")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Edge thick. :\\s+Standard\\s+Thin")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Dot :\\s+No")).match(text).hasMatch());
+    QCOMPARE(Run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\b"))),
+             true);
+}
+
+void PrintQtTest::rightEyeOnlyOrderPrintsDashes()
+{
+    Calculate(false);
+    const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
+    Order([](QWidget* f) {
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("R. Only"));
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+    });
+    QVERIFY(calc_->driver.Done());
+    const QString pdf = WaitForPdf(start);
+    QVERIFY2(!pdf.isEmpty(), "no complete PDF arrived");
+    const QString text = PdfText(pdf);
+    QVERIFY(text.contains(QStringLiteral("R. Only")));
+    for (const char* row : {"BC :\\s+7\\.70\\s+-", "Pwr :\\s+-2\\.50\\s+-", "Diam :\\s+9\\.2\\s+-", "Series :\\s+2\\s+-",
+                            "Edge thick. :\\s+Standard\\s+-", "Center thick. :\\s+Standard\\s+-"}) {
+        QVERIFY2(QRegularExpression(QString::fromLatin1(row)).match(text).hasMatch(), row);
+    }
+    QVERIFY(text.contains(QStringLiteral("Comfort 02")));
+    QVERIFY(text.contains(QStringLiteral("CORVANE")));
+    QVERIFY(!text.contains(QStringLiteral("VELTO")));
+    QVERIFY(QRegularExpression(QStringLiteral("Dot :\\s+Yes")).match(text).hasMatch());
+}
+
+void PrintQtTest::stoppedPrinterKeepsTheOrder()
+{
+    Calculate(false);
+    Run(QStringLiteral("cupsdisable"), {QStringLiteral("PDF")});
+    QString kept;
+    bool stillOpen = false;
+    Order([&](QWidget* f) {
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtAccName")), QStringLiteral("Vision Care"));
+        calc_->driver.PressInBox(QMessageBox::Ok);
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        stillOpen = f->isVisible();
+        kept = f->findChild<QLineEdit*>(QStringLiteral("txtAccName"))->text();
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    });
+    QVERIFY(calc_->driver.Done());
+    QVERIFY(stillOpen);
+    QCOMPARE(kept, QStringLiteral("Vision Care"));
+    QCOMPARE(calc_->driver.boxes.size(), 1);
+    QVERIFY2(calc_->driver.boxes[0].startsWith(QStringLiteral("Order Form | The order could not be printed: ")),
+             qPrintable(calc_->driver.boxes[0]));
+}
+
+void PrintQtTest::cancelPrintsNothing()
+{
+    Calculate(false);
+    const int before = Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
+                                                      QStringLiteral("-o")})
+                           .count(QLatin1Char('\n'));
+    Order([](QWidget* f) {
+        QCOMPARE(f->windowTitle(), QStringLiteral("Additionnal information"));
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    });
+    QVERIFY(calc_->driver.Done());
+    QTest::qWait(300);
+    const int after = Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
+                                                     QStringLiteral("-o")})
+                          .count(QLatin1Char('\n'));
+    QCOMPARE(after, before);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+QTEST_MAIN(PrintQtTest)
+#include "print_qt_test.moc"
