@@ -1,6 +1,6 @@
 #include "form1_fixture.h"
 
-#include <regex>
+#include <cctype>
 
 namespace corvane::test {
 namespace {
@@ -22,6 +22,32 @@ const Entry kEntries[] = {
     {"txtPresAxe", true, 4},   {"cboPresVertex", true, 5}, {"cboPresAdd", true, 6}, {"txtCurBC", false, 0},
     {"txtCurPow", false, 1},   {"txtCurDiam", false, 2},   {"txtCurAdd", false, 3},
 };
+
+bool Digits(const std::string& s, std::size_t from, std::size_t to)
+{
+    if (from >= to)
+        return false;
+    for (std::size_t i = from; i < to; ++i)
+        if (!std::isdigit(static_cast<unsigned char>(s[i])))
+            return false;
+    return true;
+}
+
+// "-12.34" and the like: an optional minus, digits, a point, two digits.
+bool TwoDecimals(const std::string& s)
+{
+    const std::size_t start = !s.empty() && s[0] == '-' ? 1 : 0;
+    const std::size_t point = s.find('.');
+    return point != std::string::npos && Digits(s, start, point) && s.size() == point + 3 &&
+           Digits(s, point + 1, s.size());
+}
+
+// "Error 601" CR LF and a description.
+bool Numbered(const std::string& s)
+{
+    const std::size_t crlf = s.find("\r\n");
+    return s.rfind("Error ", 0) == 0 && crlf != std::string::npos && Digits(s, 6, crlf) && s.size() > crlf + 2;
+}
 
 bool IsToleranceMessage(const std::string& text)
 {
@@ -45,24 +71,18 @@ TEST_P(BadInputTest, EndsInANumberedMessageOrAResult)
     Calculate();
     Calculate();
 
-    static const std::regex kNumbered(R"(Error \d+\r\n.+)");
     for (const ShownBox& box : tk.boxes) {
-        const bool numbered = std::regex_match(box.text, kNumbered) && box.title == "Error for OD";
+        const bool numbered = Numbered(box.text) && box.title == "Error for OD";
         EXPECT_TRUE(numbered || (IsToleranceMessage(box.text) && box.title == "Error")) << box.text;
     }
-    static const std::regex kTwoDecimals(R"(-?\d+\.\d\d)");
-    static const std::regex kOneDecimal(R"(9\.[025])");
-    static const std::regex kSeries(R"([123])");
     auto check = [&](const Lens& l, bool markers) {
         if (l == kNoLens)
             return;
-        auto ok = [&](const std::string& s, const std::regex& re) {
-            return std::regex_match(s, re) || (markers && s == "???");
-        };
-        EXPECT_TRUE(ok(l.bc, kTwoDecimals)) << l;
-        EXPECT_TRUE(ok(l.pow, kTwoDecimals)) << l;
-        EXPECT_TRUE(std::regex_match(l.diam, kOneDecimal)) << l;
-        EXPECT_TRUE(ok(l.serie, kSeries)) << l;
+        auto open = [&](const std::string& s) { return markers && s == "???"; };
+        EXPECT_TRUE(TwoDecimals(l.bc) || open(l.bc)) << l;
+        EXPECT_TRUE(TwoDecimals(l.pow) || open(l.pow)) << l;
+        EXPECT_TRUE(l.diam == "9.0" || l.diam == "9.2" || l.diam == "9.5") << l;
+        EXPECT_TRUE(l.serie == "1" || l.serie == "2" || l.serie == "3" || open(l.serie)) << l;
     };
     check(PresLens(0), false);
     check(CurLens(0), false);
