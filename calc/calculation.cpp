@@ -16,9 +16,8 @@ struct BaseCurveRow {
     double baseCurve;
 };
 constexpr BaseCurveRow kBaseCurves[] = {
-    {39, 8.5},    {39.5, 8.4}, {40, 8.3},    {40.5, 8.2}, {41, 8.1},    {41.5, 8.0},
-    {42, 7.9},    {42.5, 7.8}, {43.12, 7.7}, {43.75, 7.6}, {44.37, 7.5}, {45, 7.4},
-    {45.62, 7.3}, {46.25, 7.2}, {46.87, 7.1}, {47.5, 7.0},
+    {39, 8.5},    {39.5, 8.4},  {40, 8.3},    {40.5, 8.2}, {41, 8.1},    {41.5, 8.0},  {42, 7.9},    {42.5, 7.8},
+    {43.12, 7.7}, {43.75, 7.6}, {44.37, 7.5}, {45, 7.4},   {45.62, 7.3}, {46.25, 7.2}, {46.87, 7.1}, {47.5, 7.0},
 };
 
 // Tolerances by axis band.
@@ -44,8 +43,7 @@ constexpr EighthStep kEighths[] = {
 
 Calculation::Calculation(const Form1Controls& controls, Toolkit& toolkit, NumberFormat fmt)
     : k_(controls), toolkit_(toolkit), fmt_(fmt)
-{
-}
+{}
 
 double Calculation::Value(const Control* c) const { return ToNumber(c->Text(), fmt_); }
 
@@ -71,9 +69,8 @@ void Calculation::btnGo_Click()
     }
     for (int e = 0; e < 2; ++e) {
         for (const EyeArray* a : {&k_.lblResPresBC, &k_.lblResPresDiam, &k_.lblResPresPow, &k_.lblResPresSerie,
-                                  &k_.lblResFinalBC, &k_.lblResFinalDiam, &k_.lblResFinalPow,
-                                  &k_.lblResFinalSerie, &k_.lblResCurBC, &k_.lblResCurDiam, &k_.lblResCurPow,
-                                  &k_.lblResCurSerie})
+                                  &k_.lblResFinalBC, &k_.lblResFinalDiam, &k_.lblResFinalPow, &k_.lblResFinalSerie,
+                                  &k_.lblResCurBC, &k_.lblResCurDiam, &k_.lblResCurPow, &k_.lblResCurSerie})
             (*a)[e]->SetVisible(false);
         k_.lblResPresOS->SetVisible(false);
         k_.lblResFinalOS->SetVisible(false);
@@ -491,8 +488,7 @@ void Calculation::ShowSingleMethodResult(int e)
 void Calculation::EnablePrintIfComplete()
 {
     auto open = [this](int e) {
-        for (const EyeArray* a :
-             {&k_.lblResFinalBC, &k_.lblResFinalDiam, &k_.lblResFinalPow, &k_.lblResFinalSerie})
+        for (const EyeArray* a : {&k_.lblResFinalBC, &k_.lblResFinalDiam, &k_.lblResFinalPow, &k_.lblResFinalSerie})
             if ((*a)[e]->Caption() == kMarker)
                 return true;
         return false;

@@ -67,10 +67,8 @@ private:
 // takes the focus.
 class FieldError : public RuntimeError {
 public:
-    FieldError(Control* field, int number, std::string message)
-        : RuntimeError(number, std::move(message)), Field(field)
-    {
-    }
+    FieldError(Control* field, int number, std::string message) : RuntimeError(number, std::move(message)), Field(field)
+    {}
     Control* Field;
 };
 

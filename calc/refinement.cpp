@@ -7,8 +7,7 @@ namespace corvane {
 Refinement::Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, Module1& module,
                        NumberFormat fmt)
     : k_(controls), calc_(calc), toolkit_(toolkit), module_(module), fmt_(fmt)
-{
-}
+{}
 
 void Refinement::Report(int Index, const RuntimeError& err, Control* focus)
 {
@@ -43,8 +42,8 @@ void Refinement::lblResFinalPow_Click(int Index)
     Control* final = k_.lblResFinalPow[Index];
     if (final->Caption() != kMarker)
         return;
-    const Answer a = toolkit_.MsgBox("Does the current lens' power Provide best distance vision accuity ?",
-                                     Buttons::YesNo, "Power");
+    const Answer a =
+        toolkit_.MsgBox("Does the current lens' power Provide best distance vision accuity ?", Buttons::YesNo, "Power");
     if (a == Answer::Yes) {
         final->SetCaption(k_.lblResCurPow[Index]->Caption());
     } else {

@@ -9,8 +9,7 @@ namespace corvane {
 // Settling the "???" markers of the suggested lens.
 class Refinement {
 public:
-    Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, Module1& module,
-               NumberFormat fmt);
+    Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, Module1& module, NumberFormat fmt);
 
     void lblResFinalBC_Click(int Index);
     void lblResFinalPow_Click(int Index);

@@ -24,9 +24,9 @@ constexpr std::array<Material, 9> kMaterials = {{
 
 using ColorProc = void (OrderDetailsForm::*)();
 // The colour cycles of "Other Color", by material.
-constexpr std::array<ColorProc, 5> kBostonEsCycle = {
-    &OrderDetailsForm::SetColorBlue, &OrderDetailsForm::SetColorGreen, &OrderDetailsForm::SetColorBrown,
-    &OrderDetailsForm::SetColorGrey, &OrderDetailsForm::SetColorIceBlue};
+constexpr std::array<ColorProc, 5> kBostonEsCycle = {&OrderDetailsForm::SetColorBlue, &OrderDetailsForm::SetColorGreen,
+                                                     &OrderDetailsForm::SetColorBrown, &OrderDetailsForm::SetColorGrey,
+                                                     &OrderDetailsForm::SetColorIceBlue};
 constexpr std::array<ColorProc, 3> kBostonXoCycle = {
     &OrderDetailsForm::SetColorBlue, &OrderDetailsForm::SetColorIceBlue, &OrderDetailsForm::SetColorViolet};
 
@@ -153,10 +153,9 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
     Add(f, nullptr, "cmdCancel", Kind::CommandButton, "&Cancel", {5880, 4950, 1335, 495}, 13);
 
     const std::pair<const char*, const char*> buddies[] = {
-        {"Label8", "txtMat"},      {"Label9", "txtCol"},       {"Label5", "txtAccName"},
-        {"Label1", "txtAccNum"},   {"Label4", "txtAccFax"},    {"Label2", "txtPatName"},
-        {"Label3", "txtPatNum"},   {"Label10", "cboEdgeThod"}, {"Label11", "cboCenterThod"},
-        {"Label6", "optDot_0"},    {"Label12", "txtSpecial"},
+        {"Label8", "txtMat"},         {"Label9", "txtCol"},     {"Label5", "txtAccName"},  {"Label1", "txtAccNum"},
+        {"Label4", "txtAccFax"},      {"Label2", "txtPatName"}, {"Label3", "txtPatNum"},   {"Label10", "cboEdgeThod"},
+        {"Label11", "cboCenterThod"}, {"Label6", "optDot_0"},   {"Label12", "txtSpecial"},
     };
     for (const auto& [label, target] : buddies)
         f[label].SetBuddy(&f[target]);

@@ -5,8 +5,8 @@
 namespace corvane {
 namespace {
 
-Control& Text(Form& f, Control* frame, const std::string& name, const char* caption, Geometry g,
-              double points = 9.75, bool bold = false)
+Control& Text(Form& f, Control* frame, const std::string& name, const char* caption, Geometry g, double points = 9.75,
+              bool bold = false)
 {
     Control& c = f.Add(name, Kind::Label);
     c.SetCaption(caption);
@@ -66,8 +66,10 @@ OrderPageForm::OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberF
         int left;
         int top;
         int width;
-    } kRows[] = {{"Label8", "BC :", "lblBC", 720, 5640, 855},           {"Label9", "Pwr :", "lblPow", 720, 6120, 855},
-                 {"Label10", "Diam :", "lblDiam", 720, 6600, 855},      {"Label11", "Series :", "lblSeries", 720, 7080, 855},
+    } kRows[] = {{"Label8", "BC :", "lblBC", 720, 5640, 855},
+                 {"Label9", "Pwr :", "lblPow", 720, 6120, 855},
+                 {"Label10", "Diam :", "lblDiam", 720, 6600, 855},
+                 {"Label11", "Series :", "lblSeries", 720, 7080, 855},
                  {"Label26", "Edge thick. :", "lblEdgeth", 480, 7560, 975},
                  {"Label27", "Center thick. :", "lblCenterth", 480, 8040, 975}};
     for (const auto& row : kRows) {

@@ -4,6 +4,7 @@
 # build, with a real CUPS printer for the printing tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root="$(pwd)"
 bash scripts/setup.sh
 
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/corvane-runtime-$(id -u)}"
@@ -13,10 +14,11 @@ export ASAN_OPTIONS=halt_on_error=1:detect_leaks=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 bash scripts/printer.sh start
-trap 'bash scripts/printer.sh stop' EXIT
+trap 'bash "$root/scripts/printer.sh" stop' EXIT
 
 bash scripts/build.sh build-sanitize -DCORVANE_SANITIZE=ON
 (cd build-sanitize && ctest --output-on-failure --timeout 300)
 
 bash scripts/build.sh build
-cd build && ctest --output-on-failure --timeout 300
+cd build
+ctest --output-on-failure --timeout 300

@@ -83,8 +83,8 @@ void Control::ChangeValue(int v, bool echo)
     if (kind_ == Kind::OptionButton && v != 0 && form_ != nullptr) {
         // Option buttons in one container are exclusive.
         for (const auto& other : form_->Controls()) {
-            if (other.get() != this && other->kind_ == Kind::OptionButton &&
-                other->container_ == container_ && other->value_ != 0) {
+            if (other.get() != this && other->kind_ == Kind::OptionButton && other->container_ == container_ &&
+                other->value_ != 0) {
                 other->value_ = 0;
                 if (echo)
                     other->Notify(Prop::Value);
@@ -142,10 +142,7 @@ bool Control::CanTakeFocus() const
     return tabIndex_ >= 0 && enabled_ && EffectivelyVisible();
 }
 
-void Control::UserSetText(std::string text)
-{
-    text_ = std::move(text);
-}
+void Control::UserSetText(std::string text) { text_ = std::move(text); }
 
 void Control::UserSetSelection(int start, int length)
 {

@@ -11,8 +11,7 @@ class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, std::string description)
         : std::runtime_error(description), Number(number), Description(std::move(description))
-    {
-    }
+    {}
 
     int Number;
     std::string Description;

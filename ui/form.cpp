@@ -9,8 +9,7 @@ namespace corvane {
 
 Form::Form(std::string name, std::string caption, int widthTwips, int heightTwips)
     : name_(std::move(name)), caption_(std::move(caption)), width_(widthTwips), height_(heightTwips)
-{
-}
+{}
 
 Control& Form::Add(std::string name, Kind kind)
 {

@@ -5,14 +5,8 @@
 namespace corvane {
 
 Form1::Form1(Toolkit& toolkit, Module1& module, NumberFormat fmt)
-    : toolkit_(toolkit),
-      module_(module),
-      fmt_(fmt),
-      form_("Form1", kForm1Caption, 9525, 7605),
-      k_(BuildForm1(form_)),
-      calc_(k_, toolkit, fmt),
-      refine_(k_, calc_, toolkit, module, fmt),
-      sections_(k_, toolkit)
+    : toolkit_(toolkit), module_(module), fmt_(fmt), form_("Form1", kForm1Caption, 9525, 7605), k_(BuildForm1(form_)),
+      calc_(k_, toolkit, fmt), refine_(k_, calc_, toolkit, module, fmt), sections_(k_, toolkit)
 {
     form_.onLoad = [this] { Form_Load(); };
     k_.btnGo->onClick = [this] { calc_.btnGo_Click(); };
@@ -39,14 +33,12 @@ void Form1::cmdClear_Click()
 {
     for (int e = 0; e < 2; ++e) {
         for (const EyeArray* a : {&k_.txtCurAdd, &k_.txtCurBC, &k_.txtCurDiam, &k_.txtCurPow, &k_.cboPresAdd,
-                                  &k_.txtPresAxe, &k_.txtPresCyl, &k_.txtPresKera1, &k_.txtPresKera2,
-                                  &k_.txtPresPow})
+                                  &k_.txtPresAxe, &k_.txtPresCyl, &k_.txtPresKera1, &k_.txtPresKera2, &k_.txtPresPow})
             (*a)[e]->SetText("");
         k_.cboPresVertex[e]->SetText(IntToText(12));
         for (const EyeArray* a : {&k_.lblResCurBC, &k_.lblResCurDiam, &k_.lblResCurPow, &k_.lblResCurSerie,
-                                  &k_.lblResFinalBC, &k_.lblResFinalDiam, &k_.lblResFinalPow,
-                                  &k_.lblResFinalSerie, &k_.lblResPresBC, &k_.lblResPresDiam, &k_.lblResPresPow,
-                                  &k_.lblResPresSerie})
+                                  &k_.lblResFinalBC, &k_.lblResFinalDiam, &k_.lblResFinalPow, &k_.lblResFinalSerie,
+                                  &k_.lblResPresBC, &k_.lblResPresDiam, &k_.lblResPresPow, &k_.lblResPresSerie})
             (*a)[e]->SetVisible(false);
         k_.lblResPresOS->SetVisible(false);
         k_.lblResCurOS->SetVisible(false);

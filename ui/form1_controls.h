@@ -54,7 +54,6 @@ inline constexpr const char* kLabFax = "(555) 014-2271";
 // Creates every control of the main window in its design state.
 Form1Controls BuildForm1(Form& form);
 
-inline constexpr const char* kForm1Caption =
-    "BRENWICK CONTACT LENSES LTD. CORVANE RGP MULTIFOCAL LENS CALCULATOR";
+inline constexpr const char* kForm1Caption = "BRENWICK CONTACT LENSES LTD. CORVANE RGP MULTIFOCAL LENS CALCULATOR";
 
 } // namespace corvane

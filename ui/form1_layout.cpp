@@ -18,8 +18,8 @@ Control& Place(Control& c, int left, int top, int width, int height)
 }
 
 // A white caption drawn straight on the window's picture.
-Control& Caption(Form& f, std::string name, const char* text, int left, int top, int width,
-                 Align align = Align::Left, bool bold = true)
+Control& Caption(Form& f, std::string name, const char* text, int left, int top, int width, Align align = Align::Left,
+                 bool bold = true)
 {
     Control& c = f.Add(std::move(name), Kind::Label);
     c.SetCaption(text);
@@ -41,12 +41,9 @@ struct EntrySpec {
 
 // K's and Rx entries: right eye at top 720, left eye at top 1200.
 constexpr EntrySpec kPresEntries[] = {
-    {"txtPresKera1", Kind::TextBox, 2880, 900, 5, 2, 15},
-    {"txtPresKera2", Kind::TextBox, 4080, 900, 5, 3, 16},
-    {"txtPresPow", Kind::TextBox, 5160, 900, 6, 5, 17},
-    {"txtPresCyl", Kind::TextBox, 6120, 780, 5, 7, 18},
-    {"txtPresAxe", Kind::TextBox, 6960, 645, 3, 9, 19},
-    {"cboPresVertex", Kind::ComboBox, 7680, 690, 0, 11, 20},
+    {"txtPresKera1", Kind::TextBox, 2880, 900, 5, 2, 15}, {"txtPresKera2", Kind::TextBox, 4080, 900, 5, 3, 16},
+    {"txtPresPow", Kind::TextBox, 5160, 900, 6, 5, 17},   {"txtPresCyl", Kind::TextBox, 6120, 780, 5, 7, 18},
+    {"txtPresAxe", Kind::TextBox, 6960, 645, 3, 9, 19},   {"cboPresVertex", Kind::ComboBox, 7680, 690, 0, 11, 20},
     {"cboPresAdd", Kind::ComboBox, 8400, 975, 0, 13, 21},
 };
 
@@ -81,8 +78,8 @@ Control& Button(Form& f, const char* name, const char* caption, int left, int wi
     return Place(c, left, 3240, width, 495);
 }
 
-Control& SectionBox(Form& f, const char* name, const char* caption, const char* hint, int left, int top,
-                    int width, int tab)
+Control& SectionBox(Form& f, const char* name, const char* caption, const char* hint, int left, int top, int width,
+                    int tab)
 {
     Control& c = f.Add(name, Kind::CheckBox);
     c.SetCaption(caption);
@@ -107,8 +104,8 @@ Group AddGroup(Form& f, const char* prefix, int captionLeft, int valueLeft, Colo
     const std::string p = std::string("lblRes") + prefix;
     Group g;
     for (int i = 0; i < 4; ++i) {
-        g.rows[i] = &Caption(f, p + "_" + std::to_string(i), kRowCaptions[i], captionLeft,
-                             kRowTops[i] + 60, 840, Align::Left);
+        g.rows[i] =
+            &Caption(f, p + "_" + std::to_string(i), kRowCaptions[i], captionLeft, kRowTops[i] + 60, 840, Align::Left);
         g.rows[i]->SetVisible(false);
     }
     g.rows[4] = &Caption(f, p + "_4", "RT", valueLeft, 4680, 735, Align::Center);
@@ -148,8 +145,8 @@ Form1Controls BuildForm1(Form& f)
 
     k.chkPres = &SectionBox(f, "chkPres", "Calculate from K's and Rx", "Click or press space", 360, 0, 3900, 0);
     k.chkPres->SetBackColor(kSystemButtonHighlight);
-    k.chkCur = &SectionBox(f, "chkCur", "Calculate from spherical lens parameters", "Click or press space",
-                           4560, 0, 4680, 22);
+    k.chkCur =
+        &SectionBox(f, "chkCur", "Calculate from spherical lens parameters", "Click or press space", 4560, 0, 4680, 22);
     k.chkCur->SetBackColor(kWhite);
 
     // K's and Rx headings, each the access key of the right-eye field below.
@@ -162,8 +159,8 @@ Form1Controls BuildForm1(Form& f)
                       {"C&yl.", 6240, 660, Align::Left},         {"&Axis", 7080, 600, Align::Left},
                       {"&Vertex", 7680, 690, Align::Center},     {"A&dd", 8520, 735, Align::Center}};
     for (int i = 0; i < 6; ++i) {
-        k.lblpres[i] = &Caption(f, "lblpres_" + std::to_string(i), kPresHeads[i].caption, kPresHeads[i].left,
-                                480, kPresHeads[i].width, kPresHeads[i].align);
+        k.lblpres[i] = &Caption(f, "lblpres_" + std::to_string(i), kPresHeads[i].caption, kPresHeads[i].left, 480,
+                                kPresHeads[i].width, kPresHeads[i].align);
     }
     k.lblpres[6] = &Caption(f, "lblpres_6", "/", 3840, 600, 240, Align::Center, false);
     k.lblpres[6]->GetStyle().fontSize = 24.0;
@@ -180,7 +177,7 @@ Form1Controls BuildForm1(Form& f)
     k.lblPresOS->SetGeom({3840, 1080, 240, 555});
     k.lblPresOS->SetVisible(false);
 
-    EyeArray* pres[] = {&k.txtPresKera1, &k.txtPresKera2, &k.txtPresPow,  &k.txtPresCyl,
+    EyeArray* pres[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
                         &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
     for (std::size_t i = 0; i < std::size(kPresEntries); ++i)
         *pres[i] = AddEntries(f, kPresEntries[i], 720, 1200);
@@ -196,15 +193,15 @@ Form1Controls BuildForm1(Form& f)
         const char* caption;
         int left;
         int width;
-    } kCurHeads[] = {{"&B. Curve", 5280, 855}, {"P&ower", 6240, 855}, {"&Diameter", 7200, 975},
-                     {"Pa&tient's Add", 8160, 1335}};
+    } kCurHeads[] = {
+        {"&B. Curve", 5280, 855}, {"P&ower", 6240, 855}, {"&Diameter", 7200, 975}, {"Pa&tient's Add", 8160, 1335}};
     k.lblCur[0] = &Caption(f, "lblCur_0", "RIGHT", 4200, 2040, 975, Align::Right);
     k.lblCur[0]->SetForeColor(kBlack);
     k.lblCur[0]->SetBackColor(kSystemButtonFace);
     k.lblCur[0]->SetGeom({4200, 2040, 975, 375});
     for (int i = 1; i < 5; ++i) {
-        k.lblCur[i] = &Caption(f, "lblCur_" + std::to_string(i), kCurHeads[i - 1].caption,
-                               kCurHeads[i - 1].left, 1800, kCurHeads[i - 1].width, Align::Center);
+        k.lblCur[i] = &Caption(f, "lblCur_" + std::to_string(i), kCurHeads[i - 1].caption, kCurHeads[i - 1].left, 1800,
+                               kCurHeads[i - 1].width, Align::Center);
     }
     for (Control* c : k.lblpres)
         c->SetVisible(false);

@@ -110,10 +110,7 @@ int DecimalsOf(std::string_view pattern)
 
 } // namespace
 
-bool IsNumeric(std::string_view text, const NumberFormat& fmt)
-{
-    return ParseNumber(text, fmt).status == Parse::Ok;
-}
+bool IsNumeric(std::string_view text, const NumberFormat& fmt) { return ParseNumber(text, fmt).status == Parse::Ok; }
 
 double ToNumber(std::string_view text, const NumberFormat& fmt)
 {
@@ -132,8 +129,7 @@ std::string NumberToText(double value, const NumberFormat& fmt)
     if (value == 0.0)
         return "0";
     std::array<char, 64> buf{};
-    auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::general, 15);
+    auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
     if (ec != std::errc())
         RaiseOverflow();
     std::string out(buf.data(), ptr);
@@ -153,8 +149,8 @@ std::string Format(double value, std::string_view pattern, const NumberFormat& f
         RaiseOverflow();
     // The 15-significant-digit decimal form: d.dddddddddddddde[+-]XX.
     std::array<char, 64> buf{};
-    auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
-                                   std::chars_format::scientific, 14);
+    auto [ptr, ec] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value), std::chars_format::scientific, 14);
     if (ec != std::errc())
         RaiseOverflow();
     std::string sci(buf.data(), ptr);

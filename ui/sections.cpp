@@ -151,9 +151,9 @@ void Sections::WireEnter()
     };
     for (Control* c : {k_.chkPres, k_.chkPresOS, k_.chkCur, k_.chkCurOS})
         c->onKeyPress = enterMovesOn;
-    for (const EyeArray* a : {&k_.txtPresKera1, &k_.txtPresKera2, &k_.txtPresPow, &k_.txtPresCyl, &k_.txtPresAxe,
-                              &k_.cboPresVertex, &k_.cboPresAdd, &k_.txtCurBC, &k_.txtCurPow, &k_.txtCurDiam,
-                              &k_.txtCurAdd})
+    for (const EyeArray* a :
+         {&k_.txtPresKera1, &k_.txtPresKera2, &k_.txtPresPow, &k_.txtPresCyl, &k_.txtPresAxe, &k_.cboPresVertex,
+          &k_.cboPresAdd, &k_.txtCurBC, &k_.txtCurPow, &k_.txtCurDiam, &k_.txtCurAdd})
         for (Control* c : *a)
             c->onKeyPress = enterMovesOn;
 }

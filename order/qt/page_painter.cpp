@@ -24,8 +24,8 @@ QFont FontOf(const Control& c)
 {
     const Style& s = c.GetStyle();
     QFont font;
-    font.setFamilies({QString::fromStdString(s.fontName), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(
+        {QString::fromStdString(s.fontName), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(s.fontSize);
     font.setBold(c.FontBold() || s.fontName == "Arial Black");
     return font;

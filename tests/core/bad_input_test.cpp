@@ -7,8 +7,9 @@ namespace {
 
 // Texts a practitioner can type or paste into any entry.
 const char* const kBadTexts[] = {
-    "", " ", "abc", "1e308", "-1e308", "-0", "1e999", "inf", "nan", "0.0000001", "1e-308", "1e-400", "99999",
-    "-99999", "1e20", "0", "180", "-4", "50", "+", ".", "12.", "4e2", "7,8", "0x1A", "1e15", "-1e15",
+    "",          " ",      "abc",    "1e308", "-1e308", "-0",   "1e999", "inf",  "nan",
+    "0.0000001", "1e-308", "1e-400", "99999", "-99999", "1e20", "0",     "180",  "-4",
+    "50",        "+",      ".",      "12.",   "4e2",    "7,8",  "0x1A",  "1e15", "-1e15",
 };
 
 struct Entry {
@@ -18,7 +19,7 @@ struct Entry {
 };
 
 const Entry kEntries[] = {
-    {"txtPresKera1", true, 0}, {"txtPresKera2", true, 1}, {"txtPresPow", true, 2},  {"txtPresCyl", true, 3},
+    {"txtPresKera1", true, 0}, {"txtPresKera2", true, 1},  {"txtPresPow", true, 2}, {"txtPresCyl", true, 3},
     {"txtPresAxe", true, 4},   {"cboPresVertex", true, 5}, {"cboPresAdd", true, 6}, {"txtCurBC", false, 0},
     {"txtCurPow", false, 1},   {"txtCurDiam", false, 2},   {"txtCurAdd", false, 3},
 };
@@ -109,10 +110,11 @@ TEST_P(BadInputTest, EndsInANumberedMessageOrAResult)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, BadInputTest, testing::Combine(testing::ValuesIn(kEntries), testing::ValuesIn(kBadTexts)),
+INSTANTIATE_TEST_SUITE_P(Texts, BadInputTest,
+                         testing::Combine(testing::ValuesIn(kEntries), testing::ValuesIn(kBadTexts)),
                          [](const auto& info) {
-                             std::string name = std::string(std::get<0>(info.param).name) + "_" +
-                                                std::to_string(info.index);
+                             std::string name =
+                                 std::string(std::get<0>(info.param).name) + "_" + std::to_string(info.index);
                              return name;
                          });
 

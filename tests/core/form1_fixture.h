@@ -38,7 +38,7 @@ protected:
     void Pres(int e, const std::array<const char*, 7>& v)
     {
         Tick(e == 0 ? k->chkPres : (Tick(k->chkPres), k->chkPresOS));
-        const EyeArray* entries[] = {&k->txtPresKera1, &k->txtPresKera2, &k->txtPresPow, &k->txtPresCyl,
+        const EyeArray* entries[] = {&k->txtPresKera1, &k->txtPresKera2,  &k->txtPresPow, &k->txtPresCyl,
                                      &k->txtPresAxe,   &k->cboPresVertex, &k->cboPresAdd};
         for (int i = 0; i < 7; ++i)
             (*entries[i])[e]->SetText(v[static_cast<std::size_t>(i)]);

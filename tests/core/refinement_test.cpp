@@ -73,10 +73,10 @@ TEST_F(RefinementTest, PowerYesTakesTheCurrentLens)
 
 struct OverCase {
     const char* name;
-    const char* typed;   // current lens power as typed
-    const char* over;    // over-refraction
-    const char* entry;   // txtCurPow afterwards
-    const char* label;   // lblResCurPow afterwards
+    const char* typed; // current lens power as typed
+    const char* over;  // over-refraction
+    const char* entry; // txtCurPow afterwards
+    const char* label; // lblResCurPow afterwards
 };
 
 const OverCase kOverCases[] = {

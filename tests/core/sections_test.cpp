@@ -71,9 +71,8 @@ TEST_F(SectionsTest, TypingAWholeRightEyeWithEnter)
     tk.SetFocus(*k->chkPres);
     k->chkPres->SetValue(1);
     const std::vector<std::pair<const char*, const char*>> walk = {
-        {"txtPresKera1_0", "43.25"}, {"txtPresKera2_0", "44.00"}, {"txtPresPow_0", "-2.50"},
-        {"txtPresCyl_0", "-0.75"},   {"txtPresAxe_0", "180"},     {"cboPresVertex_0", "12"},
-        {"cboPresAdd_0", "2.00"},
+        {"txtPresKera1_0", "43.25"}, {"txtPresKera2_0", "44.00"}, {"txtPresPow_0", "-2.50"}, {"txtPresCyl_0", "-0.75"},
+        {"txtPresAxe_0", "180"},     {"cboPresVertex_0", "12"},   {"cboPresAdd_0", "2.00"},
     };
     for (const auto& [name, text] : walk) {
         ASSERT_EQ(Focused(), name);
@@ -82,7 +81,7 @@ TEST_F(SectionsTest, TypingAWholeRightEyeWithEnter)
     }
     EXPECT_EQ(Focused(), "chkPresOS");
     k->chkPresOS->SetValue(1);
-    const EyeArray* entries[] = {&k->txtPresKera1, &k->txtPresKera2, &k->txtPresPow, &k->txtPresCyl,
+    const EyeArray* entries[] = {&k->txtPresKera1, &k->txtPresKera2,  &k->txtPresPow, &k->txtPresCyl,
                                  &k->txtPresAxe,   &k->cboPresVertex, &k->cboPresAdd};
     for (std::size_t i = 0; i < walk.size(); ++i)
         EXPECT_EQ((*entries[i])[1]->Text(), walk[i].second);
@@ -227,9 +226,8 @@ TEST_F(SectionsTest, ClearBringsBackTheStartState)
     k->lblhelp->SetCaption("kept");
     k->cmdClear->RaiseClick();
     for (int e = 0; e < 2; ++e) {
-        for (const EyeArray* a : {&k->txtPresKera1, &k->txtPresKera2, &k->txtPresPow, &k->txtPresCyl,
-                                  &k->txtPresAxe, &k->cboPresAdd, &k->txtCurBC, &k->txtCurPow, &k->txtCurDiam,
-                                  &k->txtCurAdd}) {
+        for (const EyeArray* a : {&k->txtPresKera1, &k->txtPresKera2, &k->txtPresPow, &k->txtPresCyl, &k->txtPresAxe,
+                                  &k->cboPresAdd, &k->txtCurBC, &k->txtCurPow, &k->txtCurDiam, &k->txtCurAdd}) {
             EXPECT_EQ((*a)[e]->Text(), "") << (*a)[e]->Name();
             EXPECT_FALSE((*a)[e]->Visible()) << (*a)[e]->Name();
         }

@@ -73,8 +73,7 @@ void DialogsQtTest::powerCorrectionTypedWithEnter()
     QVERIFY(d.Done());
     QCOMPARE(title, QStringLiteral("Power Correction Form2"));
     QCOMPARE(d.boxes.size(), 2);
-    QCOMPARE(d.boxes[0],
-             QStringLiteral("Power | Does the current lens' power Provide best distance vision accuity ?"));
+    QCOMPARE(d.boxes[0], QStringLiteral("Power | Does the current lens' power Provide best distance vision accuity ?"));
     QCOMPARE(d.boxes[1], QStringLiteral("Corvane | Error 699\nThe Refraction is not a number"));
     QCOMPARE(Label("lblResFinalPow_0"), QStringLiteral("-3.25"));
     QCOMPARE(Label("lblResCurPow_0"), QStringLiteral("-3.25"));

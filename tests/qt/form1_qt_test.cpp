@@ -106,9 +106,8 @@ void Form1QtTest::clearAfterACalculation()
     QTest::mouseClick(calc_->find("chkPres"), Qt::LeftButton);
     QTest::mouseClick(calc_->find("chkCur"), Qt::LeftButton);
     const std::pair<const char*, const char*> entries[] = {
-        {"txtPresKera1_0", "43"}, {"txtPresKera2_0", "44"}, {"txtPresPow_0", "-2"},
-        {"txtCurBC_0", "7.85"},   {"txtCurPow_0", "-2"},    {"txtCurDiam_0", "9.2"},
-        {"txtCurAdd_0", "2"},
+        {"txtPresKera1_0", "43"}, {"txtPresKera2_0", "44"}, {"txtPresPow_0", "-2"}, {"txtCurBC_0", "7.85"},
+        {"txtCurPow_0", "-2"},    {"txtCurDiam_0", "9.2"},  {"txtCurAdd_0", "2"},
     };
     for (const auto& [name, text] : entries) {
         QTest::mouseClick(calc_->find(name), Qt::LeftButton);
@@ -193,9 +192,7 @@ void Form1QtTest::keyboardOnlyPrescriptionOfBothEyes()
     QTRY_COMPARE(calc_->Focused(), QStringLiteral("btnGo"));
     calc_->Key(Qt::Key_Return);
     for (const char* eye : {"_0", "_1"}) {
-        auto text = [&](const char* name) {
-            return calc_->find<QLabel>((std::string(name) + eye).c_str())->text();
-        };
+        auto text = [&](const char* name) { return calc_->find<QLabel>((std::string(name) + eye).c_str())->text(); };
         QCOMPARE(text("lblResFinalBC"), QStringLiteral("7.70"));
         QCOMPARE(text("lblResFinalPow"), QStringLiteral("-5.25"));
         QCOMPARE(text("lblResFinalDiam"), QStringLiteral("9.2"));
@@ -266,9 +263,9 @@ void Form1QtTest::accessKeysReachTheFields()
     QTest::mouseClick(calc_->find("chkPres"), Qt::LeftButton);
     QTest::mouseClick(calc_->find("chkCur"), Qt::LeftButton);
     const std::pair<Qt::Key, const char*> keys[] = {
-        {Qt::Key_P, "txtPresPow_0"}, {Qt::Key_Y, "txtPresCyl_0"}, {Qt::Key_A, "txtPresAxe_0"},
+        {Qt::Key_P, "txtPresPow_0"},    {Qt::Key_Y, "txtPresCyl_0"}, {Qt::Key_A, "txtPresAxe_0"},
         {Qt::Key_V, "cboPresVertex_0"}, {Qt::Key_D, "cboPresAdd_0"}, {Qt::Key_B, "txtCurBC_0"},
-        {Qt::Key_O, "txtCurPow_0"}, {Qt::Key_T, "txtCurAdd_0"}, {Qt::Key_K, "txtPresKera1_0"},
+        {Qt::Key_O, "txtCurPow_0"},     {Qt::Key_T, "txtCurAdd_0"},  {Qt::Key_K, "txtPresKera1_0"},
     };
     for (const auto& [key, name] : keys) {
         calc_->Key(key, Qt::AltModifier);

@@ -95,7 +95,7 @@ void PrintQtTest::Calculate(bool leftEye)
     const Form1Controls& k = calc_->app.Main().Controls();
     k.chkPres->SetValue(1);
     const char* right[] = {"43", "44", "-2", "", "", "12", "2"};
-    const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2, &k.txtPresPow, &k.txtPresCyl,
+    const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
                                  &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
     for (int i = 0; i < 7; ++i)
         (*entries[i])[0]->SetText(right[i]);
@@ -152,9 +152,9 @@ void PrintQtTest::twoEyeOrderArrivesOnPaper()
     const QString pdf = WaitForPdf(start);
     QVERIFY2(!pdf.isEmpty(), "no complete PDF arrived");
     const QString text = PdfText(pdf);
-    for (const char* expected : {"Order Form", "Brenwick Contact Lenses Ltd.", "<b>Smith</b> & Sons", "AC-1042",
-                                 "(555) 010-9999", "Jane Doe", "P-77", "Boston XO", "Ice blue", "First line",
-                                 "Second line", "Line 6", "CORVANE VELTO", "(555) 014-2271"}) {
+    for (const char* expected :
+         {"Order Form", "Brenwick Contact Lenses Ltd.", "<b>Smith</b> & Sons", "AC-1042", "(555) 010-9999", "Jane Doe",
+          "P-77", "Boston XO", "Ice blue", "First line", "Second line", "Line 6", "CORVANE VELTO", "(555) 014-2271"}) {
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
     }
     QVERIFY2(!text.contains(QStringLiteral("Line 7")), "the special order runs past its box");
@@ -182,8 +182,9 @@ void PrintQtTest::rightEyeOnlyOrderPrintsDashes()
     QVERIFY2(!pdf.isEmpty(), "no complete PDF arrived");
     const QString text = PdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("R. Only")));
-    for (const char* row : {"BC :\\s+7\\.70\\s+-", "Pwr :\\s+-2\\.50\\s+-", "Diam :\\s+9\\.2\\s+-", "Series :\\s+2\\s+-",
-                            "Edge thick. :\\s+Standard\\s+-", "Center thick. :\\s+Standard\\s+-"}) {
+    for (const char* row :
+         {"BC :\\s+7\\.70\\s+-", "Pwr :\\s+-2\\.50\\s+-", "Diam :\\s+9\\.2\\s+-", "Series :\\s+2\\s+-",
+          "Edge thick. :\\s+Standard\\s+-", "Center thick. :\\s+Standard\\s+-"}) {
         QVERIFY2(QRegularExpression(QString::fromLatin1(row)).match(text).hasMatch(), row);
     }
     QVERIFY(text.contains(QStringLiteral("Comfort 02")));
@@ -217,18 +218,18 @@ void PrintQtTest::stoppedPrinterKeepsTheOrder()
 void PrintQtTest::cancelPrintsNothing()
 {
     Calculate(false);
-    const int before = Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
-                                                      QStringLiteral("-o")})
-                           .count(QLatin1Char('\n'));
+    const int before =
+        Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")})
+            .count(QLatin1Char('\n'));
     Order([](QWidget* f) {
         QCOMPARE(f->windowTitle(), QStringLiteral("Additionnal information"));
         QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
     });
     QVERIFY(calc_->driver.Done());
     QTest::qWait(300);
-    const int after = Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
-                                                     QStringLiteral("-o")})
-                          .count(QLatin1Char('\n'));
+    const int after =
+        Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")})
+            .count(QLatin1Char('\n'));
     QCOMPARE(after, before);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }

@@ -29,10 +29,7 @@ struct QtCalculator {
     }
 
     // Types into the widget that has the focus, as the keyboard would.
-    static void Type(const QString& text)
-    {
-        QTest::keyClicks(QApplication::focusWidget(), text);
-    }
+    static void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     static void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         QTest::keyClick(QApplication::focusWidget(), key, mods);

@@ -72,8 +72,7 @@ void PaintLogo(QPainter& p, const QRectF& r)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(16, 48, 120));
     p.drawRoundedRect(r, r.height() * 0.2, r.height() * 0.2);
-    PaintLens(p, QRectF(r.left() + r.width() * 0.04, r.top() + r.height() * 0.3, r.height() * 0.9,
-                        r.height() * 0.45),
+    PaintLens(p, QRectF(r.left() + r.width() * 0.04, r.top() + r.height() * 0.3, r.height() * 0.9, r.height() * 0.45),
               QColor(120, 190, 255));
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);

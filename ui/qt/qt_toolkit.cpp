@@ -1,9 +1,9 @@
 #include "qt_toolkit.h"
 
 #include "form_view.h"
-#include "widget_binding.h"
 #include "order/qt/page_printer.h"
 #include "ui/form.h"
+#include "widget_binding.h"
 
 #include <QDate>
 #include <QLocale>

@@ -51,8 +51,8 @@ void Guarded(QWidget* parent, const std::function<void()>& handler)
     } catch (const std::exception& err) {
         message = std::string("Error\r\n") + err.what();
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Corvane"), Q(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Corvane"),
+                    Q(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -307,8 +307,8 @@ bool WidgetBinding::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         return KeyPress(event);
     case QEvent::MouseButtonRelease:
-        if (qobject_cast<QLabel*>(widget_) != nullptr && widget_->rect().contains(
-                                                              static_cast<QMouseEvent*>(event)->position().toPoint()))
+        if (qobject_cast<QLabel*>(widget_) != nullptr &&
+            widget_->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
             Guarded(widget_, [this] { control_.RaiseClick(); });
         break;
     default:

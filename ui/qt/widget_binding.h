@@ -4,9 +4,9 @@
 
 #include <QObject>
 
-#include <functional>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 namespace corvane {
 
