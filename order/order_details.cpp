@@ -98,23 +98,23 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
         .SetHint("Click here to change the available color");
 
     Control* account = &Add(f, nullptr, "Frame1", Kind::Frame, "Account info", {120, 2100, 4335, 1455});
-    Add(f, account, "Label5", Kind::Label, "Account &name :", {240, 380, 1695, 255});
-    Entry(f, account, "txtAccName", {1980, 330, 2235, 330}, 23, 1);
-    Add(f, account, "Label1", Kind::Label, "&Account Number :", {240, 740, 1695, 255});
-    Entry(f, account, "txtAccNum", {1980, 690, 2235, 330}, 23, 2);
-    Add(f, account, "Label4", Kind::Label, "Account &fax number :", {240, 1100, 1695, 255});
-    Entry(f, account, "txtAccFax", {1980, 1050, 2235, 330}, 0, 3);
+    Add(f, account, "Label5", Kind::Label, "Account &name :", {240, 380, 1815, 255});
+    Entry(f, account, "txtAccName", {2100, 330, 2115, 330}, 23, 1);
+    Add(f, account, "Label1", Kind::Label, "&Account Number :", {240, 740, 1815, 255});
+    Entry(f, account, "txtAccNum", {2100, 690, 2115, 330}, 23, 2);
+    Add(f, account, "Label4", Kind::Label, "Account &fax number :", {240, 1100, 1815, 255});
+    Entry(f, account, "txtAccFax", {2100, 1050, 2115, 330}, 0, 3);
 
     Control* patient = &Add(f, nullptr, "Frame2", Kind::Frame, "Patient info", {120, 3660, 4335, 1095});
-    Add(f, patient, "Label2", Kind::Label, "Pa&tient name :", {240, 380, 1695, 255});
-    Entry(f, patient, "txtPatName", {1980, 330, 2235, 330}, 23, 4);
-    Add(f, patient, "Label3", Kind::Label, "Patient n&umber :", {240, 740, 1695, 255});
-    Entry(f, patient, "txtPatNum", {1980, 690, 2235, 330}, 23, 5);
+    Add(f, patient, "Label2", Kind::Label, "Pa&tient name :", {240, 380, 1815, 255});
+    Entry(f, patient, "txtPatName", {2100, 330, 2115, 330}, 23, 4);
+    Add(f, patient, "Label3", Kind::Label, "Patient n&umber :", {240, 740, 1815, 255});
+    Entry(f, patient, "txtPatNum", {2100, 690, 2115, 330}, 23, 5);
 
     Control* info = &Add(f, nullptr, "Frame3", Kind::Frame, "Order info", {4560, 60, 4515, 4695});
     const std::pair<const char*, const char*> heads[] = {{"Label7", "RIGHT"}, {"lblOS", "LEFT"}};
     for (int i = 0; i < 2; ++i) {
-        Control& head = Add(f, info, heads[i].first, Kind::Label, heads[i].second, {1620 + 1320 * i, 300, 1215, 300});
+        Control& head = Add(f, info, heads[i].first, Kind::Label, heads[i].second, {1740 + 1260 * i, 300, 1215, 300});
         head.SetFontBold(true);
         head.GetStyle().fontSize = 12.0;
         head.GetStyle().align = Align::Center;
@@ -130,20 +130,20 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
                  {"Diam. :", "Label16", "lblDiamod", "lblDiamos", 1260},
                  {"Series :", "Label17", "lblSeriesod", "lblSeriesos", 1560}};
     for (const auto& row : kRows) {
-        Add(f, info, row.label, Kind::Label, row.caption, {240, row.top, 1335, 255});
-        Value(f, info, row.od, {1620, row.top, 1215, 255});
-        Value(f, info, row.os, {2940, row.top, 1215, 255});
+        Add(f, info, row.label, Kind::Label, row.caption, {240, row.top, 1455, 255});
+        Value(f, info, row.od, {1740, row.top, 1215, 255});
+        Value(f, info, row.os, {3000, row.top, 1215, 255});
     }
-    Add(f, info, "Label10", Kind::Label, "&Edge thickness:", {240, 1950, 1335, 255});
-    FixedList(f, info, "cboEdgeThod", {1620, 1890, 1335, 315}, 6, {"Thin", "Standard", "Minus Carrier"});
-    FixedList(f, info, "cboEdgeThos", {2940, 1890, 1335, 315}, 7, {"Thin", "Standard", "Minus Carrier"})
+    Add(f, info, "Label10", Kind::Label, "&Edge thickness:", {240, 1950, 1500, 255});
+    FixedList(f, info, "cboEdgeThod", {1740, 1890, 1215, 315}, 6, {"Thin", "Standard", "Minus Carrier"});
+    FixedList(f, info, "cboEdgeThos", {3000, 1890, 1215, 315}, 7, {"Thin", "Standard", "Minus Carrier"})
         .SetVisible(false);
-    Add(f, info, "Label11", Kind::Label, "Center thic&kness:", {240, 2370, 1335, 255});
-    FixedList(f, info, "cboCenterThod", {1620, 2310, 1335, 315}, 8, {"Standard", "Thick"});
-    FixedList(f, info, "cboCenterThos", {2940, 2310, 1335, 315}, 9, {"Standard", "Thick"}).SetVisible(false);
-    Add(f, info, "Label6", Kind::Label, "&Dot :", {240, 2790, 1335, 255});
-    Add(f, info, "optDot_0", Kind::OptionButton, "Yes", {1620, 2760, 855, 285}, 10).SetValue(1);
-    Add(f, info, "optDot_1", Kind::OptionButton, "No", {2580, 2760, 855, 285}, 10);
+    Add(f, info, "Label11", Kind::Label, "Center thic&kness:", {240, 2370, 1500, 255});
+    FixedList(f, info, "cboCenterThod", {1740, 2310, 1215, 315}, 8, {"Standard", "Thick"});
+    FixedList(f, info, "cboCenterThos", {3000, 2310, 1215, 315}, 9, {"Standard", "Thick"}).SetVisible(false);
+    Add(f, info, "Label6", Kind::Label, "&Dot :", {240, 2790, 1455, 255});
+    Add(f, info, "optDot_0", Kind::OptionButton, "Yes", {1740, 2760, 855, 285}, 10).SetValue(1);
+    Add(f, info, "optDot_1", Kind::OptionButton, "No", {3000, 2760, 855, 285}, 10);
     Add(f, info, "Label12", Kind::Label, "&Special order :", {240, 3180, 1575, 255});
     Add(f, info, "Label13", Kind::Label, "( 6 lines max. )", {1860, 3180, 1575, 255});
     Control& special = Entry(f, info, "txtSpecial", {240, 3450, 4035, 1095}, 0, 11);

@@ -207,9 +207,13 @@ void WidgetBinding::ApplyColors()
     const bool editor = qobject_cast<QLineEdit*>(widget_) || qobject_cast<QComboBox*>(widget_) ||
                         qobject_cast<QPlainTextEdit*>(widget_);
     const QColor fore = ToQColor(control_.ForeColor(), pal);
-    pal.setColor(QPalette::WindowText, fore);
-    pal.setColor(QPalette::Text, fore);
-    pal.setColor(QPalette::ButtonText, fore);
+    // The disabled group keeps the style's greyed text, so that a disabled
+    // control looks disabled.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::WindowText, fore);
+        pal.setColor(group, QPalette::Text, fore);
+        pal.setColor(group, QPalette::ButtonText, fore);
+    }
     if (back != kTransparent) {
         const QColor color = ToQColor(back, pal);
         pal.setColor(editor ? QPalette::Base : QPalette::Window, color);
@@ -224,8 +228,6 @@ void WidgetBinding::ApplyColors()
 
 void WidgetBinding::ApplyFont()
 {
-    if (qobject_cast<QGroupBox*>(widget_))
-        return;
     QFont font = widget_->font();
     const Style& s = control_.GetStyle();
     font.setFamilies({Q(s.fontName), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
