@@ -5,6 +5,7 @@
 #include "ui/form.h"
 #include "widget_binding.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QMessageBox>
@@ -119,8 +120,14 @@ void QtToolkit::ShowModal(Form& form)
 void QtToolkit::Unload(Form& form)
 {
     form.SetUnloaded(true);
-    if (FormView* view = ViewOf(form))
-        view->Unload();
+    FormView* view = ViewOf(form);
+    if (view == nullptr)
+        return;
+    view->Unload();
+    // With the main window gone the program ends (no other window can be
+    // open: they are all modal above it).
+    if (view == main_.get())
+        QCoreApplication::exit(0);
 }
 
 std::optional<std::string> QtToolkit::PrintForm(const Form& form) { return PrintPageOnDefaultPrinter(form); }
