@@ -5,7 +5,6 @@
 #include "ui/form.h"
 #include "widget_binding.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QMessageBox>
@@ -126,8 +125,8 @@ void QtToolkit::Unload(Form& form)
     view->Unload();
     // With the main window gone the program ends (no other window can be
     // open: they are all modal above it).
-    if (view == main_.get())
-        QCoreApplication::exit(0);
+    if (view == main_.get() && onMainUnloaded)
+        onMainUnloaded();
 }
 
 std::optional<std::string> QtToolkit::PrintForm(const Form& form) { return PrintPageOnDefaultPrinter(form); }

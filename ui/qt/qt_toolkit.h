@@ -4,6 +4,7 @@
 
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,6 +33,9 @@ public:
     // Destroys the main window.
     void CloseMain();
     FormView* ViewOf(const Form& form) const;
+    // Run when the main window has been unloaded; the program sets it to end
+    // its event loop.
+    std::function<void()> onMainUnloaded;
     FormView* TopView() const;
 
 private:
