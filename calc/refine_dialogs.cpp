@@ -13,6 +13,7 @@ PowerCorrectionForm::PowerCorrectionForm(Toolkit& toolkit, Module1& module, Numb
     txtRefra = &form_.Add("txtRefra", Kind::TextBox);
     txtRefra->SetGeom({2940, 240, 960, 375});
     txtRefra->SetMaxLength(5);
+    txtRefra->SetAccessibleName("Over-refraction");
     txtRefra->SetTabIndex(0);
     txtRefra->GetStyle().fontSize = 12.0;
     cmdOK = &form_.Add("cmdOK", Kind::CommandButton);

@@ -106,6 +106,10 @@ public:
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int n) { maxLength_ = n; }
 
+    // What a screen reader calls the control ("Keratometry 1, right eye").
+    const std::string& AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(std::string n) { accessibleName_ = std::move(n); }
+
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string h) { hint_ = std::move(h); }
     int TabIndex() const { return tabIndex_; }
@@ -162,6 +166,7 @@ private:
     std::vector<std::string> items_;
     int maxLength_ = 0;
     std::string hint_;
+    std::string accessibleName_;
     int tabIndex_ = -1;
     Geometry geometry_;
     Style style_;

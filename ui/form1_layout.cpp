@@ -29,8 +29,11 @@ Control& Caption(Form& f, std::string name, const char* text, int left, int top,
     return Place(c, left, top, width, 255);
 }
 
+const char* const kEyeNames[] = {", right eye", ", left eye"};
+
 struct EntrySpec {
     const char* name;
+    const char* spoken;
     Kind kind;
     int left;
     int width;
@@ -41,18 +44,21 @@ struct EntrySpec {
 
 // K's and Rx entries: right eye at top 720, left eye at top 1200.
 constexpr EntrySpec kPresEntries[] = {
-    {"txtPresKera1", Kind::TextBox, 2880, 900, 5, 2, 15}, {"txtPresKera2", Kind::TextBox, 4080, 900, 5, 3, 16},
-    {"txtPresPow", Kind::TextBox, 5160, 900, 6, 5, 17},   {"txtPresCyl", Kind::TextBox, 6120, 780, 5, 7, 18},
-    {"txtPresAxe", Kind::TextBox, 6960, 645, 3, 9, 19},   {"cboPresVertex", Kind::ComboBox, 7680, 690, 0, 11, 20},
-    {"cboPresAdd", Kind::ComboBox, 8400, 975, 0, 13, 21},
+    {"txtPresKera1", "Keratometry 1", Kind::TextBox, 2880, 900, 5, 2, 15},
+    {"txtPresKera2", "Keratometry 2", Kind::TextBox, 4080, 900, 5, 3, 16},
+    {"txtPresPow", "Power", Kind::TextBox, 5160, 900, 6, 5, 17},
+    {"txtPresCyl", "Cylinder", Kind::TextBox, 6120, 780, 5, 7, 18},
+    {"txtPresAxe", "Axis", Kind::TextBox, 6960, 645, 3, 9, 19},
+    {"cboPresVertex", "Vertex", Kind::ComboBox, 7680, 690, 0, 11, 20},
+    {"cboPresAdd", "Add", Kind::ComboBox, 8400, 975, 0, 13, 21},
 };
 
 // Current-lens entries: right eye at top 2040, left eye at top 2520.
 constexpr EntrySpec kCurEntries[] = {
-    {"txtCurBC", Kind::TextBox, 5280, 855, 5, 24, 32},
-    {"txtCurPow", Kind::TextBox, 6240, 855, 6, 26, 33},
-    {"txtCurDiam", Kind::TextBox, 7200, 855, 4, 28, 34},
-    {"txtCurAdd", Kind::TextBox, 8400, 855, 4, 30, 35},
+    {"txtCurBC", "Current lens base curve", Kind::TextBox, 5280, 855, 5, 24, 32},
+    {"txtCurPow", "Current lens power", Kind::TextBox, 6240, 855, 6, 26, 33},
+    {"txtCurDiam", "Current lens diameter", Kind::TextBox, 7200, 855, 4, 28, 34},
+    {"txtCurAdd", "Patient's add", Kind::TextBox, 8400, 855, 4, 30, 35},
 };
 
 EyeArray AddEntries(Form& f, const EntrySpec& spec, int topRight, int topLeft)
@@ -62,6 +68,7 @@ EyeArray AddEntries(Form& f, const EntrySpec& spec, int topRight, int topLeft)
         Control& c = f.Add(Member(spec.name, e), spec.kind);
         Place(c, spec.left, e == 0 ? topRight : topLeft, spec.width, 375);
         c.SetMaxLength(spec.maxLength);
+        c.SetAccessibleName(std::string(spec.spoken) + kEyeNames[e]);
         c.SetTabIndex(e == 0 ? spec.tabRight : spec.tabLeft);
         c.SetVisible(false);
         c.GetStyle().fontSize = spec.kind == Kind::TextBox ? 12.0 : 9.75;
@@ -97,7 +104,7 @@ struct Group {
     EyeArray bc{}, diam{}, pow{}, serie{};
 };
 
-Group AddGroup(Form& f, const char* prefix, int captionLeft, int valueLeft, Color color)
+Group AddGroup(Form& f, const char* prefix, const char* group, int captionLeft, int valueLeft, Color color)
 {
     static constexpr const char* kRowCaptions[] = {"B. C. :", "Power :", "Diam :", "Series :"};
     static constexpr int kRowTops[] = {4920, 5400, 5880, 6360};
@@ -115,6 +122,7 @@ Group AddGroup(Form& f, const char* prefix, int captionLeft, int valueLeft, Colo
 
     const std::pair<const char*, EyeArray*> values[] = {
         {"BC", &g.bc}, {"Pow", &g.pow}, {"Diam", &g.diam}, {"Serie", &g.serie}};
+    const char* const spoken[] = {" base curve", " power", " diameter", " series"};
     const int rowOf[] = {0, 1, 2, 3};
     for (int v = 0; v < 4; ++v) {
         for (int e = 0; e < 2; ++e) {
@@ -124,6 +132,7 @@ Group AddGroup(Form& f, const char* prefix, int captionLeft, int valueLeft, Colo
             c.SetFontBold(true);
             c.SetForeColor(color);
             c.SetBackColor(kSystemWindow);
+            c.SetAccessibleName(std::string(group) + spoken[v] + kEyeNames[e]);
             Style& s = c.GetStyle();
             s.fontSize = 12.0;
             s.align = Align::Center;
@@ -172,6 +181,7 @@ Form1Controls BuildForm1(Form& f)
 
     k.chkPresOS = &SectionBox(f, "chkPresOS", "LEFT", "Click or press enter", 1800, 1200, 975, 14);
     k.chkPresOS->SetVisible(false);
+    k.chkPresOS->SetAccessibleName("Calculate from K's and Rx, left eye");
     k.lblPresOS = &Caption(f, "lblPresOS", "/", 3840, 1080, 240, Align::Center, false);
     k.lblPresOS->GetStyle().fontSize = 24.0;
     k.lblPresOS->SetGeom({3840, 1080, 240, 555});
@@ -210,6 +220,7 @@ Form1Controls BuildForm1(Form& f)
 
     k.chkCurOS = &SectionBox(f, "chkCurOS", "LEFT", "Click or press space", 4320, 2520, 855, 31);
     k.chkCurOS->SetVisible(false);
+    k.chkCurOS->SetAccessibleName("Calculate from spherical lens parameters, left eye");
 
     EyeArray* cur[] = {&k.txtCurBC, &k.txtCurPow, &k.txtCurDiam, &k.txtCurAdd};
     for (std::size_t i = 0; i < std::size(kCurEntries); ++i)
@@ -244,9 +255,9 @@ Form1Controls BuildForm1(Form& f)
     k.Label21 = &Caption(f, "Label21", "From Current lens", 4920, 4260, 1800);
     k.Label40 = &Caption(f, "Label40", "Lens Order", 7920, 4260, 1455);
 
-    Group presg = AddGroup(f, "Pres", 1920, 2760, kOrange);
-    Group curg = AddGroup(f, "Cur", 4440, 5280, kBlue);
-    Group fin = AddGroup(f, "Final", 6960, 7800, kRed);
+    Group presg = AddGroup(f, "Pres", "From K Reading", 1920, 2760, kOrange);
+    Group curg = AddGroup(f, "Cur", "From Current lens", 4440, 5280, kBlue);
+    Group fin = AddGroup(f, "Final", "Suggested lens", 6960, 7800, kRed);
     k.lblResPres = presg.rows;
     k.lblResPresOS = presg.os;
     k.lblResPresBC = presg.bc;
@@ -275,6 +286,7 @@ Form1Controls BuildForm1(Form& f)
     k.lblhelp->SetGeom({6720, 6960, 2655, 495});
     k.lblhelp->GetStyle().wordWrap = true;
     k.lblhelp->GetStyle().plainValue = true;
+    k.lblhelp->SetAccessibleName("Help");
     return k;
 }
 

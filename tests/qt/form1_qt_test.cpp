@@ -1,5 +1,6 @@
 #include "qt_fixture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -30,6 +31,7 @@ private slots:
     void typedAddIsNotCompleted();
     void accessKeysReachTheFields();
     void valuesArePlainText();
+    void accessibleNamesSayWhatAndWhichEye();
 
 private:
     std::unique_ptr<QtCalculator> calc_;
@@ -279,6 +281,31 @@ void Form1QtTest::valuesArePlainText()
     QCOMPARE(calc_->find<QLabel>("lblhelp")->textFormat(), Qt::PlainText);
     calc_->app.Main().Controls().lblhelp->SetCaption("<b>bold</b> & more");
     QCOMPARE(calc_->find<QLabel>("lblhelp")->text(), QStringLiteral("<b>bold</b> & more"));
+}
+
+void Form1QtTest::accessibleNamesSayWhatAndWhichEye()
+{
+    auto name = [this](const char* widget) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(calc_->find(widget));
+        return a == nullptr ? QString() : a->text(QAccessible::Name);
+    };
+    QCOMPARE(name("txtPresKera1_0"), QStringLiteral("Keratometry 1, right eye"));
+    QCOMPARE(name("txtPresKera2_1"), QStringLiteral("Keratometry 2, left eye"));
+    QCOMPARE(name("cboPresAdd_1"), QStringLiteral("Add, left eye"));
+    QCOMPARE(name("txtCurAdd_0"), QStringLiteral("Patient's add, right eye"));
+    QCOMPARE(name("lblResFinalPow_1"), QStringLiteral("Suggested lens power, left eye"));
+    QCOMPARE(name("lblResPresBC_0"), QStringLiteral("From K Reading base curve, right eye"));
+    QCOMPARE(name("lblResCurSerie_0"), QStringLiteral("From Current lens series, right eye"));
+    QCOMPARE(name("chkPres"), QStringLiteral("Calculate from K's and Rx"));
+    QCOMPARE(name("chkCurOS"), QStringLiteral("Calculate from spherical lens parameters, left eye"));
+    QCOMPARE(name("btnGo"), QStringLiteral("Calculate"));
+    QCOMPARE(name("cmdPrint"), QStringLiteral("Print Order"));
+    // Every control that takes the focus, and every value, has a name.
+    for (const auto& c : calc_->app.Main().GetForm().Controls()) {
+        if (c->TabIndex() >= 0 || c->GetStyle().plainValue) {
+            QVERIFY2(!name(c->Name().c_str()).isEmpty(), c->Name().c_str());
+        }
+    }
 }
 
 QTEST_MAIN(Form1QtTest)

@@ -119,6 +119,8 @@ void WidgetBinding::ApplyAll()
     if (auto* text = qobject_cast<QPlainTextEdit*>(widget_))
         text->setReadOnly(control_.Locked());
     widget_->setToolTip(Q(control_.Hint()));
+    if (!control_.AccessibleName().empty())
+        widget_->setAccessibleName(Q(control_.AccessibleName()));
     widget_->setVisible(control_.Visible());
 }
 
