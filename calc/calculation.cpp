@@ -1,6 +1,7 @@
 #include "calculation.h"
 
 #include <cmath>
+#include <limits>
 
 namespace corvane {
 namespace {
@@ -28,6 +29,20 @@ struct AxisBand {
 };
 constexpr AxisBand kAxisBands[] = {
     {150, 3, -2.5}, {120, 2, -1}, {70, 1.5, -0.87}, {40, 2, -1.5}, {-32768, 3, -2.5},
+};
+
+// Diameter by the lower reading (rows tried from the top, strictly above
+// the bound) and the sign of the power; 0 where the design makes no lens.
+struct DiameterRow {
+    double flatKAbove;
+    double minus;
+    double plus;
+};
+constexpr DiameterRow kDiameters[] = {
+    {49.64, 0, 0},
+    {46.24, 9.0, 9.2},
+    {38.99, 9.2, 9.5},
+    {-std::numeric_limits<double>::infinity(), 9.5, 0},
 };
 
 // Eighth-dioptre steps of the fraction of the power.
@@ -261,17 +276,16 @@ void Calculation::DesignFromPrescription(int e)
 
     s.resPresSerie = SeriesOf(Value(add));
 
-    const bool minus = s.resPresPow < 0;
-    if (s.flatK > 49.64)
-        s.presLensDone[e] = false;
-    else if (s.flatK > 46.24)
-        s.resPresDiam = minus ? 9.0 : 9.2;
-    else if (s.flatK > 38.99)
-        s.resPresDiam = minus ? 9.2 : 9.5;
-    else if (minus)
-        s.resPresDiam = 9.5;
-    else
-        s.presLensDone[e] = false;
+    for (const DiameterRow& row : kDiameters) {
+        if (s.flatK > row.flatKAbove) {
+            const double diameter = s.resPresPow < 0 ? row.minus : row.plus;
+            if (diameter == 0)
+                s.presLensDone[e] = false;
+            else
+                s.resPresDiam = diameter;
+            break;
+        }
+    }
 
     if (s.resPresPow >= 4 || s.resPresPow <= -4) {
         const double d = Value(k_.cboPresVertex[e]);

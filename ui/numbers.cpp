@@ -166,7 +166,7 @@ std::string Format(double value, std::string_view pattern, const NumberFormat& f
         digits.insert(0, static_cast<std::size_t>(-point), '0');
         point = 0;
     }
-    const std::size_t keep = static_cast<std::size_t>(point + decimals);
+    const std::size_t keep = static_cast<std::size_t>(point) + static_cast<std::size_t>(decimals);
     if (digits.size() < keep + 1)
         digits.append(keep + 1 - digits.size(), '0');
     const bool roundUp = digits[keep] >= '5';
