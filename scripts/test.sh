@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs the whole test suite: once in an
-# AddressSanitizer + UndefinedBehaviorSanitizer build, then in the normal
-# build, with a real CUPS printer for the printing tests.
+# Sets up the machine, builds, and runs the whole test suite: the static
+# checks, the suite in an AddressSanitizer + UndefinedBehaviorSanitizer
+# build, a bounded fuzzing run, then the suite in the normal build, with a
+# real CUPS printer for the printing tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -16,9 +17,13 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 bash scripts/printer.sh start
 trap 'bash "$root/scripts/printer.sh" stop' EXIT
 
+bash scripts/build.sh build
+bash scripts/check.sh build
+
 bash scripts/build.sh build-sanitize -DCORVANE_SANITIZE=ON
 (cd build-sanitize && ctest --output-on-failure --timeout 300)
 
-bash scripts/build.sh build
+bash scripts/fuzz.sh 60
+
 cd build
 ctest --output-on-failure --timeout 300

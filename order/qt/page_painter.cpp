@@ -2,6 +2,7 @@
 
 #include "ui/form.h"
 #include "ui/qt/artwork.h"
+#include "ui/qt/widget_binding.h"
 
 #include <QPainter>
 #include <QTextLayout>
@@ -24,8 +25,7 @@ QFont FontOf(const Control& c)
 {
     const Style& s = c.GetStyle();
     QFont font;
-    font.setFamilies(
-        {QString::fromStdString(s.fontName), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(FontFamilies(s.fontName));
     font.setPointSizeF(s.fontSize);
     font.setBold(c.FontBold() || s.fontName == "Arial Black");
     return font;

@@ -40,6 +40,15 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
+QStringList FontFamilies(const std::string& designFace)
+{
+    // The design's face is a Windows bitmap font; Liberation Sans has close
+    // metrics. Naming only faces that exist keeps font matching quick.
+    if (designFace == "MS Sans Serif")
+        return {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    return {QString::fromStdString(designFace), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+}
+
 void Guarded(QWidget* parent, const std::function<void()>& handler)
 {
     std::string message;
@@ -232,7 +241,7 @@ void WidgetBinding::ApplyFont()
 {
     QFont font = widget_->font();
     const Style& s = control_.GetStyle();
-    font.setFamilies({Q(s.fontName), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(FontFamilies(s.fontName));
     font.setPointSizeF(s.fontSize);
     font.setBold(control_.FontBold());
     widget_->setFont(font);

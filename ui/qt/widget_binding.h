@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -49,6 +50,9 @@ private:
 // Runs a handler of the form logic. A failure that no handler trapped is
 // shown as a numbered message instead of ending the program.
 void Guarded(QWidget* parent, const std::function<void()>& handler);
+
+// The faces to draw a design typeface with, best first.
+QStringList FontFamilies(const std::string& designFace);
 
 // The colour that a control colour stands for, resolved against the palette.
 QColor ToQColor(Color c, const QPalette& palette);
