@@ -61,17 +61,17 @@ constexpr EntrySpec kCurEntries[] = {
     {"txtCurAdd", "Patient's add", Kind::TextBox, 8400, 855, 4, 30, 35},
 };
 
-EyeArray AddEntries(Form& f, const EntrySpec& spec, int topRight, int topLeft)
+EyeArray AddEntries(Form& f, const EntrySpec& entry, int topRight, int topLeft)
 {
     EyeArray eyes{};
     for (int e = 0; e < 2; ++e) {
-        Control& c = f.Add(Member(spec.name, e), spec.kind);
-        Place(c, spec.left, e == 0 ? topRight : topLeft, spec.width, 375);
-        c.SetMaxLength(spec.maxLength);
-        c.SetAccessibleName(std::string(spec.spoken) + kEyeNames[e]);
-        c.SetTabIndex(e == 0 ? spec.tabRight : spec.tabLeft);
+        Control& c = f.Add(Member(entry.name, e), entry.kind);
+        Place(c, entry.left, e == 0 ? topRight : topLeft, entry.width, 375);
+        c.SetMaxLength(entry.maxLength);
+        c.SetAccessibleName(std::string(entry.spoken) + kEyeNames[e]);
+        c.SetTabIndex(e == 0 ? entry.tabRight : entry.tabLeft);
         c.SetVisible(false);
-        c.GetStyle().fontSize = spec.kind == Kind::TextBox ? 12.0 : 9.75;
+        c.GetStyle().fontSize = entry.kind == Kind::TextBox ? 12.0 : 9.75;
         eyes[e] = &c;
     }
     return eyes;
