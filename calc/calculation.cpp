@@ -109,7 +109,7 @@ void Calculation::btnGo_Click()
 void Calculation::ReportTrapped(int e, const RuntimeError& err, Control* field)
 {
     toolkit_.MsgBox(ErrorMessage(err), Buttons::OkExclamation, EyeTitle(e));
-    if (field != nullptr)
+    if (field != nullptr && field->CanTakeFocus())
         toolkit_.SetFocus(*field);
 }
 

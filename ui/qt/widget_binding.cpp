@@ -123,10 +123,7 @@ void WidgetBinding::ApplyAll()
     ApplyColors();
     ApplyFont();
     widget_->setEnabled(control_.Enabled());
-    if (auto* edit = qobject_cast<QLineEdit*>(widget_))
-        edit->setReadOnly(control_.Locked());
-    if (auto* text = qobject_cast<QPlainTextEdit*>(widget_))
-        text->setReadOnly(control_.Locked());
+    ApplyLocked();
     widget_->setToolTip(Q(control_.Hint()));
     if (!control_.AccessibleName().empty())
         widget_->setAccessibleName(Q(control_.AccessibleName()));
@@ -150,10 +147,7 @@ void WidgetBinding::PropertyChanged(Control& /*control*/, Prop prop)
         widget_->setEnabled(control_.Enabled());
         break;
     case Prop::Locked:
-        if (auto* edit = qobject_cast<QLineEdit*>(widget_))
-            edit->setReadOnly(control_.Locked());
-        if (auto* text = qobject_cast<QPlainTextEdit*>(widget_))
-            text->setReadOnly(control_.Locked());
+        ApplyLocked();
         break;
     case Prop::BackColor:
     case Prop::ForeColor:
@@ -198,6 +192,14 @@ void WidgetBinding::ApplyText()
         button->setText(text);
     }
     applying_ = false;
+}
+
+void WidgetBinding::ApplyLocked()
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(widget_))
+        edit->setReadOnly(control_.Locked());
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget_))
+        text->setReadOnly(control_.Locked());
 }
 
 void WidgetBinding::ApplyValue()

@@ -37,6 +37,7 @@ private:
     void ApplyFont();
     void ApplySelection();
     void ApplyValue();
+    void ApplyLocked();
     void ApplyItems();
     bool KeyPress(QEvent* event);
     bool TooLongForTyping(const QString& typed) const;
