@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang-format clang-tidy clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth x11-utils xdotool imagemagick
   cups cups-client printer-driver-cups-pdf poppler-utils

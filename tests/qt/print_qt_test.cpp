@@ -16,6 +16,11 @@
 #include <QRegularExpression>
 #include <QStyleFactory>
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <algorithm>
+
 using namespace corvane;
 using namespace corvane::test;
 
@@ -29,15 +34,29 @@ QString Run(const QString& program, const QStringList& args)
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
+// Where the virtual printer may write: the home folder of the account (as
+// the password file has it, which need not be $HOME) or the anonymous one.
+QFileInfoList PrintedFiles()
+{
+    QStringList dirs{QDir::homePath() + QStringLiteral("/PDF"), QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
+    if (const passwd* pw = getpwuid(getuid()))
+        dirs << QString::fromLocal8Bit(pw->pw_dir) + QStringLiteral("/PDF");
+    QFileInfoList all;
+    for (const QString& d : dirs)
+        all << QDir(d).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
+    std::sort(all.begin(), all.end(),
+              [](const QFileInfo& a, const QFileInfo& b) { return a.lastModified() > b.lastModified(); });
+    return all;
+}
+
 // The PDF that the virtual printer wrote for the last job, once complete.
 QString WaitForPdf(const QDateTime& since)
 {
-    const QDir dir(QDir::homePath() + QStringLiteral("/PDF"));
     for (int i = 0; i < 300; ++i) {
         QTest::qWait(100);
         if (!Run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty())
             continue;
-        const QFileInfoList files = dir.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+        const QFileInfoList files = PrintedFiles();
         if (files.isEmpty() || files.front().lastModified() < since)
             continue;
         QFile f(files.front().absoluteFilePath());
