@@ -10,6 +10,8 @@ bool Ticked(const Control* box) { return box->Value() == 1; }
 
 const char* EyeTitle(int e) { return e == 0 ? "Error for OD" : "Error for OS"; }
 
+[[noreturn]] void Fail(Control* field, int number, const char* message) { throw FieldError(field, number, message); }
+
 // Base curve from the lower reading: each row runs from its bound up to the
 // next row's bound.
 struct BaseCurveRow {
@@ -113,6 +115,37 @@ void Calculation::ReportTrapped(int e, const RuntimeError& err, Control* field)
         toolkit_.SetFocus(*field);
 }
 
+bool Calculation::Numeric(const Control* c) const { return IsNumeric(c->Text(), fmt_); }
+
+void Calculation::Hundredths(Control* c, bool negativeToo) const
+{
+    const double v = Value(c);
+    if (v >= 100 || (negativeToo && v <= -100))
+        Write(c, Div(v, 100));
+}
+
+void Calculation::Trapped(int e, bool& done, const std::function<void()>& checks, const std::function<void()>& design,
+                          void (Calculation::*showResult)(int, bool))
+{
+    bool designing = false;
+    try {
+        checks();
+        done = true;
+        designing = true;
+        design();
+    } catch (const FieldError& err) {
+        ReportTrapped(e, err, err.Field);
+    } catch (const RuntimeError& err) {
+        if (designing) {
+            // A design that failed half-way produced no lens: nothing of an
+            // earlier one may be shown or merged in its place.
+            done = false;
+            (this->*showResult)(e, false);
+        }
+        ReportTrapped(e, err, nullptr);
+    }
+}
+
 void Calculation::ValidatePrescription(int e)
 {
     Control* kera1 = k_.txtPresKera1[e];
@@ -122,65 +155,50 @@ void Calculation::ValidatePrescription(int e)
     Control* axe = k_.txtPresAxe[e];
     Control* vertex = k_.cboPresVertex[e];
     Control* add = k_.cboPresAdd[e];
-    auto numeric = [this](const Control* c) { return IsNumeric(c->Text(), fmt_); };
-    auto fail = [](Control* c, int number, const char* message) { throw FieldError(c, number, message); };
-    bool designing = false;
-    try {
+    auto checks = [&] {
         if (kera1->Text().empty())
-            fail(kera1, 601, "The first keratometry is needed");
-        if (!numeric(kera1))
-            fail(kera1, 602, "The first keratometry is not numeric");
+            Fail(kera1, 601, "The first keratometry is needed");
+        if (!Numeric(kera1))
+            Fail(kera1, 602, "The first keratometry is not numeric");
         if (Value(kera1) == 0)
-            fail(kera1, 603, "The keratometry can't be 0");
+            Fail(kera1, 603, "The keratometry can't be 0");
         if (kera2->Text().empty())
-            fail(kera2, 604, "The second keratometry is needed");
-        if (!numeric(kera2))
-            fail(kera2, 605, "The second keratometry is not numeric");
+            Fail(kera2, 604, "The second keratometry is needed");
+        if (!Numeric(kera2))
+            Fail(kera2, 605, "The second keratometry is not numeric");
         if (Value(kera2) == 0)
-            fail(kera2, 606, "The keratometry can't be 0");
+            Fail(kera2, 606, "The keratometry can't be 0");
         if (pow->Text().empty())
-            fail(pow, 607, "The power is needed");
-        if (!numeric(pow))
-            fail(pow, 608, "The power is not numeric");
-        if (!cyl->Text().empty() && !numeric(cyl))
-            fail(cyl, 610, "The cylinder is not numeric");
+            Fail(pow, 607, "The power is needed");
+        if (!Numeric(pow))
+            Fail(pow, 608, "The power is not numeric");
+        if (!cyl->Text().empty() && !Numeric(cyl))
+            Fail(cyl, 610, "The cylinder is not numeric");
         if (cyl->Text().empty() && !axe->Text().empty())
-            fail(cyl, 609, "The cylinder is needed");
+            Fail(cyl, 609, "The cylinder is needed");
         if (!axe->Text().empty()) {
-            if (!numeric(axe))
-                fail(axe, 612, "The axis is not numeric");
+            if (!Numeric(axe))
+                Fail(axe, 612, "The axis is not numeric");
             const double axis = Value(axe);
             if (axis > 180 || !(axis > 0))
-                fail(axe, 612, "The axis must range between 1 and 180");
+                Fail(axe, 612, "The axis must range between 1 and 180");
         }
         if (axe->Text().empty() && !cyl->Text().empty())
-            fail(axe, 611, "The axis is needed");
+            Fail(axe, 611, "The axis is needed");
         if (vertex->Text().empty())
-            fail(vertex, 613, "The vetex is needed");
-        if (!numeric(vertex))
-            fail(vertex, 614, "The vertex is not numeric");
+            Fail(vertex, 613, "The vetex is needed");
+        if (!Numeric(vertex))
+            Fail(vertex, 614, "The vertex is not numeric");
         const double d = Value(vertex);
         if (d >= 100 || d < 0)
-            fail(vertex, 615, "The vertex must be between 0 and 99");
+            Fail(vertex, 615, "The vertex must be between 0 and 99");
         if (add->Text().empty())
-            fail(add, 616, "The add is needed");
-        if (!numeric(add))
-            fail(add, 617, "The add is not numeric");
-
-        state_.presLensDone[e] = true;
-        designing = true;
-        DesignFromPrescription(e);
-    } catch (const FieldError& err) {
-        ReportTrapped(e, err, err.Field);
-    } catch (const RuntimeError& err) {
-        if (designing) {
-            // A design that failed half-way produced no lens: keep the
-            // captions of an earlier calculation out of the suggestion.
-            state_.presLensDone[e] = false;
-            ShowPresResult(e, false);
-        }
-        ReportTrapped(e, err, nullptr);
-    }
+            Fail(add, 616, "The add is needed");
+        if (!Numeric(add))
+            Fail(add, 617, "The add is not numeric");
+    };
+    Trapped(
+        e, state_.presLensDone[e], checks, [&] { DesignFromPrescription(e); }, &Calculation::ShowPresResult);
 }
 
 void Calculation::Tolerance(int e, const char* message, Control* focus)
@@ -203,18 +221,13 @@ void Calculation::DesignFromPrescription(int e)
     s.presLensDone[e] = true;
 
     // Entries typed without a decimal point, then readings given as radii.
-    auto hundredths = [this](Control* c, bool negativeToo) {
-        const double v = Value(c);
-        if (v >= 100 || (negativeToo && v <= -100))
-            Write(c, Div(v, 100));
-    };
-    hundredths(kera1, false);
-    hundredths(kera2, false);
-    hundredths(pow, true);
+    Hundredths(kera1, false);
+    Hundredths(kera2, false);
+    Hundredths(pow, true);
     if (!cyl->Text().empty())
-        hundredths(cyl, true);
+        Hundredths(cyl, true);
     if (!add->Text().empty())
-        hundredths(add, true);
+        Hundredths(add, true);
     auto radius = [this](Control* c) {
         const double v = Value(c);
         if (v < 15)
@@ -342,50 +355,35 @@ void Calculation::ValidateCurrentLens(int e)
     Control* pow = k_.txtCurPow[e];
     Control* diam = k_.txtCurDiam[e];
     Control* add = k_.txtCurAdd[e];
-    auto numeric = [this](const Control* c) { return IsNumeric(c->Text(), fmt_); };
-    auto fail = [](Control* c, int number, const char* message) { throw FieldError(c, number, message); };
-    bool designing = false;
-    try {
+    auto checks = [&] {
         if (bc->Text().empty())
-            fail(bc, 618, "The current lens base curve is needed");
-        if (!numeric(bc))
-            fail(bc, 619, "The current lens base curve is not numeric");
+            Fail(bc, 618, "The current lens base curve is needed");
+        if (!Numeric(bc))
+            Fail(bc, 619, "The current lens base curve is not numeric");
         if (pow->Text().empty())
-            fail(pow, 620, "The current lens power is needed");
-        if (!numeric(pow))
-            fail(pow, 621, "The current lens power is not numeric");
+            Fail(pow, 620, "The current lens power is needed");
+        if (!Numeric(pow))
+            Fail(pow, 621, "The current lens power is not numeric");
         if (diam->Text().empty())
-            fail(diam, 622, "The current lens diameter is needed");
-        if (!numeric(diam))
-            fail(diam, 623, "The current lens diameter is not numeric");
+            Fail(diam, 622, "The current lens diameter is needed");
+        if (!Numeric(diam))
+            Fail(diam, 623, "The current lens diameter is not numeric");
         if (add->Text().empty()) {
             if (!Ticked(e == 0 ? k_.chkPres : k_.chkPresOS))
-                fail(add, 624, "Please enter the current patient's add");
+                Fail(add, 624, "Please enter the current patient's add");
             add->SetText(k_.cboPresAdd[e]->Text());
             // The prescription add may itself be missing or wrong; a design
             // from it would fail without saying which entry is at fault.
             if (add->Text().empty())
-                fail(add, 624, "Please enter the current patient's add");
-            if (!numeric(add))
-                fail(add, 625, "The client's add is not numeric");
-        } else if (!numeric(add)) {
-            fail(add, 625, "The client's add is not numeric");
+                Fail(add, 624, "Please enter the current patient's add");
+            if (!Numeric(add))
+                Fail(add, 625, "The client's add is not numeric");
+        } else if (!Numeric(add)) {
+            Fail(add, 625, "The client's add is not numeric");
         }
-
-        state_.curLensDone[e] = true;
-        designing = true;
-        DesignFromCurrentLens(e);
-    } catch (const FieldError& err) {
-        ReportTrapped(e, err, err.Field);
-    } catch (const RuntimeError& err) {
-        if (designing) {
-            // No lens came out of this design: nothing of an earlier one may
-            // be shown or merged in its place.
-            state_.curLensDone[e] = false;
-            ShowCurResult(e, false);
-        }
-        ReportTrapped(e, err, nullptr);
-    }
+    };
+    Trapped(
+        e, state_.curLensDone[e], checks, [&] { DesignFromCurrentLens(e); }, &Calculation::ShowCurResult);
 }
 
 void Calculation::DesignFromCurrentLens(int e)
@@ -396,15 +394,10 @@ void Calculation::DesignFromCurrentLens(int e)
     Control* diam = k_.txtCurDiam[e];
     Control* add = k_.txtCurAdd[e];
 
-    auto hundredths = [this](Control* c, bool negativeToo) {
-        const double v = Value(c);
-        if (v >= 100 || (negativeToo && v <= -100))
-            Write(c, Div(v, 100));
-    };
-    hundredths(bc, false);
-    hundredths(pow, true);
-    hundredths(diam, false);
-    hundredths(add, false);
+    Hundredths(bc, false);
+    Hundredths(pow, true);
+    Hundredths(diam, false);
+    Hundredths(add, false);
     if (const double v = Value(bc); v > 15) {
         // A base curve in dioptres becomes a radius, kept to two decimals.
         Write(bc, Div(337.5, v));

@@ -6,6 +6,7 @@
 #include "../ui/toolkit.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace corvane {
@@ -50,6 +51,14 @@ public:
 
 private:
     double Value(const Control* c) const;
+    bool Numeric(const Control* c) const;
+    // Entries typed without a decimal point: a value of 100 or more (or,
+    // where negativeToo, -100 or less) is divided by 100 and written back.
+    void Hundredths(Control* c, bool negativeToo) const;
+    // The error trap of both validations: a failed check is reported with its
+    // focus move; a failure inside the design also withdraws that design.
+    void Trapped(int e, bool& done, const std::function<void()>& checks, const std::function<void()>& design,
+                 void (Calculation::*showResult)(int, bool));
     void Write(Control* c, double v) const;
     void ReportTrapped(int e, const RuntimeError& err, Control* field);
     void ShowPresResult(int e, bool show);
