@@ -120,7 +120,9 @@ QWidget* FormView::Create(Control& c, QWidget* parent)
         return new QRadioButton(parent);
     case Kind::CommandButton: {
         auto* button = new QPushButton(parent);
-        button->setAutoDefault(true);
+        // Not auto-default: a dialog would otherwise make its first button
+        // the default one, and Enter anywhere would press it.
+        button->setAutoDefault(false);
         if (form_.DefaultButton() == &c)
             button->setDefault(true);
         return button;
@@ -220,6 +222,23 @@ void FormView::Unload()
     closing_ = true;
     form_.SetUnloaded(true);
     close();
+}
+
+void FormView::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    // Enter presses the focused button, else the form's default button, and
+    // does nothing where the form has none.
+    QPushButton* target = qobject_cast<QPushButton*>(focusWidget());
+    if (target == nullptr && form_.DefaultButton() != nullptr)
+        target = qobject_cast<QPushButton*>(WidgetOf(*form_.DefaultButton()));
+    if (target != nullptr && target->isEnabled() && target->isVisible())
+        target->click();
+    event->accept();
 }
 
 void FormView::reject()

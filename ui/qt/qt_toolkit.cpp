@@ -69,6 +69,8 @@ Answer QtToolkit::MsgBox(std::string_view text, Buttons buttons, std::string_vie
         break;
     }
     switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
     case QMessageBox::Cancel:
         return Answer::Cancel;
     case QMessageBox::Yes:

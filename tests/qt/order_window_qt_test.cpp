@@ -1,0 +1,134 @@
+#include "qt_fixture.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+
+using namespace corvane;
+using namespace corvane::test;
+
+// The order details window driven through the real toolkit: message box
+// answers and keys, without printing anything.
+class OrderWindowQtTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void init();
+    void cleanup() { calc_.reset(); }
+
+    void noteAnswerReachesTheHandler_data();
+    void noteAnswerReachesTheHandler();
+    void enterNeverPrints_data();
+    void enterNeverPrints();
+
+private:
+    // Opens the order window for a right-eye lens and runs `act` in it; the
+    // window is cancelled afterwards if `act` left it open.
+    void InOrderWindow(const std::function<void(QWidget*)>& act);
+
+    std::unique_ptr<QtCalculator> calc_;
+};
+
+void OrderWindowQtTest::init()
+{
+    calc_ = std::make_unique<QtCalculator>();
+    const Form1Controls& k = calc_->app.Main().Controls();
+    k.chkPres->SetValue(1);
+    const char* right[] = {"43", "44", "-2", "", "", "12", "2"};
+    const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
+                                 &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
+    for (int i = 0; i < 7; ++i)
+        (*entries[i])[0]->SetText(right[i]);
+    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+    QVERIFY(calc_->find("cmdPrint")->isEnabled());
+}
+
+void OrderWindowQtTest::InOrderWindow(const std::function<void(QWidget*)>& act)
+{
+    calc_->driver.Then([act](QWidget* modal) {
+        if (modal->objectName() != QStringLiteral("Form4"))
+            return false;
+        act(modal);
+        if (modal->isVisible())
+            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        return true;
+    });
+    QTest::mouseClick(calc_->find("cmdPrint"), Qt::LeftButton);
+    QVERIFY(calc_->driver.Done());
+}
+
+void OrderWindowQtTest::noteAnswerReachesTheHandler_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("answer"); // 0 means Esc
+    QTest::addColumn<QString>("material");
+    QTest::addColumn<QString>("colour");
+    QTest::newRow("OK on Other Material") << "cmdChgMat" << int(QMessageBox::Ok) << "Boston XO"
+                                          << "Blue";
+    QTest::newRow("Cancel on Other Material") << "cmdChgMat" << int(QMessageBox::Cancel) << "Comfort 02"
+                                              << "Blue";
+    QTest::newRow("Esc on Other Material") << "cmdChgMat" << 0 << "Comfort 02"
+                                           << "Blue";
+    QTest::newRow("OK on Other Color") << "cmdChgCol" << int(QMessageBox::Ok) << "Comfort 02"
+                                       << "Specify";
+    QTest::newRow("Cancel on Other Color") << "cmdChgCol" << int(QMessageBox::Cancel) << "Comfort 02"
+                                           << "Blue";
+}
+
+void OrderWindowQtTest::noteAnswerReachesTheHandler()
+{
+    QFETCH(QString, button);
+    QFETCH(int, answer);
+    QFETCH(QString, material);
+    QFETCH(QString, colour);
+    QString title;
+    QString mat;
+    QString col;
+    InOrderWindow([&](QWidget* f) {
+        calc_->driver.Then([&title, answer](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr)
+                return false;
+            title = box->windowTitle();
+            if (answer == 0)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                QTest::mouseClick(box->button(static_cast<QMessageBox::StandardButton>(answer)), Qt::LeftButton);
+            return true;
+        });
+        QTest::mouseClick(f->findChild<QPushButton*>(button), Qt::LeftButton);
+        mat = f->findChild<QLineEdit*>(QStringLiteral("txtMat"))->text();
+        col = f->findChild<QLineEdit*>(QStringLiteral("txtCol"))->text();
+    });
+    QCOMPARE(title, QStringLiteral("Note"));
+    QCOMPARE(mat, material);
+    QCOMPARE(col, colour);
+}
+
+void OrderWindowQtTest::enterNeverPrints_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char* name : {"optType_0", "optType_1", "optDot_0", "optDot_1", "txtMat", "txtCol"})
+        QTest::newRow(name) << name;
+}
+
+void OrderWindowQtTest::enterNeverPrints()
+{
+    QFETCH(QString, control);
+    bool open = false;
+    InOrderWindow([&](QWidget* f) {
+        QWidget* w = f->findChild<QWidget*>(control);
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Return);
+        QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::qWait(20);
+        open = f->isVisible();
+    });
+    QVERIFY2(open, "Enter closed the order window");
+    QVERIFY(calc_->driver.boxes.isEmpty());
+}
+
+QTEST_MAIN(OrderWindowQtTest)
+#include "order_window_qt_test.moc"
