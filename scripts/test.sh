@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds, and runs the whole test suite: the static
 # checks, the suite in an AddressSanitizer + UndefinedBehaviorSanitizer
-# build, a bounded fuzzing run, then the suite in the normal build, with a
-# real CUPS printer for the printing tests.
+# build, a bounded fuzzing run, the core suite built for Windows and run
+# under Wine, then the suite in the normal build, with a real CUPS printer
+# for the printing tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -24,6 +25,8 @@ bash scripts/build.sh build-sanitize -DCORVANE_SANITIZE=ON
 (cd build-sanitize && ctest --output-on-failure --timeout 300)
 
 bash scripts/fuzz.sh 60
+
+bash scripts/test-windows.sh
 
 cd build
 ctest --output-on-failure --timeout 300

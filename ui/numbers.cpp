@@ -2,6 +2,7 @@
 
 #include "errors.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -16,6 +17,28 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 enum class Parse { Ok, Syntax, Overflow };
+
+// Decimal exponent of the leading significant digit of a canonical number
+// text ("-ddd.ddde-dd"), the exponent clamped far beyond any double; very
+// negative for a text of zeros. It tells a value too large for a double from
+// one too small without a wider type: long double is not wider everywhere.
+long LeadingExponent(std::string_view canon)
+{
+    constexpr long kFar = 100000;
+    const std::size_t e = std::min(canon.find('e'), canon.size());
+    const std::string_view mantissa = canon.substr(0, e);
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return -kFar;
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const long lead = first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    long exponent = 0;
+    for (std::size_t k = e + 1; k < canon.size(); ++k)
+        if (IsDigit(canon[k]))
+            exponent = std::min(exponent * 10 + (canon[k] - '0'), kFar);
+    const bool negative = e + 1 < canon.size() && canon[e + 1] == '-';
+    return lead + (negative ? -exponent : exponent);
+}
 
 struct Parsed {
     Parse status = Parse::Syntax;
@@ -57,14 +80,11 @@ Parsed ParseNumber(std::string_view text, const NumberFormat& fmt)
     }
     if (digits == 0)
         return {};
-    bool negativeExponent = false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         canon.push_back('e');
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            negativeExponent = s[i] == '-';
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
             canon.push_back(s[i++]);
-        }
         int expDigits = 0;
         while (i < s.size() && IsDigit(s[i])) {
             canon.push_back(s[i++]);
@@ -82,21 +102,13 @@ Parsed ParseNumber(std::string_view text, const NumberFormat& fmt)
     auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec == std::errc() && ptr == last && std::isfinite(value))
         return {Parse::Ok, value};
-    if (ec != std::errc::result_out_of_range)
+    if (ec != std::errc::result_out_of_range || ptr != last)
         return {};
     // Out of range: either too large (not a number we can hold) or so small
     // that it is zero.
-    long double wide = 0.0L;
-    auto [wptr, wec] = std::from_chars(first, last, wide);
-    bool underflow = wec == std::errc() ? std::fabs(wide) < 1.0L : negativeExponent;
-    if (wptr != last && wec == std::errc())
-        return {};
-    if (!underflow)
+    if (LeadingExponent(canon) >= 0)
         return {Parse::Overflow, 0.0};
-    double tiny = static_cast<double>(wec == std::errc() ? wide : 0.0L);
-    if (tiny == 0.0 && canon[0] == '-')
-        tiny = -0.0;
-    return {Parse::Ok, tiny};
+    return {Parse::Ok, canon[0] == '-' ? -0.0 : 0.0};
 }
 
 int DecimalsOf(std::string_view pattern)
