@@ -2,11 +2,13 @@
 
 #include "errors.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <system_error>
 
 namespace corvane {
@@ -22,6 +24,48 @@ struct Parsed {
     double value = 0.0;
 };
 
+// Reads the exponent's digits, saturating far beyond any double's range.
+long long ExponentOf(std::string_view digits, bool negative)
+{
+    constexpr long long kCap = 1'000'000'000LL;
+    long long value = 0;
+    for (char c : digits)
+        value = std::min(kCap, value * 10 + (c - '0'));
+    return negative ? -value : value;
+}
+
+// Converts significant digits (no leading zero) times ten to the power of
+// `exponent`, the power of the first digit. The range is decided by the
+// value: one beyond a double is an overflow, one below its smallest is zero.
+Parsed Convert(bool negative, std::string_view digits, long long exponent)
+{
+    const double zero = negative ? -0.0 : 0.0;
+    if (digits.empty())
+        return {Parse::Ok, zero};
+    constexpr long long kBeyond = 400; // past a double's largest power of ten
+    if (exponent > kBeyond)
+        return {Parse::Overflow, 0.0};
+    if (exponent < -kBeyond)
+        return {Parse::Ok, zero};
+    std::string canon;
+    canon.reserve(digits.size() + 8);
+    if (negative)
+        canon.push_back('-');
+    canon.push_back(digits.front());
+    canon.push_back('.');
+    canon.append(digits.substr(1));
+    canon.push_back('e');
+    canon += std::to_string(exponent);
+    double value = 0.0;
+    const char* last = canon.data() + canon.size();
+    auto [ptr, ec] = std::from_chars(canon.data(), last, value);
+    if (ec == std::errc() && ptr == last && std::isfinite(value))
+        return {Parse::Ok, value};
+    if (ec == std::errc::result_out_of_range || (ec == std::errc() && !std::isfinite(value)))
+        return exponent > 0 ? Parsed{Parse::Overflow, 0.0} : Parsed{Parse::Ok, zero};
+    return {};
+}
+
 // Validates the syntax and converts with the C++ conversion routines, which
 // ignore the C library's locale: the separator comes from fmt alone.
 Parsed ParseNumber(std::string_view text, const NumberFormat& fmt)
@@ -34,69 +78,47 @@ Parsed ParseNumber(std::string_view text, const NumberFormat& fmt)
         --e;
     std::string_view s = text.substr(b, e - b);
 
-    std::string canon;
-    canon.reserve(s.size());
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-')
-            canon.push_back('-');
-        ++i;
-    }
-    int digits = 0;
-    while (i < s.size() && IsDigit(s[i])) {
-        canon.push_back(s[i++]);
-        ++digits;
-    }
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+    std::string digits;    // the mantissa's digits from its first non-zero one
+    long long firstAt = 0; // position of that digit among all mantissa digits
+    long long count = 0;
+    auto take = [&] {
+        while (i < s.size() && IsDigit(s[i])) {
+            if (digits.empty() && s[i] != '0')
+                firstAt = count;
+            if (!digits.empty() || s[i] != '0')
+                digits.push_back(s[i]);
+            ++count;
+            ++i;
+        }
+    };
+    take();
+    const long long intDigits = count;
     if (i < s.size() && s[i] == fmt.decimal) {
-        canon.push_back('.');
         ++i;
-        while (i < s.size() && IsDigit(s[i])) {
-            canon.push_back(s[i++]);
-            ++digits;
-        }
+        take();
     }
-    if (digits == 0)
+    if (count == 0)
         return {};
-    bool negativeExponent = false;
+    long long exponent = 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        canon.push_back('e');
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            negativeExponent = s[i] == '-';
-            canon.push_back(s[i++]);
-        }
-        int expDigits = 0;
-        while (i < s.size() && IsDigit(s[i])) {
-            canon.push_back(s[i++]);
-            ++expDigits;
-        }
-        if (expDigits == 0)
+        bool negativeExponent = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            negativeExponent = s[i++] == '-';
+        const std::size_t from = i;
+        while (i < s.size() && IsDigit(s[i]))
+            ++i;
+        if (i == from)
             return {};
+        exponent = ExponentOf(s.substr(from, i - from), negativeExponent);
     }
     if (i != s.size())
         return {};
-
-    const char* first = canon.data();
-    const char* last = canon.data() + canon.size();
-    double value = 0.0;
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec == std::errc() && ptr == last && std::isfinite(value))
-        return {Parse::Ok, value};
-    if (ec != std::errc::result_out_of_range)
-        return {};
-    // Out of range: either too large (not a number we can hold) or so small
-    // that it is zero.
-    long double wide = 0.0L;
-    auto [wptr, wec] = std::from_chars(first, last, wide);
-    bool underflow = wec == std::errc() ? std::fabs(wide) < 1.0L : negativeExponent;
-    if (wptr != last && wec == std::errc())
-        return {};
-    if (!underflow)
-        return {Parse::Overflow, 0.0};
-    double tiny = static_cast<double>(wec == std::errc() ? wide : 0.0L);
-    if (tiny == 0.0 && canon[0] == '-')
-        tiny = -0.0;
-    return {Parse::Ok, tiny};
+    return Convert(negative, digits, intDigits - firstAt - 1 + exponent);
 }
 
 int DecimalsOf(std::string_view pattern)
