@@ -119,7 +119,8 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
     constexpr int kColumn = 1680;
     const std::pair<const char*, const char*> heads[] = {{"Label7", "RIGHT"}, {"lblOS", "LEFT"}};
     for (int i = 0; i < 2; ++i) {
-        Control& head = Add(f, info, heads[i].first, Kind::Label, heads[i].second, {i == 0 ? kOd : kOs, 300, kColumn, 300});
+        Control& head =
+            Add(f, info, heads[i].first, Kind::Label, heads[i].second, {i == 0 ? kOd : kOs, 300, kColumn, 300});
         head.SetFontBold(true);
         head.GetStyle().fontSize = 12.0;
         head.GetStyle().align = Align::Center;

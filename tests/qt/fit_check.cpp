@@ -38,8 +38,8 @@ void CheckLabel(const QLabel* label, QStringList& out)
 {
     if (label->text().isEmpty() || !label->pixmap().isNull())
         return;
-    const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-                                                      -label->margin());
+    const QRect room =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     const bool mnemonic = label->buddy() != nullptr;
     if (label->wordWrap()) {
         Report(out, label, label->text(), label->heightForWidth(label->width()), label->height());
@@ -119,7 +119,8 @@ QStringList TextsThatDoNotFit(QWidget* window)
             CheckButton(button, out);
         else if (auto* combo = qobject_cast<QComboBox*>(w))
             CheckCombo(combo, out);
-        else if (auto* edit = qobject_cast<QLineEdit*>(w); edit != nullptr && !qobject_cast<QComboBox*>(w->parentWidget()))
+        else if (auto* edit = qobject_cast<QLineEdit*>(w);
+                 edit != nullptr && !qobject_cast<QComboBox*>(w->parentWidget()))
             CheckEntry(edit, out);
         else if (auto* text = qobject_cast<QPlainTextEdit*>(w))
             CheckLines(text, out);

@@ -100,9 +100,11 @@ void FitQtTest::refinementDialogs()
         return true;
     };
     calc_->driver.PressInBox(QMessageBox::No);
-    calc_->driver.Then([&check](QWidget* modal) { return modal->objectName() == QStringLiteral("Form2") && check(modal); });
+    calc_->driver.Then(
+        [&check](QWidget* modal) { return modal->objectName() == QStringLiteral("Form2") && check(modal); });
     QTest::mouseClick(calc_->find("lblResFinalPow_0"), Qt::LeftButton);
-    calc_->driver.Then([&check](QWidget* modal) { return modal->objectName() == QStringLiteral("Form3") && check(modal); });
+    calc_->driver.Then(
+        [&check](QWidget* modal) { return modal->objectName() == QStringLiteral("Form3") && check(modal); });
     QTest::mouseClick(calc_->find("lblResFinalSerie_0"), Qt::LeftButton);
     QVERIFY(calc_->driver.Done());
     QVERIFY2(problems.isEmpty(), qPrintable(Problems(problems)));
@@ -147,13 +149,20 @@ void FitQtTest::messageBoxTitles_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
-    QTest::newRow("right eye") << "Error for OD" << "Error 601\r\nK1";
-    QTest::newRow("left eye") << "Error for OS" << "Error 13\r\nType mismatch";
-    QTest::newRow("tolerance") << "Error" << "Too flat";
-    QTest::newRow("dialog") << "Corvane" << "Error 6\r\nOverflow";
-    QTest::newRow("note") << "Note" << "Other Material and/or colors available on request. ";
-    QTest::newRow("base curve") << "Base Curve" << "Does the current spherical base curve provide an alignment fitting ?";
-    QTest::newRow("printing") << "Order Form" << "No";
+    QTest::newRow("right eye") << "Error for OD"
+                               << "Error 601\r\nK1";
+    QTest::newRow("left eye") << "Error for OS"
+                              << "Error 13\r\nType mismatch";
+    QTest::newRow("tolerance") << "Error"
+                               << "Too flat";
+    QTest::newRow("dialog") << "Corvane"
+                            << "Error 6\r\nOverflow";
+    QTest::newRow("note") << "Note"
+                          << "Other Material and/or colors available on request. ";
+    QTest::newRow("base curve") << "Base Curve"
+                                << "Does the current spherical base curve provide an alignment fitting ?";
+    QTest::newRow("printing") << "Order Form"
+                              << "No";
 }
 
 void FitQtTest::messageBoxTitles()

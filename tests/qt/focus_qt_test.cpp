@@ -109,18 +109,18 @@ void FocusQtTest::keyboardFocusSelectsOnlyWhereItShould_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<bool>("selected");
     QTest::newRow("Tab to the vertex") << "txtPresAxe_0" << int(Qt::Key_Tab) << 0 << "cboPresVertex_0" << false;
-    QTest::newRow("Shift+Tab to the vertex") << "cboPresAdd_0" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier)
-                                             << "cboPresVertex_0" << false;
+    QTest::newRow("Shift+Tab to the vertex")
+        << "cboPresAdd_0" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "cboPresVertex_0" << false;
     QTest::newRow("Alt+V to the vertex") << "txtPresKera1_0" << int(Qt::Key_V) << int(Qt::AltModifier)
                                          << "cboPresVertex_0" << false;
-    QTest::newRow("Enter to the left vertex") << "txtPresAxe_1" << int(Qt::Key_Return) << 0 << "cboPresVertex_1"
-                                              << false;
+    QTest::newRow("Enter to the left vertex")
+        << "txtPresAxe_1" << int(Qt::Key_Return) << 0 << "cboPresVertex_1" << false;
     QTest::newRow("Tab to the add") << "cboPresVertex_0" << int(Qt::Key_Tab) << 0 << "cboPresAdd_0" << true;
-    QTest::newRow("Alt+D to the add") << "txtPresKera1_0" << int(Qt::Key_D) << int(Qt::AltModifier)
-                                      << "cboPresAdd_0" << true;
+    QTest::newRow("Alt+D to the add") << "txtPresKera1_0" << int(Qt::Key_D) << int(Qt::AltModifier) << "cboPresAdd_0"
+                                      << true;
     QTest::newRow("Tab to a text box") << "txtPresKera1_0" << int(Qt::Key_Tab) << 0 << "txtPresKera2_0" << true;
-    QTest::newRow("Shift+Tab to a text box") << "txtPresKera2_0" << int(Qt::Key_Backtab)
-                                             << int(Qt::ShiftModifier) << "txtPresKera1_0" << true;
+    QTest::newRow("Shift+Tab to a text box")
+        << "txtPresKera2_0" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "txtPresKera1_0" << true;
 }
 
 void FocusQtTest::keyboardFocusSelectsOnlyWhereItShould()
@@ -196,13 +196,18 @@ void FocusQtTest::pasteIsCutToMaxLength_data()
     QTest::addColumn<int>("cursor");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("after");
-    QTest::newRow("huge paste into a K") << "txtPresKera1_0" << "" << 0 << QString(10000, '4') << "44444";
-    QTest::newRow("number and blanks") << "txtCurPow_0" << "" << 0 << "-0.25" + QString(3000, ' ') << "-0.25 ";
-    QTest::newRow("paste inside a text") << "txtPresKera1_0" << "43" << 1 << "999999"
+    QTest::newRow("huge paste into a K") << "txtPresKera1_0"
+                                         << "" << 0 << QString(10000, '4') << "44444";
+    QTest::newRow("number and blanks") << "txtCurPow_0"
+                                       << "" << 0 << "-0.25" + QString(3000, ' ') << "-0.25 ";
+    QTest::newRow("paste inside a text") << "txtPresKera1_0"
+                                         << "43" << 1 << "999999"
                                          << "49993";
-    QTest::newRow("full box takes nothing") << "txtPresAxe_0" << "180" << 3 << "5"
+    QTest::newRow("full box takes nothing") << "txtPresAxe_0"
+                                            << "180" << 3 << "5"
                                             << "180";
-    QTest::newRow("short paste is whole") << "txtPresPow_0" << "" << 0 << "-2.50"
+    QTest::newRow("short paste is whole") << "txtPresPow_0"
+                                          << "" << 0 << "-2.50"
                                           << "-2.50";
 }
 

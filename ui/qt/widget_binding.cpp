@@ -5,9 +5,9 @@
 #include "ui/errors.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
