@@ -9,7 +9,9 @@ PowerCorrectionForm::PowerCorrectionForm(Toolkit& toolkit, Module1& module, Numb
 {
     Control& label = form_.Add("Label1", Kind::Label);
     label.SetCaption("Please Enter the Over-Refraction :");
-    label.SetGeom({240, 300, 2655, 375});
+    // Two lines beside the entry: the caption is wider than its design box.
+    label.SetGeom({240, 150, 2655, 615});
+    label.GetStyle().wordWrap = true;
     txtRefra = &form_.Add("txtRefra", Kind::TextBox);
     txtRefra->SetGeom({2940, 240, 960, 375});
     txtRefra->SetMaxLength(5);

@@ -77,7 +77,7 @@ std::string Shown(const std::string& caption, const NumberFormat& fmt)
 } // namespace
 
 OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberFormat fmt)
-    : toolkit_(toolkit), order_(order), fmt_(fmt), form_("Form4", "Additionnal information", 9195, 5655)
+    : toolkit_(toolkit), order_(order), fmt_(fmt), form_("Form4", "Additionnal information", 10020, 5655)
 {
     Form& f = form_;
     f.SetBackColor(0xC0C0C0);
@@ -90,31 +90,37 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
     Control& mat = Entry(f, lens, "txtMat", {1200, 975, 1575, 330}, 14, 15);
     mat.SetLocked(true);
     mat.SetBackColor(kWhite);
-    Add(f, lens, "cmdChgMat", Kind::CommandButton, "Other Material", {2880, 960, 1335, 360}, 16)
+    Add(f, lens, "cmdChgMat", Kind::CommandButton, "Other Material", {2820, 960, 1455, 360}, 16)
         .SetHint("Click here to change the material");
     Add(f, lens, "Label9", Kind::Label, "&Color :", {240, 1470, 915, 255});
     Entry(f, lens, "txtCol", {1200, 1425, 1575, 330}, 14, 14).SetLocked(true);
-    Add(f, lens, "cmdChgCol", Kind::CommandButton, "Other Color", {2880, 1410, 1335, 360}, 17)
+    Add(f, lens, "cmdChgCol", Kind::CommandButton, "Other Color", {2820, 1410, 1455, 360}, 17)
         .SetHint("Click here to change the available color");
 
     Control* account = &Add(f, nullptr, "Frame1", Kind::Frame, "Account info", {120, 2100, 4335, 1455});
-    Add(f, account, "Label5", Kind::Label, "Account &name :", {240, 380, 1815, 255});
+    Add(f, account, "Label5", Kind::Label, "Account &name :", {180, 380, 1920, 255});
     Entry(f, account, "txtAccName", {2100, 330, 2115, 330}, 23, 1);
-    Add(f, account, "Label1", Kind::Label, "&Account Number :", {240, 740, 1815, 255});
+    Add(f, account, "Label1", Kind::Label, "&Account Number :", {180, 740, 1920, 255});
     Entry(f, account, "txtAccNum", {2100, 690, 2115, 330}, 23, 2);
-    Add(f, account, "Label4", Kind::Label, "Account &fax number :", {240, 1100, 1815, 255});
+    Add(f, account, "Label4", Kind::Label, "Account &fax number :", {180, 1100, 1920, 255});
     Entry(f, account, "txtAccFax", {2100, 1050, 2115, 330}, 0, 3);
 
     Control* patient = &Add(f, nullptr, "Frame2", Kind::Frame, "Patient info", {120, 3660, 4335, 1095});
-    Add(f, patient, "Label2", Kind::Label, "Pa&tient name :", {240, 380, 1815, 255});
+    Add(f, patient, "Label2", Kind::Label, "Pa&tient name :", {180, 380, 1920, 255});
     Entry(f, patient, "txtPatName", {2100, 330, 2115, 330}, 23, 4);
-    Add(f, patient, "Label3", Kind::Label, "Patient n&umber :", {240, 740, 1815, 255});
+    Add(f, patient, "Label3", Kind::Label, "Patient n&umber :", {180, 740, 1920, 255});
     Entry(f, patient, "txtPatNum", {2100, 690, 2115, 330}, 23, 5);
 
-    Control* info = &Add(f, nullptr, "Frame3", Kind::Frame, "Order info", {4560, 60, 4515, 4695});
+    // The columns are wide enough for "Minus Carrier" in a closed list box; the
+    // window is wider than its design for them.
+    Control* info = &Add(f, nullptr, "Frame3", Kind::Frame, "Order info", {4560, 60, 5340, 4980});
+    constexpr int kOd = 1800;
+    constexpr int kOs = 3540;
+    constexpr int kColumn = 1680;
     const std::pair<const char*, const char*> heads[] = {{"Label7", "RIGHT"}, {"lblOS", "LEFT"}};
     for (int i = 0; i < 2; ++i) {
-        Control& head = Add(f, info, heads[i].first, Kind::Label, heads[i].second, {1740 + 1260 * i, 300, 1215, 300});
+        Control& head =
+            Add(f, info, heads[i].first, Kind::Label, heads[i].second, {i == 0 ? kOd : kOs, 300, kColumn, 300});
         head.SetFontBold(true);
         head.GetStyle().fontSize = 12.0;
         head.GetStyle().align = Align::Center;
@@ -131,26 +137,27 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
                  {"Series :", "Label17", "lblSeriesod", "lblSeriesos", 1560}};
     for (const auto& row : kRows) {
         Add(f, info, row.label, Kind::Label, row.caption, {240, row.top, 1455, 255});
-        Value(f, info, row.od, {1740, row.top, 1215, 255});
-        Value(f, info, row.os, {3000, row.top, 1215, 255});
+        Value(f, info, row.od, {kOd, row.top, kColumn, 255});
+        Value(f, info, row.os, {kOs, row.top, kColumn, 255});
     }
-    Add(f, info, "Label10", Kind::Label, "&Edge thickness:", {240, 1950, 1500, 255});
-    FixedList(f, info, "cboEdgeThod", {1740, 1890, 1215, 315}, 6, {"Thin", "Standard", "Minus Carrier"});
-    FixedList(f, info, "cboEdgeThos", {3000, 1890, 1215, 315}, 7, {"Thin", "Standard", "Minus Carrier"})
+    Add(f, info, "Label10", Kind::Label, "&Edge thickness:", {240, 1950, 1560, 255});
+    FixedList(f, info, "cboEdgeThod", {kOd, 1890, kColumn, 315}, 6, {"Thin", "Standard", "Minus Carrier"});
+    FixedList(f, info, "cboEdgeThos", {kOs, 1890, kColumn, 315}, 7, {"Thin", "Standard", "Minus Carrier"})
         .SetVisible(false);
-    Add(f, info, "Label11", Kind::Label, "Center thic&kness:", {240, 2370, 1500, 255});
-    FixedList(f, info, "cboCenterThod", {1740, 2310, 1215, 315}, 8, {"Standard", "Thick"});
-    FixedList(f, info, "cboCenterThos", {3000, 2310, 1215, 315}, 9, {"Standard", "Thick"}).SetVisible(false);
+    Add(f, info, "Label11", Kind::Label, "Center thic&kness:", {240, 2370, 1560, 255});
+    FixedList(f, info, "cboCenterThod", {kOd, 2310, kColumn, 315}, 8, {"Standard", "Thick"});
+    FixedList(f, info, "cboCenterThos", {kOs, 2310, kColumn, 315}, 9, {"Standard", "Thick"}).SetVisible(false);
     Add(f, info, "Label6", Kind::Label, "&Dot :", {240, 2790, 1455, 255});
-    Add(f, info, "optDot_0", Kind::OptionButton, "Yes", {1740, 2760, 855, 285}, 10).SetValue(1);
-    Add(f, info, "optDot_1", Kind::OptionButton, "No", {3000, 2760, 855, 285}, 10);
-    Add(f, info, "Label12", Kind::Label, "&Special order :", {240, 3180, 1575, 255});
-    Add(f, info, "Label13", Kind::Label, "( 6 lines max. )", {1860, 3180, 1575, 255});
-    Control& special = Entry(f, info, "txtSpecial", {240, 3450, 4035, 1095}, 0, 11);
+    Add(f, info, "optDot_0", Kind::OptionButton, "Yes", {kOd, 2760, 855, 285}, 10).SetValue(1);
+    Add(f, info, "optDot_1", Kind::OptionButton, "No", {kOs, 2760, 855, 285}, 10);
+    Add(f, info, "Label12", Kind::Label, "&Special order :", {240, 3090, 1575, 255});
+    Add(f, info, "Label13", Kind::Label, "( 6 lines max. )", {1860, 3090, 1575, 255});
+    // Tall enough for the six lines it promises.
+    Control& special = Entry(f, info, "txtSpecial", {240, 3360, 4860, 1560}, 0, 11);
     special.GetStyle().multiLine = true;
 
-    Add(f, nullptr, "cmdPrint", Kind::CommandButton, "&Print", {7440, 4950, 1335, 495}, 12);
-    Add(f, nullptr, "cmdCancel", Kind::CommandButton, "&Cancel", {5880, 4950, 1335, 495}, 13);
+    Add(f, nullptr, "cmdPrint", Kind::CommandButton, "&Print", {7440, 5100, 1335, 495}, 12);
+    Add(f, nullptr, "cmdCancel", Kind::CommandButton, "&Cancel", {5880, 5100, 1335, 495}, 13);
 
     const std::pair<const char*, const char*> buddies[] = {
         {"Label8", "txtMat"},         {"Label9", "txtCol"},     {"Label5", "txtAccName"},  {"Label1", "txtAccNum"},

@@ -18,11 +18,17 @@ test -x "$root/usr/bin/corvane"
 grep -q '^Exec=corvane$' "$root/usr/share/applications/corvane.desktop"
 test -s "$root/usr/share/icons/hicolor/scalable/apps/corvane.svg"
 
-display=":$((100 + RANDOM % 800))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and writes its number to the file:
+# no guessed number can collide with another server on this machine.
+numfile="$root/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
 xvfb=$!
+for _ in $(seq 1 100); do [ -s "$numfile" ] && break; sleep 0.1; done
+[ -s "$numfile" ] || { echo "Xvfb did not start"; exit 1; }
+display=":$(head -n 1 "$numfile")"
 for _ in $(seq 1 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY="$display" "$root/usr/bin/corvane" >/dev/null 2>&1 &
+# The program must reach this display whatever platform the caller chose.
+DISPLAY="$display" QT_QPA_PLATFORM=xcb "$root/usr/bin/corvane" >/dev/null 2>&1 &
 pid=$!
 if DISPLAY="$display" timeout 20 xdotool search --sync --pid "$pid" --name 'CORVANE RGP MULTIFOCAL LENS CALCULATOR' >/dev/null; then
   echo "installed program shows its main window"

@@ -218,7 +218,7 @@ Form1Controls BuildForm1(Form& f)
     for (Control* c : k.lblCur)
         c->SetVisible(false);
 
-    k.chkCurOS = &SectionBox(f, "chkCurOS", "LEFT", "Click or press space", 4320, 2520, 855, 31);
+    k.chkCurOS = &SectionBox(f, "chkCurOS", "LEFT", "Click or press space", 4320, 2520, 945, 31);
     k.chkCurOS->SetVisible(false);
     k.chkCurOS->SetAccessibleName("Calculate from spherical lens parameters, left eye");
 
@@ -280,7 +280,8 @@ Form1Controls BuildForm1(Form& f)
     k.lblCall = &Caption(f, "lblCall",
                          (std::string("For Technical Advice Call Brenwick Contact Lenses Ltd On ") + kLabPhone).c_str(),
                          120, 7080, 6375, Align::Left, false);
-    k.lblCall->SetGeom({120, 7080, 6375, 615});
+    // Two lines of the contact line end above the window's bottom edge.
+    k.lblCall->SetGeom({120, 6960, 6375, 615});
     k.lblCall->GetStyle().wordWrap = true;
     k.lblhelp = &Caption(f, "lblhelp", "", 6720, 6960, 2655, Align::Left, false);
     k.lblhelp->SetGeom({6720, 6960, 2655, 495});

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <system_error>
 
 namespace corvane {
@@ -18,32 +19,52 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 enum class Parse { Ok, Syntax, Overflow };
 
-// Decimal exponent of the leading significant digit of a canonical number
-// text ("-ddd.ddde-dd"), the exponent clamped far beyond any double; very
-// negative for a text of zeros. It tells a value too large for a double from
-// one too small without a wider type: long double is not wider everywhere.
-long LeadingExponent(std::string_view canon)
-{
-    constexpr long kFar = 100000;
-    const std::size_t e = std::min(canon.find('e'), canon.size());
-    const std::string_view mantissa = canon.substr(0, e);
-    const std::size_t first = mantissa.find_first_of("123456789");
-    if (first == std::string_view::npos)
-        return -kFar;
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const long lead = first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
-    long exponent = 0;
-    for (std::size_t k = e + 1; k < canon.size(); ++k)
-        if (IsDigit(canon[k]))
-            exponent = std::min(exponent * 10 + (canon[k] - '0'), kFar);
-    const bool negative = e + 1 < canon.size() && canon[e + 1] == '-';
-    return lead + (negative ? -exponent : exponent);
-}
-
 struct Parsed {
     Parse status = Parse::Syntax;
     double value = 0.0;
 };
+
+// Reads the exponent's digits, saturating far beyond any double's range.
+long long ExponentOf(std::string_view digits, bool negative)
+{
+    constexpr long long kCap = 1'000'000'000LL;
+    long long value = 0;
+    for (char c : digits)
+        value = std::min(kCap, value * 10 + (c - '0'));
+    return negative ? -value : value;
+}
+
+// Converts significant digits (no leading zero) times ten to the power of
+// `exponent`, the power of the first digit. The range is decided by the
+// value: one beyond a double is an overflow, one below its smallest is zero.
+Parsed Convert(bool negative, std::string_view digits, long long exponent)
+{
+    const double zero = negative ? -0.0 : 0.0;
+    if (digits.empty())
+        return {Parse::Ok, zero};
+    constexpr long long kBeyond = 400; // past a double's largest power of ten
+    if (exponent > kBeyond)
+        return {Parse::Overflow, 0.0};
+    if (exponent < -kBeyond)
+        return {Parse::Ok, zero};
+    std::string canon;
+    canon.reserve(digits.size() + 8);
+    if (negative)
+        canon.push_back('-');
+    canon.push_back(digits.front());
+    canon.push_back('.');
+    canon.append(digits.substr(1));
+    canon.push_back('e');
+    canon += std::to_string(exponent);
+    double value = 0.0;
+    const char* last = canon.data() + canon.size();
+    auto [ptr, ec] = std::from_chars(canon.data(), last, value);
+    if (ec == std::errc() && ptr == last && std::isfinite(value))
+        return {Parse::Ok, value};
+    if (ec == std::errc::result_out_of_range || (ec == std::errc() && !std::isfinite(value)))
+        return exponent > 0 ? Parsed{Parse::Overflow, 0.0} : Parsed{Parse::Ok, zero};
+    return {};
+}
 
 // Validates the syntax and converts with the C++ conversion routines, which
 // ignore the C library's locale: the separator comes from fmt alone.
@@ -57,58 +78,47 @@ Parsed ParseNumber(std::string_view text, const NumberFormat& fmt)
         --e;
     std::string_view s = text.substr(b, e - b);
 
-    std::string canon;
-    canon.reserve(s.size());
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-')
-            canon.push_back('-');
-        ++i;
-    }
-    int digits = 0;
-    while (i < s.size() && IsDigit(s[i])) {
-        canon.push_back(s[i++]);
-        ++digits;
-    }
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+    std::string digits;    // the mantissa's digits from its first non-zero one
+    long long firstAt = 0; // position of that digit among all mantissa digits
+    long long count = 0;
+    auto take = [&] {
+        while (i < s.size() && IsDigit(s[i])) {
+            if (digits.empty() && s[i] != '0')
+                firstAt = count;
+            if (!digits.empty() || s[i] != '0')
+                digits.push_back(s[i]);
+            ++count;
+            ++i;
+        }
+    };
+    take();
+    const long long intDigits = count;
     if (i < s.size() && s[i] == fmt.decimal) {
-        canon.push_back('.');
         ++i;
-        while (i < s.size() && IsDigit(s[i])) {
-            canon.push_back(s[i++]);
-            ++digits;
-        }
+        take();
     }
-    if (digits == 0)
+    if (count == 0)
         return {};
+    long long exponent = 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        canon.push_back('e');
         ++i;
+        bool negativeExponent = false;
         if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            canon.push_back(s[i++]);
-        int expDigits = 0;
-        while (i < s.size() && IsDigit(s[i])) {
-            canon.push_back(s[i++]);
-            ++expDigits;
-        }
-        if (expDigits == 0)
+            negativeExponent = s[i++] == '-';
+        const std::size_t from = i;
+        while (i < s.size() && IsDigit(s[i]))
+            ++i;
+        if (i == from)
             return {};
+        exponent = ExponentOf(s.substr(from, i - from), negativeExponent);
     }
     if (i != s.size())
         return {};
-
-    const char* first = canon.data();
-    const char* last = canon.data() + canon.size();
-    double value = 0.0;
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec == std::errc() && ptr == last && std::isfinite(value))
-        return {Parse::Ok, value};
-    if (ec != std::errc::result_out_of_range || ptr != last)
-        return {};
-    // Out of range: either too large (not a number we can hold) or so small
-    // that it is zero.
-    if (LeadingExponent(canon) >= 0)
-        return {Parse::Overflow, 0.0};
-    return {Parse::Ok, canon[0] == '-' ? -0.0 : 0.0};
+    return Convert(negative, digits, intDigits - firstAt - 1 + exponent);
 }
 
 int DecimalsOf(std::string_view pattern)

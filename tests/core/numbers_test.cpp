@@ -109,6 +109,48 @@ TEST(ToNumberErrors, NumbersOfTheRunTimeErrors)
     }
 }
 
+// Long texts: the value, not the exponent's sign, decides the range.
+struct RangeCase {
+    const char* name;
+    std::string text;
+    bool numeric;
+    double value;
+};
+
+TEST(NumericRange, DecidedByTheValue)
+{
+    const std::string zeros(5000, '0');
+    const RangeCase cases[] = {
+        {"huge_mantissa", "1" + zeros, false, 0},
+        {"huge_mantissa_negative_exponent", "1" + zeros + "e-1", false, 0},
+        {"huge_mantissa_brought_into_range", "1" + zeros + "e-4990", true, 1e10},
+        {"tiny_fraction", "0." + std::string(9997, '0') + "1", true, 0},
+        {"tiny_fraction_negative", "-0." + std::string(9997, '0') + "1", true, -0.0},
+        {"fraction_brought_into_range", "0." + zeros + "25e5001", true, 2.5},
+        {"subnormal", "4.9e-324", true, 4.9e-324},
+        {"long_exponent_large", "1e99999999999999999999", false, 0},
+        {"long_exponent_small", "1e-99999999999999999999", true, 0},
+        {"zero_with_huge_exponent", "0e99999", true, 0},
+        {"largest_double", "1.7976931348623157e308", true, 1.7976931348623157e308},
+        {"just_beyond_largest", "1.8e308", false, 0},
+        {"leading_zeros", "000043.25", true, 43.25},
+    };
+    for (const RangeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(IsNumeric(c.text, kPoint), c.numeric);
+        if (c.numeric) {
+            EXPECT_EQ(ToNumber(c.text, kPoint), c.value);
+        } else {
+            try {
+                ToNumber(c.text, kPoint);
+                ADD_FAILURE() << "no error";
+            } catch (const RuntimeError& e) {
+                EXPECT_EQ(e.Number, 6);
+            }
+        }
+    }
+}
+
 struct TextCase {
     const char* name;
     double value;

@@ -1,5 +1,6 @@
 #include "qt_fixture.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,10 +20,13 @@ private slots:
     void powerCorrectionTypedWithEnter();
     void powerCorrectionClosedWithEscape();
     void addCorrectionByKeyboard();
+    void pastedOverRefractionIsCut();
+    void baseCurveAnswers_data();
+    void baseCurveAnswers();
 
 private:
     // Both methods for the right eye, with the given current lens.
-    void Calculated(const char* curPow, const char* curAdd)
+    void Calculated(const char* curPow, const char* curAdd, const char* curBC = "7.85")
     {
         const Form1Controls& k = calc_->app.Main().Controls();
         k.chkPres->SetValue(1);
@@ -31,7 +35,7 @@ private:
         k.txtPresKera2[0]->SetText("44");
         k.txtPresPow[0]->SetText("-2");
         k.cboPresAdd[0]->SetText("2");
-        k.txtCurBC[0]->SetText("7.85");
+        k.txtCurBC[0]->SetText(curBC);
         k.txtCurPow[0]->SetText(curPow);
         k.txtCurDiam[0]->SetText("9.2");
         k.txtCurAdd[0]->SetText(curAdd);
@@ -124,6 +128,65 @@ void DialogsQtTest::addCorrectionByKeyboard()
     QCOMPARE(Label("lblResPresSerie_0"), QStringLiteral("1"));
     QCOMPARE(calc_->app.Main().Controls().cboPresAdd[0]->Text(), std::string("1.5"));
     QVERIFY(calc_->find("cmdPrint")->isEnabled());
+}
+
+void DialogsQtTest::pastedOverRefractionIsCut()
+{
+    Calculated("-2.50", "2");
+    ModalDriver& d = calc_->driver;
+    QString pasted;
+    d.PressInBox(QMessageBox::No);
+    d.Then([&pasted](QWidget* modal) {
+        auto* refra = modal->findChild<QLineEdit*>(QStringLiteral("txtRefra"));
+        if (refra == nullptr)
+            return false;
+        QApplication::clipboard()->setText(QStringLiteral("-0.25") + QString(3000, ' '));
+        QTest::keyClick(refra, Qt::Key_V, Qt::ControlModifier);
+        pasted = refra->text();
+        QTest::keyClick(refra, Qt::Key_Return);
+        return true;
+    });
+    QTest::mouseClick(calc_->find("lblResFinalPow_0"), Qt::LeftButton);
+    QVERIFY(d.Done());
+    QCOMPARE(pasted, QStringLiteral("-0.25"));
+    QCOMPARE(calc_->app.Shared().overRefraction, -0.25);
+    QCOMPARE(Label("lblResFinalPow_0"), QStringLiteral("-3.25"));
+}
+
+void DialogsQtTest::baseCurveAnswers_data()
+{
+    QTest::addColumn<int>("answer"); // 0: Esc, -1: the close box
+    QTest::addColumn<QString>("from");
+    QTest::newRow("Yes takes the current lens") << int(QMessageBox::Yes) << "lblResCurBC_0";
+    QTest::newRow("No takes the K reading") << int(QMessageBox::No) << "lblResPresBC_0";
+    QTest::newRow("Esc is No") << 0 << "lblResPresBC_0";
+    QTest::newRow("close box is No") << -1 << "lblResPresBC_0";
+}
+
+void DialogsQtTest::baseCurveAnswers()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, from);
+    Calculated("-2.50", "2", "8.20");
+    QCOMPARE(Label("lblResFinalBC_0"), QStringLiteral("???"));
+    QString title;
+    calc_->driver.Then([answer, &title](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr)
+            return false;
+        title = box->windowTitle();
+        if (answer == 0)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else if (answer < 0)
+            box->close();
+        else
+            QTest::mouseClick(box->button(QMessageBox::StandardButton(answer)), Qt::LeftButton);
+        return true;
+    });
+    QTest::mouseClick(calc_->find("lblResFinalBC_0"), Qt::LeftButton);
+    QVERIFY(calc_->driver.Done());
+    QCOMPARE(title, QStringLiteral("Base Curve"));
+    QCOMPARE(Label("lblResFinalBC_0"), Label(from.toLatin1().constData()));
 }
 
 QTEST_MAIN(DialogsQtTest)

@@ -22,6 +22,7 @@ private slots:
     void noteAnswerReachesTheHandler();
     void enterNeverPrints_data();
     void enterNeverPrints();
+    void lockedBoxesRefuseTyping();
 
 private:
     // Opens the order window for a right-eye lens and runs `act` in it; the
@@ -128,6 +129,32 @@ void OrderWindowQtTest::enterNeverPrints()
     });
     QVERIFY2(open, "Enter closed the order window");
     QVERIFY(calc_->driver.boxes.isEmpty());
+}
+
+void OrderWindowQtTest::lockedBoxesRefuseTyping()
+{
+    QString material;
+    QString colour;
+    QString specified;
+    InOrderWindow([&](QWidget* f) {
+        auto* mat = f->findChild<QLineEdit*>(QStringLiteral("txtMat"));
+        auto* col = f->findChild<QLineEdit*>(QStringLiteral("txtCol"));
+        for (QLineEdit* box : {mat, col}) {
+            box->setFocus(Qt::MouseFocusReason);
+            box->selectAll();
+            QTest::keyClicks(box, QStringLiteral("Typed"));
+        }
+        material = mat->text();
+        colour = col->text();
+        // "Specify" unlocks the colour, focused with its text selected.
+        calc_->driver.PressInBox(QMessageBox::Ok);
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdChgCol")), Qt::LeftButton);
+        QTest::keyClicks(col, QStringLiteral("Amber"));
+        specified = col->text();
+    });
+    QCOMPARE(material, QStringLiteral("Comfort 02"));
+    QCOMPARE(colour, QStringLiteral("Blue"));
+    QCOMPARE(specified, QStringLiteral("Amber"));
 }
 
 QTEST_MAIN(OrderWindowQtTest)

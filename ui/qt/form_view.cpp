@@ -205,6 +205,11 @@ void FormView::MoveFocus(Control& control)
     QWidget* w = WidgetOf(control);
     if (w == nullptr || !control.CanTakeFocus())
         return;
+    // A control sent the focus it has already shows its feedback afresh
+    // (colour, selection, hint): a validation puts the focus back on a faulty
+    // field whose text must be selected again, so that typing replaces it.
+    if (&control == focus_)
+        control.RaiseGotFocus();
     ChangeFocus(&control);
     w->setFocus(Qt::OtherFocusReason);
 }

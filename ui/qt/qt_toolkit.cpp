@@ -1,13 +1,13 @@
 #include "qt_toolkit.h"
 
 #include "form_view.h"
+#include "message_box.h"
 #include "order/qt/page_printer.h"
 #include "ui/form.h"
 #include "widget_binding.h"
 
 #include <QDate>
 #include <QLocale>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -44,43 +44,8 @@ FormView* QtToolkit::TopView() const { return stack_.empty() ? nullptr : stack_.
 
 Answer QtToolkit::MsgBox(std::string_view text, Buttons buttons, std::string_view title)
 {
-    QString body = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(TopView());
-    box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(body);
-    switch (buttons) {
-    case Buttons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case Buttons::OkExclamation:
-        box.setIcon(QMessageBox::Warning);
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case Buttons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
-        break;
-    case Buttons::YesNo:
-        box.setIcon(QMessageBox::Question);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Ok:
-        return Answer::Ok;
-    case QMessageBox::Cancel:
-        return Answer::Cancel;
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    default:
-        // Closing an OK/Cancel box with Esc or its close box is a Cancel.
-        return buttons == Buttons::OkCancel ? Answer::Cancel : buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    }
+    return ShowMessageBox(TopView(), QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+                          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), buttons);
 }
 
 void QtToolkit::SetFocus(Control& control)

@@ -1,21 +1,24 @@
 #include "widget_binding.h"
 
 #include "form_view.h"
+#include "message_box.h"
 #include "ui/errors.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace corvane {
 
@@ -60,10 +63,7 @@ void Guarded(QWidget* parent, const std::function<void()>& handler)
     } catch (const std::exception& err) {
         message = std::string("Error\r\n") + err.what();
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Corvane"),
-                    Q(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    ShowMessageBox(parent, QStringLiteral("Corvane"), Q(message), Buttons::OkExclamation);
 }
 
 WidgetBinding::WidgetBinding(Control& control, QWidget* widget, FormView* view)
@@ -82,7 +82,7 @@ void WidgetBinding::Connect()
 {
     Control* c = &control_;
     if (auto* edit = qobject_cast<QLineEdit*>(widget_)) {
-        connect(edit, &QLineEdit::textEdited, this, [c](const QString& t) { c->UserSetText(t.toStdString()); });
+        connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& t) { c->UserSetText(CutToMaxLength(t)); });
     } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget_)) {
         connect(text, &QPlainTextEdit::textChanged, this, [this, c, text] {
             if (!applying_)
@@ -174,15 +174,19 @@ void WidgetBinding::ApplyText()
     const QString text = Q(control_.Text());
     if (auto* edit = qobject_cast<QLineEdit*>(widget_)) {
         // No QLineEdit length limit: a value the program writes stays whole.
+        // Like a text box, the box shows the start of a text too long for it.
         edit->setText(text);
+        edit->setCursorPosition(0);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_)) {
         if (plain->toPlainText() != text)
             plain->setPlainText(text);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget_)) {
-        if (combo->isEditable())
+        if (combo->isEditable()) {
             combo->setEditText(text);
-        else
+            combo->lineEdit()->setCursorPosition(0);
+        } else {
             combo->setCurrentIndex(combo->findText(text));
+        }
     } else if (auto* label = qobject_cast<QLabel*>(widget_)) {
         if (label->pixmap().isNull())
             label->setText(text);
@@ -230,6 +234,9 @@ void WidgetBinding::ApplyColors()
     if (back != kTransparent) {
         const QColor color = ToQColor(back, pal);
         pal.setColor(editor ? QPalette::Base : QPalette::Window, color);
+        // Check boxes and buttons fill their background from the Button role.
+        if (!editor)
+            pal.setColor(widget_->backgroundRole(), color);
         if (qobject_cast<QComboBox*>(widget_))
             pal.setColor(QPalette::Button, color);
         widget_->setAutoFillBackground(!editor);
@@ -289,6 +296,32 @@ bool WidgetBinding::TooLongForTyping(const QString& typed) const
     return edit->text().size() - edit->selectedText().size() + typed.size() > max;
 }
 
+std::string WidgetBinding::CutToMaxLength(const QString& edited)
+{
+    auto* edit = qobject_cast<QLineEdit*>(widget_);
+    const int max = control_.MaxLength();
+    const QString before = QString::fromStdString(control_.Text());
+    if (edit == nullptr || max <= 0 || edited.size() <= max || edited.size() <= before.size())
+        return edited.toStdString();
+    // What was kept of the text before, at either end of the insertion.
+    qsizetype head = 0;
+    while (head < before.size() && head < edited.size() && before[head] == edited[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < before.size() - head && tail < edited.size() - head &&
+           before[before.size() - 1 - tail] == edited[edited.size() - 1 - tail])
+        ++tail;
+    const qsizetype room = std::max<qsizetype>(0, max - head - tail);
+    const qsizetype inserted = edited.size() - head - tail;
+    if (inserted <= room)
+        return edited.toStdString();
+    // A paste or a drop is cut to what fits, as typing is.
+    const QString cut = edited.left(head + room) + edited.right(tail);
+    edit->setText(cut);
+    edit->setCursorPosition(static_cast<int>(head + room));
+    return cut.toStdString();
+}
+
 bool WidgetBinding::KeyPress(QEvent* event)
 {
     auto* key = static_cast<QKeyEvent*>(event);
@@ -310,6 +343,28 @@ bool WidgetBinding::KeyPress(QEvent* event)
     return TooLongForTyping(key->text());
 }
 
+bool WidgetBinding::SelectsOnItsOwn(const QFocusEvent* event) const
+{
+    const Qt::FocusReason r = event->reason();
+    if (r != Qt::TabFocusReason && r != Qt::BacktabFocusReason && r != Qt::ShortcutFocusReason)
+        return false;
+    auto* combo = qobject_cast<QComboBox*>(widget_);
+    return qobject_cast<QLineEdit*>(widget_) != nullptr || (combo != nullptr && combo->isEditable());
+}
+
+bool WidgetBinding::Redeliver(QEvent* event)
+{
+    // A line edit selects its whole text when the keyboard brings the focus;
+    // here the GotFocus handler alone decides what is selected.
+    if (redelivering_)
+        return false;
+    redelivering_ = true;
+    QFocusEvent plain(event->type(), Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(widget_, &plain);
+    redelivering_ = false;
+    return true;
+}
+
 bool WidgetBinding::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != widget_)
@@ -318,7 +373,7 @@ bool WidgetBinding::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusIn:
         if (view_ != nullptr)
             Guarded(widget_, [this] { view_->NoteFocusIn(control_); });
-        break;
+        return SelectsOnItsOwn(static_cast<QFocusEvent*>(event)) && Redeliver(event);
     case QEvent::KeyPress:
         return KeyPress(event);
     case QEvent::MouseButtonRelease:

@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <string>
+
+class QFocusEvent;
 
 namespace corvane {
 
@@ -41,11 +44,15 @@ private:
     void ApplyItems();
     bool KeyPress(QEvent* event);
     bool TooLongForTyping(const QString& typed) const;
+    std::string CutToMaxLength(const QString& edited);
+    bool SelectsOnItsOwn(const QFocusEvent* event) const;
+    bool Redeliver(QEvent* event);
 
     Control& control_;
     QPointer<QWidget> widget_;
     FormView* view_;
     bool applying_ = false;
+    bool redelivering_ = false;
 };
 
 // Runs a handler of the form logic. A failure that no handler trapped is

@@ -1,0 +1,187 @@
+#include "fit_check.h"
+#include "qt_fixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyleFactory>
+
+using namespace corvane;
+using namespace corvane::test;
+
+// Every text of every window is readable whole. ctest runs this binary at
+// 100 %, 150 % and 200 % (QT_SCALE_FACTOR).
+class FitQtTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void init() { calc_ = std::make_unique<QtCalculator>(); }
+    void cleanup() { calc_.reset(); }
+
+    void mainWindow();
+    void everyHelpLine();
+    void refinementDialogs();
+    void orderWindow();
+    void messageBoxTitles_data();
+    void messageBoxTitles();
+
+private:
+    // Both methods for both eyes, disagreeing, so that every result shows.
+    void Calculated() const
+    {
+        const Form1Controls& k = calc_->app.Main().Controls();
+        k.chkPres->SetValue(1);
+        k.chkCur->SetValue(1);
+        const char* pres[] = {"43", "44", "-2", "-0.75", "180", "12", "2"};
+        const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
+                                     &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
+        for (int i = 0; i < 7; ++i)
+            (*entries[i])[0]->SetText(pres[i]);
+        const char* cur[] = {"8.20", "-2.50", "9.2", "1.5"};
+        const EyeArray* current[] = {&k.txtCurBC, &k.txtCurPow, &k.txtCurDiam, &k.txtCurAdd};
+        for (int i = 0; i < 4; ++i)
+            (*current[i])[0]->SetText(cur[i]);
+        k.chkPresOS->SetValue(1);
+        k.chkCurOS->SetValue(1);
+        QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+        calc_->Reactivate();
+    }
+    static QString Problems(const QStringList& list) { return list.join(QStringLiteral("\n")); }
+
+    std::unique_ptr<QtCalculator> calc_;
+};
+
+void FitQtTest::mainWindow()
+{
+    Calculated();
+    QCOMPARE(calc_->find<QLabel>("lblResFinalPow_1")->text(), QStringLiteral("???"));
+    QStringList problems = TextsThatDoNotFit(calc_->view()) + TitleThatDoesNotFit(calc_->view());
+    // A focused button shows its caption in bold.
+    for (const char* name : {"btnGo", "cmdClear", "cmdQuit"}) {
+        calc_->find(name)->setFocus(Qt::TabFocusReason);
+        QVERIFY(calc_->find(name)->font().bold());
+        problems << TextsThatDoNotFit(calc_->view());
+    }
+    problems.removeDuplicates();
+    QVERIFY2(problems.isEmpty(), qPrintable(Problems(problems)));
+}
+
+void FitQtTest::everyHelpLine()
+{
+    Calculated();
+    Control* help = calc_->app.Main().Controls().lblhelp;
+    QStringList hints = {"Click on the ??? to choose the Power", "Click on the ??? to choose the Base Curve"};
+    // Every hint the fields write, by visiting each of them.
+    calc_->find("chkPres")->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 40; ++i) {
+        hints << QString::fromStdString(help->Caption());
+        calc_->Key(Qt::Key_Tab);
+    }
+    hints.removeDuplicates();
+    QVERIFY(hints.size() >= 18);
+    QStringList problems;
+    for (const QString& hint : hints) {
+        help->SetCaption(hint.toStdString());
+        problems << TextsThatDoNotFit(calc_->view());
+    }
+    problems.removeDuplicates();
+    QVERIFY2(problems.isEmpty(), qPrintable(Problems(problems)));
+}
+
+void FitQtTest::refinementDialogs()
+{
+    Calculated();
+    QStringList problems;
+    auto check = [&problems](QWidget* modal) {
+        problems << TextsThatDoNotFit(modal) + TitleThatDoesNotFit(modal);
+        QTest::keyClick(modal, Qt::Key_Escape);
+        return true;
+    };
+    calc_->driver.PressInBox(QMessageBox::No);
+    calc_->driver.Then(
+        [&check](QWidget* modal) { return modal->objectName() == QStringLiteral("Form2") && check(modal); });
+    QTest::mouseClick(calc_->find("lblResFinalPow_0"), Qt::LeftButton);
+    calc_->driver.Then(
+        [&check](QWidget* modal) { return modal->objectName() == QStringLiteral("Form3") && check(modal); });
+    QTest::mouseClick(calc_->find("lblResFinalSerie_0"), Qt::LeftButton);
+    QVERIFY(calc_->driver.Done());
+    QVERIFY2(problems.isEmpty(), qPrintable(Problems(problems)));
+}
+
+void FitQtTest::orderWindow()
+{
+    const Form1Controls& k = calc_->app.Main().Controls();
+    k.chkPres->SetValue(1);
+    k.txtPresKera1[0]->SetText("43");
+    k.txtPresKera2[0]->SetText("44");
+    k.txtPresPow[0]->SetText("-2");
+    k.cboPresAdd[0]->SetText("2");
+    k.chkPresOS->SetValue(1);
+    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+    QVERIFY(calc_->find("cmdPrint")->isEnabled());
+    QStringList problems;
+    QStringList materials;
+    calc_->driver.Then([&](QWidget* f) {
+        if (f->objectName() != QStringLiteral("Form4"))
+            return false;
+        problems << TextsThatDoNotFit(f) + TitleThatDoesNotFit(f);
+        // Each material of "Other Material" must be read whole.
+        calc_->driver.PressInBox(QMessageBox::Ok);
+        auto* other = f->findChild<QPushButton*>(QStringLiteral("cmdChgMat"));
+        for (int i = 0; i < 9; ++i) {
+            QTest::mouseClick(other, Qt::LeftButton);
+            materials << f->findChild<QLineEdit*>(QStringLiteral("txtMat"))->text();
+            problems << TextsThatDoNotFit(f);
+        }
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        return true;
+    });
+    QTest::mouseClick(calc_->find("cmdPrint"), Qt::LeftButton);
+    QVERIFY(calc_->driver.Done());
+    QVERIFY(materials.contains(QStringLiteral("Paragon HDS")));
+    problems.removeDuplicates();
+    QVERIFY2(problems.isEmpty(), qPrintable(Problems(problems)));
+}
+
+void FitQtTest::messageBoxTitles_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("right eye") << "Error for OD"
+                               << "Error 601\r\nK1";
+    QTest::newRow("left eye") << "Error for OS"
+                              << "Error 13\r\nType mismatch";
+    QTest::newRow("tolerance") << "Error"
+                               << "Too flat";
+    QTest::newRow("dialog") << "Corvane"
+                            << "Error 6\r\nOverflow";
+    QTest::newRow("note") << "Note"
+                          << "Other Material and/or colors available on request. ";
+    QTest::newRow("base curve") << "Base Curve"
+                                << "Does the current spherical base curve provide an alignment fitting ?";
+    QTest::newRow("printing") << "Order Form"
+                              << "No";
+}
+
+void FitQtTest::messageBoxTitles()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QStringList problems;
+    calc_->driver.Then([&problems](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr)
+            return false;
+        problems << TitleThatDoesNotFit(box) + TextsThatDoNotFit(box);
+        QTest::keyClick(box, Qt::Key_Escape);
+        return true;
+    });
+    calc_->app.Toolkit().MsgBox(text.toStdString(), Buttons::OkExclamation, title.toStdString());
+    QVERIFY(calc_->driver.Done());
+    QVERIFY2(problems.isEmpty(), qPrintable(Problems(problems)));
+}
+
+QTEST_MAIN(FitQtTest)
+#include "fit_qt_test.moc"
