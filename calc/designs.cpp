@@ -34,7 +34,7 @@ void Calculation::NormalisePrescription(int e) const
         Hundredths(k_.cboPresAdd[e], true);
     for (Control* c : {k_.txtPresKera1[e], k_.txtPresKera2[e]}) {
         const double v = Value(c);
-        if (v < rules::kRadiusBelow)
+        if (rules::IsRadius(v))
             Write(c, rules::OtherCurvatureUnit(v));
     }
 }
@@ -82,7 +82,7 @@ void Calculation::CheckLowerReading(int e)
         return;
     Control* lower = Value(kera2) > Value(kera1) ? kera1 : kera2;
     Tolerance(e,
-              state_.flatK < rules::kFlatKMin
+              rules::FlatKBelowRange(state_.flatK)
                   ? "The Lower keratometry is outside of the recommended tolerances. Please consult"
                   : "The lower keratometry is outside of the recommended tolerances. Please consult",
               lower);
@@ -130,7 +130,7 @@ void Calculation::PowerAtCornea(int e)
     CalcState& s = state_;
     if (rules::NeedsVertexStep(s.resPresPow))
         s.resPresPow = rules::VertexCorrected(s.resPresPow, Value(k_.cboPresVertex[e]));
-    s.resPresPow = Sub(rules::SnapToEighth(s.resPresPow), rules::kPowerOffset);
+    s.resPresPow = rules::DesignPower(rules::SnapToEighth(s.resPresPow));
 }
 
 void Calculation::ShowPresResult(int e)
@@ -156,7 +156,7 @@ void Calculation::DesignFromCurrentLens(int e)
     Hundredths(pow, true);
     Hundredths(diam, false);
     Hundredths(add, false);
-    if (const double v = Value(bc); v > rules::kDioptresAbove) {
+    if (const double v = Value(bc); rules::InDioptres(v)) {
         // A base curve in dioptres becomes a radius, kept to two decimals.
         Write(bc, rules::OtherCurvatureUnit(v));
         bc->SetText(Format(bc->Text(), "0.00", fmt_));
@@ -164,7 +164,7 @@ void Calculation::DesignFromCurrentLens(int e)
 
     s.resCurDiam = Value(diam);
     s.resCurBC = Value(bc);
-    s.resCurPow = Sub(Value(pow), rules::kPowerOffset);
+    s.resCurPow = rules::DesignPower(Value(pow));
     s.resCurBC = rules::CurrentBaseCurve(s.resCurBC);
     s.resCurDiam = rules::CurrentDiameter(s.resCurDiam);
     s.resCurSerie = rules::SeriesOf(Value(add));

@@ -3,14 +3,69 @@
 #include "../ui/numbers.h"
 
 #include <cmath>
+#include <iterator>
+#include <limits>
 
 namespace corvane::rules {
+namespace {
 
-bool InHundredths(double v, bool negativeToo) { return v >= kHundredthsFrom || (negativeToo && v <= -kHundredthsFrom); }
+constexpr double kFlatKMin = 39;
+constexpr double kFlatKMax = 48;
+
+// Base curve from the lower reading: each row runs from its bound
+// (inclusive) up to the next row's bound; the last up to kFlatKMax.
+struct BaseCurveRow {
+    double flatKFrom;
+    double baseCurve;
+};
+constexpr BaseCurveRow kBaseCurves[] = {
+    {39, 8.5},    {39.5, 8.4},  {40, 8.3},    {40.5, 8.2}, {41, 8.1},    {41.5, 8.0},  {42, 7.9},    {42.5, 7.8},
+    {43.12, 7.7}, {43.75, 7.6}, {44.37, 7.5}, {45, 7.4},   {45.62, 7.3}, {46.25, 7.2}, {46.87, 7.1}, {47.5, 7.0},
+};
+
+// Tolerances by axis band: the first row whose bound the axis reaches (the
+// last covers every axis below 40).
+constexpr AxisBand kAxisBands[] = {
+    {150, 3, -2.5}, {120, 2, -1}, {70, 1.5, -0.87}, {40, 2, -1.5}, {-32768, 3, -2.5},
+};
+
+// Diameter by the lower reading (rows tried from the top, strictly above
+// the bound) and the sign of the power; 0 where the design makes no lens.
+struct DiameterRow {
+    double flatKAbove;
+    double minus;
+    double plus;
+};
+constexpr DiameterRow kDiameters[] = {
+    {49.64, 0, 0},
+    {46.24, 9.0, 9.2},
+    {38.99, 9.2, 9.5},
+    {-std::numeric_limits<double>::infinity(), 9.5, 0},
+};
+
+// Eighth-dioptre steps of the fraction of the power's size: the first row
+// whose bound lies above the fraction; from 0.94 on the power goes to the
+// next whole dioptre. The steps are 0.12, 0.37, ... on purpose.
+struct EighthStep {
+    double fractionBelow;
+    double step;
+};
+constexpr EighthStep kEighths[] = {
+    {0.06, 0}, {0.19, 0.12}, {0.31, 0.25}, {0.44, 0.37}, {0.56, 0.5}, {0.69, 0.62}, {0.81, 0.75}, {0.94, 0.87},
+};
+constexpr double kNextWholeFrom = 0.94;
+
+} // namespace
+
+bool InHundredths(double v, bool negativeToo) { return v >= 100 || (negativeToo && v <= -100); }
 
 double OtherCurvatureUnit(double v) { return Div(337.5, v); }
 
+bool IsRadius(double reading) { return reading < 15; }
+
 bool FlatKInRange(double flatK) { return !(flatK < kFlatKMin || flatK > kFlatKMax); }
+
+bool FlatKBelowRange(double flatK) { return flatK < kFlatKMin; }
 
 std::optional<double> TableBaseCurve(double flatK)
 {
@@ -25,10 +80,10 @@ std::optional<double> TableBaseCurve(double flatK)
 
 double FlattenForToricity(double baseCurve, double toricity)
 {
-    if (toricity >= kFlattenFrom)
-        baseCurve = Sub(baseCurve, kFlattenStep);
-    if (toricity >= kFlattenAgainFrom)
-        baseCurve = Sub(baseCurve, kFlattenStep);
+    if (toricity >= 0.75)
+        baseCurve = Sub(baseCurve, 0.1);
+    if (toricity >= 1.87)
+        baseCurve = Sub(baseCurve, 0.1);
     return baseCurve;
 }
 
@@ -59,7 +114,7 @@ std::optional<double> PrescriptionDiameter(double flatK, double power)
     return std::nullopt;
 }
 
-bool NeedsVertexStep(double power) { return power >= kVertexFrom || power <= -kVertexFrom; }
+bool NeedsVertexStep(double power) { return power >= 4 || power <= -4; }
 
 double VertexCorrected(double power, double vertexMm) { return Div(power, Sub(1, Div(Mul(power, vertexMm), 1000))); }
 
@@ -82,19 +137,25 @@ double SnapToEighth(double power)
     return power >= 0 ? Add(n, step) : -Add(n, step);
 }
 
+double DesignPower(double power) { return Sub(power, 0.5); }
+
 int SeriesOf(double add)
 {
-    if (add < kSeries2From)
+    if (add < 1.75)
         return 1;
-    if (add < kSeries3From)
+    if (add < 2.5)
         return 2;
     return 3;
 }
 
+bool InDioptres(double baseCurve) { return baseCurve > 15; }
+
+// Hundredths above 0.59999 (not 0.6) move up to the next tenth first, also
+// where the product is stored a little below its decimal value (7.96).
 double CurrentBaseCurve(double baseCurve)
 {
     double x = Mul(baseCurve, 10);
-    if (Sub(x, Int(x)) > kTenthUpAbove)
+    if (Sub(x, Int(x)) > 0.59999)
         x = Add(x, 1);
     return Sub(Div(Int(x), 10), 0.1);
 }
@@ -114,20 +175,24 @@ bool SameBaseCurve(double a, double b)
     return cut(a) == cut(b);
 }
 
+double DiameterFromDifference(double d, double presDiameter, double curDiameter)
+{
+    if (d >= 0.4)
+        return presDiameter == 9.0 ? 9.2 : 9.5;
+    if (d > 0)
+        return presDiameter;
+    if (d > -0.3)
+        return curDiameter;
+    if (d > -0.6)
+        return presDiameter == 9.2 ? 9.0 : 9.2;
+    return 9.0;
+}
+
 double MergedDiameter(double wornDiameter, double presDiameter, double curDiameter)
 {
     if (presDiameter == curDiameter)
         return presDiameter;
-    const double d = Sub(wornDiameter, presDiameter);
-    if (d >= kOneSizeUpFrom)
-        return presDiameter == 9.0 ? 9.2 : 9.5;
-    if (d > 0)
-        return presDiameter;
-    if (d > kCurrentAbove)
-        return curDiameter;
-    if (d > kOneSizeDownAbove)
-        return presDiameter == 9.2 ? 9.0 : 9.2;
-    return 9.0;
+    return DiameterFromDifference(Sub(wornDiameter, presDiameter), presDiameter, curDiameter);
 }
 
 } // namespace corvane::rules
