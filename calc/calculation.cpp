@@ -71,8 +71,7 @@ void Calculation::Trapped(int e, bool& done, const std::function<void()>& checks
 void Calculation::ValidatePrescription(int e)
 {
     Trapped(
-        e, state_.presLensDone[e], [&] { CheckPrescription(e); }, [&] { DesignFromPrescription(e); },
-        k_.PresGroup());
+        e, state_.presLensDone[e], [&] { CheckPrescription(e); }, [&] { DesignFromPrescription(e); }, k_.PresGroup());
 }
 
 void Calculation::ValidateCurrentLens(int e)

@@ -2,6 +2,7 @@
 
 #include "../ui/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -26,7 +27,7 @@ constexpr BaseCurveRow kBaseCurves[] = {
 // Tolerances by axis band: the first row whose bound the axis reaches (the
 // last covers every axis below 40).
 constexpr AxisBand kAxisBands[] = {
-    {150, 3, -2.5}, {120, 2, -1}, {70, 1.5, -0.87}, {40, 2, -1.5}, {-32768, 3, -2.5},
+    {150, 3, -2.5}, {120, 2, -1}, {70, 1.5, -0.87}, {40, 2, -1.5}, {std::numeric_limits<int>::min(), 3, -2.5},
 };
 
 // Diameter by the lower reading (rows tried from the top, strictly above
@@ -44,8 +45,8 @@ constexpr DiameterRow kDiameters[] = {
 };
 
 // Eighth-dioptre steps of the fraction of the power's size: the first row
-// whose bound lies above the fraction; from 0.94 on the power goes to the
-// next whole dioptre. The steps are 0.12, 0.37, ... on purpose.
+// whose bound lies above the fraction; from the last bound on the power
+// goes to the next whole dioptre. The steps are 0.12, 0.37, ... on purpose.
 struct EighthStep {
     double fractionBelow;
     double step;
@@ -53,7 +54,6 @@ struct EighthStep {
 constexpr EighthStep kEighths[] = {
     {0.06, 0}, {0.19, 0.12}, {0.31, 0.25}, {0.44, 0.37}, {0.56, 0.5}, {0.69, 0.62}, {0.81, 0.75}, {0.94, 0.87},
 };
-constexpr double kNextWholeFrom = 0.94;
 
 } // namespace
 
@@ -123,17 +123,13 @@ double SnapToEighth(double power)
     const double m = std::fabs(power);
     double n = Int(m);
     const double f = m - n;
+    const EighthStep* row = std::find_if(std::begin(kEighths), std::end(kEighths),
+                                         [f](const EighthStep& r) { return f < r.fractionBelow; });
     double step = 0;
-    if (f >= kNextWholeFrom) {
+    if (row == std::end(kEighths))
         n += 1;
-    } else {
-        for (const EighthStep& row : kEighths) {
-            if (f < row.fractionBelow) {
-                step = row.step;
-                break;
-            }
-        }
-    }
+    else
+        step = row->step;
     return power >= 0 ? Add(n, step) : -Add(n, step);
 }
 
@@ -171,8 +167,8 @@ double CurrentDiameter(double diameter)
 
 bool SameBaseCurve(double a, double b)
 {
-    auto cut = [](double r) { return Div(Int(Mul(r, 100)), 100); };
-    return cut(a) == cut(b);
+    // Equal radii cut to hundredths are equal counts of hundredths.
+    return Int(Mul(a, 100)) == Int(Mul(b, 100));
 }
 
 double DiameterFromDifference(double d, double presDiameter, double curDiameter)

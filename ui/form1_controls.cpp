@@ -3,7 +3,8 @@
 namespace corvane {
 namespace {
 
-template <std::size_t N> std::array<Control*, N> Members(const std::array<const EyeArray*, N>& arrays, int e)
+template <std::size_t N>
+std::array<Control*, N> Members(const std::array<const EyeArray*, N>& arrays, int e)
 {
     std::array<Control*, N> members{};
     for (std::size_t i = 0; i < N; ++i)

@@ -7,7 +7,8 @@ namespace {
 
 bool Ticked(const Control* box) { return box->Value() == 1; }
 
-template <std::size_t N> void Show(const std::array<Control*, N>& controls, bool visible)
+template <std::size_t N>
+void Show(const std::array<Control*, N>& controls, bool visible)
 {
     for (Control* c : controls)
         c->SetVisible(visible);

@@ -20,7 +20,8 @@ double Below(double x) { return std::nextafter(x, -kInf); }
 double Above(double x) { return std::nextafter(x, kInf); }
 
 // A probe of a rule: its name, the argument and the result expected.
-template <class T> struct Probe {
+template <class T>
+struct Probe {
     std::string name;
     double x;
     T expected;
@@ -43,7 +44,8 @@ std::vector<Probe<T>> FromBounds(const std::string& table, const std::vector<std
     return probes;
 }
 
-template <class T, class F> void Check(const std::vector<Probe<T>>& probes, F rule)
+template <class T, class F>
+void Check(const std::vector<Probe<T>>& probes, F rule)
 {
     for (const Probe<T>& p : probes) {
         SCOPED_TRACE(p.name);
@@ -155,14 +157,12 @@ TEST(LensRules, EighthDioptreSteps)
     EXPECT_EQ(DesignPower(2), 1.5);
 }
 
-TEST(LensRules, SeriesFromAdd)
-{
-    Check(FromBounds<int>("series", {{1.75, 2}, {2.5, 3}}, 1), SeriesOf);
-}
+TEST(LensRules, SeriesFromAdd) { Check(FromBounds<int>("series", {{1.75, 2}, {2.5, 3}}, 1), SeriesOf); }
 
 TEST(LensRules, EntryUnits)
 {
-    Check<bool>({{"100", 100, true}, {"below 100", Below(100), false}}, [](double v) { return InHundredths(v, false); });
+    Check<bool>({{"100", 100, true}, {"below 100", Below(100), false}},
+                [](double v) { return InHundredths(v, false); });
     Check<bool>({{"-100", -100, true}, {"above -100", Above(-100), false}},
                 [](double v) { return InHundredths(v, true); });
     EXPECT_FALSE(InHundredths(-100, false));

@@ -37,8 +37,7 @@ void Require(const std::string& problem)
 
 struct Run {
     Run(std::vector<std::string> fields, std::uint8_t flags)
-        : fields(std::move(fields)), fmt{(flags & 0x10) != 0 ? ',' : '.'}, form1(tk, module, fmt),
-          k(form1.Controls())
+        : fields(std::move(fields)), fmt{(flags & 0x10) != 0 ? ',' : '.'}, form1(tk, module, fmt), k(form1.Controls())
     {
         form1.GetForm().onLoad();
     }
@@ -48,7 +47,7 @@ struct Run {
     Lens Cur(int e) const { return test::Shown(k.CurGroup(), e); }
     Lens Final(int e) const { return test::Shown(k.FinalGroup(), e); }
 
-    void CheckAll(bool afterCalculate, bool refined) const
+    void CheckAll(bool afterCalculate, bool refined)
     {
         for (const test::ShownBox& box : tk.boxes)
             Require(test::CheckBox(box, true));
@@ -144,10 +143,9 @@ void SettleSeries(Run& r, int e)
     k.lblResFinalSerie[e]->RaiseClick();
     const std::string& after = k.lblResFinalSerie[e]->Caption();
     const bool readable = IsNumeric(presAdd, r.fmt) && IsNumeric(curAdd, r.fmt);
+    const bool unchanged = after == before && k.cboPresAdd[e]->Text() == presAdd && k.txtCurAdd[e]->Text() == curAdd;
     if (before != "???" || !readable || r.module.addChoice == 0) {
-        Require(after == before && k.cboPresAdd[e]->Text() == presAdd && k.txtCurAdd[e]->Text() == curAdd
-                    ? ""
-                    : "an unsettled series wrote");
+        Require(unchanged ? "" : "an unsettled series wrote");
     } else if (r.module.addChoice == 1) {
         Require(after == presSerie && k.lblResCurSerie[e]->Caption() == presSerie && k.txtCurAdd[e]->Text() == presAdd
                     ? ""
