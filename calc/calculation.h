@@ -52,19 +52,29 @@ public:
 private:
     double Value(const Control* c) const;
     bool Numeric(const Control* c) const;
-    // Entries typed without a decimal point: a value of 100 or more (or,
-    // where negativeToo, -100 or less) is divided by 100 and written back.
+    void Write(Control* c, double v) const;
+    // Entries typed without a decimal point are divided by 100 and written
+    // back (rules::InHundredths).
     void Hundredths(Control* c, bool negativeToo) const;
     // The error trap of both validations: a failed check is reported with its
     // focus move; a failure inside the design also withdraws that design.
     void Trapped(int e, bool& done, const std::function<void()>& checks, const std::function<void()>& design,
-                 void (Calculation::*showResult)(int, bool));
-    void Write(Control* c, double v) const;
-    void ReportTrapped(int e, const RuntimeError& err, Control* field);
-    void ShowPresResult(int e, bool show);
-    void ShowCurResult(int e, bool show);
+                 const ResultGroup& group);
+    void CheckPrescription(int e) const;
+    void CheckCurrentLens(int e) const;
+
+    // The steps of DesignFromPrescription.
+    void NormalisePrescription(int e) const;
+    double OrderReadings(int e);
+    void ReadRefraction(int e);
+    void TransposePlusCylinder(int e);
+    void CheckLowerReading(int e);
+    void CheckAxisBand(int e, double toricity);
+    void BaseCurveFromLowerReading(int e, double toricity);
+    void DiameterFromLowerReading(int e);
+    void PowerAtCornea(int e);
+    void ShowPresResult(int e);
     void Tolerance(int e, const char* message, Control* focus);
-    int SeriesOf(double add) const;
 
     const Form1Controls& k_;
     Toolkit& toolkit_;

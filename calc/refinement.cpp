@@ -9,17 +9,10 @@ Refinement::Refinement(const Form1Controls& controls, Calculation& calc, Toolkit
     : k_(controls), calc_(calc), toolkit_(toolkit), module_(module), fmt_(fmt)
 {}
 
-void Refinement::Report(int Index, const RuntimeError& err, Control* focus)
-{
-    toolkit_.MsgBox(ErrorMessage(err), Buttons::OkExclamation, Index == 0 ? "Error for OD" : "Error for OS");
-    if (focus != nullptr && focus->CanTakeFocus())
-        toolkit_.SetFocus(*focus);
-}
-
 bool Refinement::ReadEntry(int Index, Control* entry, int number, const char* message, double& value)
 {
     if (!IsNumeric(entry->Text(), fmt_)) {
-        Report(Index, RuntimeError(number, message), entry);
+        ReportEyeError(toolkit_, Index, RuntimeError(number, message), entry);
         return false;
     }
     value = ToNumber(entry->Text(), fmt_);
@@ -63,7 +56,7 @@ void Refinement::lblResFinalPow_Click(int Index)
                     k_.lblResCurPow[Index]->SetCaption(label);
                     final->SetCaption(shown);
                 } catch (const RuntimeError& err) {
-                    Report(Index, err, nullptr);
+                    ReportEyeError(toolkit_, Index, err, nullptr);
                 }
             }
         }

@@ -19,7 +19,6 @@ private:
     // Reads an entry that the practitioner may have edited since Calculate;
     // reports it like the validation does when it is no longer a number.
     bool ReadEntry(int Index, Control* entry, int number, const char* message, double& value);
-    void Report(int Index, const RuntimeError& err, Control* focus);
 
     const Form1Controls& k_;
     Calculation& calc_;

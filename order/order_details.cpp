@@ -174,15 +174,9 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
     f["cmdChgCol"].onClick = [this] { cmdChgCol_Click(); };
     f["cmdPrint"].onClick = [this] { cmdPrint_Click(); };
     f["cmdCancel"].onClick = [this] { cmdCancel_Click(); };
-    auto enterMovesOn = [this](int& key) {
-        if (key == 13) {
-            toolkit_.SendTab();
-            key = 0;
-        }
-    };
     for (const char* name : {"txtAccName", "txtAccNum", "txtAccFax", "txtPatName", "txtPatNum", "cboEdgeThod",
                              "cboEdgeThos", "cboCenterThod", "cboCenterThos"})
-        f[name].onKeyPress = enterMovesOn;
+        EnterMovesOn(toolkit_, f[name]);
 }
 
 void OrderDetailsForm::Form_Load()
@@ -346,14 +340,16 @@ void OrderDetailsForm::cmdCancel_Click() { toolkit_.Unload(form_); }
 
 void CopySuggestedLens(const Form1Controls& k, OrderRecord& order, const NumberFormat& fmt)
 {
+    const ResultGroup fin = k.FinalGroup();
     auto copy = [&](int e) {
-        order.orderBC[e] = k.lblResFinalBC[e]->Caption();
-        order.orderPower[e] = k.lblResFinalPow[e]->Caption();
-        order.orderDiam[e] = ToNumber(k.lblResFinalDiam[e]->Caption(), fmt);
-        order.orderSeries[e] = ToWholeNumber(ToNumber(k.lblResFinalSerie[e]->Caption(), fmt));
+        const LensTexts lens = fin.Captions(e);
+        order.orderBC[e] = lens.bc;
+        order.orderPower[e] = lens.pow;
+        order.orderDiam[e] = ToNumber(lens.diam, fmt);
+        order.orderSeries[e] = ToWholeNumber(ToNumber(lens.serie, fmt));
     };
     copy(0);
-    order.orderLeftEye = k.lblResFinalBC[1]->Visible();
+    order.orderLeftEye = fin.bc[1]->Visible();
     if (order.orderLeftEye)
         copy(1);
 }

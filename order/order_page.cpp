@@ -108,7 +108,10 @@ void OrderPageForm::Form_Load()
     const OrderRecord& o = order_;
     f["lblDate"].SetCaption(toolkit_.Today());
     auto fill = [&](int e) {
-        const std::string i = "_" + std::to_string(e);
+        // Appended rather than "_" + std::to_string(e): GCC 12 at -O3 reports a
+        // false -Wrestrict inside that operator+ (its insert at the front).
+        std::string i = "_";
+        i += std::to_string(e);
         f["lblBC" + i].SetCaption(o.orderBC[e]);
         f["lblPow" + i].SetCaption(o.orderPower[e]);
         f["lblDiam" + i].SetCaption(Format(o.orderDiam[e], "0.0", fmt_));

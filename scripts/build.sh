@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Configures and builds into build/ (or the folder given as $1, with extra
-# CMake options after it).
+# CMake options after it). Release by default, as a packager builds it; a
+# -DCMAKE_BUILD_TYPE among the options wins.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build}"
 shift || true
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 cmake --build "$dir"

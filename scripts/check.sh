@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Static checks: every C++ file as clang-format writes it, and clang-tidy
-# clean over the sources (needs a configured build folder, default build/).
+# clean over the sources and the tests (needs a configured build folder,
+# default build/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
 clang-format --dry-run --Werror "${files[@]}"
-mapfile -t sources < <(git ls-files 'ui/*.cpp' 'calc/*.cpp' 'order/*.cpp' 'app/*.cpp')
+mapfile -t sources < <(git ls-files 'ui/*.cpp' 'calc/*.cpp' 'order/*.cpp' 'app/*.cpp' 'tests/core/*.cpp' 'tests/fuzz/*.cpp' \
+  'tests/qt/*.cpp')
 printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null
 echo "static checks passed"

@@ -12,5 +12,5 @@ cmake --build build-fuzz --target calculate_fuzz
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 cp tests/fuzz/corpus/* "$corpus"/
-./build-fuzz/tests/calculate_fuzz -max_total_time="$seconds" -max_len=512 -print_final_stats=1 \
+./build-fuzz/tests/calculate_fuzz -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
   "$corpus" 2>&1 | tail -n 4

@@ -2,8 +2,8 @@
 # Sets up the machine, builds, and runs the whole test suite: the static
 # checks, the suite in an AddressSanitizer + UndefinedBehaviorSanitizer
 # build, a bounded fuzzing run, the core suite built for Windows and run
-# under Wine, then the suite in the normal build, with a real CUPS printer
-# for the printing tests.
+# under Wine, then the suite in the normal (Release) build, with a real CUPS
+# printer for the printing tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -21,7 +21,7 @@ trap 'bash "$root/scripts/printer.sh" stop' EXIT
 bash scripts/build.sh build
 bash scripts/check.sh build
 
-bash scripts/build.sh build-sanitize -DCORVANE_SANITIZE=ON
+bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_SANITIZE=ON
 (cd build-sanitize && ctest --output-on-failure --timeout 300)
 
 bash scripts/fuzz.sh 60

@@ -68,4 +68,21 @@ void LoadAndShowModal(Toolkit& toolkit, Form& form)
         toolkit.ShowModal(form);
 }
 
+void EnterMovesOn(Toolkit& toolkit, Control& control)
+{
+    control.onKeyPress = [&toolkit](int& key) {
+        if (key == 13) {
+            toolkit.SendTab();
+            key = 0;
+        }
+    };
+}
+
+void ReportEyeError(Toolkit& toolkit, int e, const RuntimeError& err, Control* focus)
+{
+    toolkit.MsgBox(ErrorMessage(err), Buttons::OkExclamation, e == 0 ? "Error for OD" : "Error for OS");
+    if (focus != nullptr && focus->CanTakeFocus())
+        toolkit.SetFocus(*focus);
+}
+
 } // namespace corvane

@@ -32,23 +32,12 @@ void Form1::Form_Load()
 void Form1::cmdClear_Click()
 {
     for (int e = 0; e < 2; ++e) {
-        for (const EyeArray* a : {&k_.txtCurAdd, &k_.txtCurBC, &k_.txtCurDiam, &k_.txtCurPow, &k_.cboPresAdd,
-                                  &k_.txtPresAxe, &k_.txtPresCyl, &k_.txtPresKera1, &k_.txtPresKera2, &k_.txtPresPow})
-            (*a)[e]->SetText("");
-        k_.cboPresVertex[e]->SetText(IntToText(12));
-        for (const EyeArray* a : {&k_.lblResCurBC, &k_.lblResCurDiam, &k_.lblResCurPow, &k_.lblResCurSerie,
-                                  &k_.lblResFinalBC, &k_.lblResFinalDiam, &k_.lblResFinalPow, &k_.lblResFinalSerie,
-                                  &k_.lblResPresBC, &k_.lblResPresDiam, &k_.lblResPresPow, &k_.lblResPresSerie})
-            (*a)[e]->SetVisible(false);
-        k_.lblResPresOS->SetVisible(false);
-        k_.lblResCurOS->SetVisible(false);
-        k_.lblResFinalOS->SetVisible(false);
+        for (Control* c : k_.CurEntries(e))
+            c->SetText("");
+        for (Control* c : k_.PresEntries(e))
+            c->SetText(c == k_.cboPresVertex[e] ? IntToText(12) : "");
     }
-    for (int i = 0; i < 5; ++i) {
-        k_.lblResPres[i]->SetVisible(false);
-        k_.lblResCur[i]->SetVisible(false);
-        k_.lblResFinal[i]->SetVisible(false);
-    }
+    k_.HideResults();
     k_.chkPres->SetValue(0);
     k_.chkCur->SetValue(0);
     k_.cmdPrint->SetEnabled(false);

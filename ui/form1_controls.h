@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "form.h"
+#include "result_group.h"
 
 #include <array>
 
@@ -45,6 +46,19 @@ struct Form1Controls {
     EyeArray lblResPresBC{}, lblResPresDiam{}, lblResPresPow{}, lblResPresSerie{};
     EyeArray lblResCurBC{}, lblResCurDiam{}, lblResCurPow{}, lblResCurSerie{};
     EyeArray lblResFinalBC{}, lblResFinalDiam{}, lblResFinalPow{}, lblResFinalSerie{};
+
+    ResultGroup PresGroup() const;
+    ResultGroup CurGroup() const;
+    ResultGroup FinalGroup() const;
+    // Hides every label of the three result groups.
+    void HideResults() const;
+
+    // The entries in the order of their checks: keratometry 1 and 2, sphere,
+    // cylinder, axis, vertex, add; then base curve, power, diameter, add.
+    std::array<const EyeArray*, 7> PresEntries() const;
+    std::array<const EyeArray*, 4> CurEntries() const;
+    std::array<Control*, 7> PresEntries(int e) const;
+    std::array<Control*, 4> CurEntries(int e) const;
 };
 
 // The laboratory's numbers (fictitious).

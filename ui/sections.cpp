@@ -7,7 +7,8 @@ namespace {
 
 bool Ticked(const Control* box) { return box->Value() == 1; }
 
-void Show(std::initializer_list<Control*> controls, bool visible)
+template <std::size_t N>
+void Show(const std::array<Control*, N>& controls, bool visible)
 {
     for (Control* c : controls)
         c->SetVisible(visible);
@@ -30,9 +31,7 @@ void Sections::chkPres_Click()
     const bool on = Ticked(k_.chkPres);
     for (Control* c : k_.lblpres)
         c->SetVisible(on);
-    Show({k_.cboPresAdd[0], k_.txtPresAxe[0], k_.txtPresCyl[0], k_.txtPresKera1[0], k_.txtPresKera2[0],
-          k_.txtPresPow[0], k_.cboPresVertex[0]},
-         on);
+    Show(k_.PresEntries(0), on);
     if (on) {
         k_.chkPresOS->SetVisible(true);
         toolkit_.SetFocus(*k_.txtPresKera1[0]);
@@ -45,15 +44,12 @@ void Sections::chkPres_Click()
 void Sections::chkPresOS_Click()
 {
     const bool on = Ticked(k_.chkPresOS);
-    Show({k_.txtPresKera1[1], k_.txtPresKera2[1], k_.txtPresPow[1], k_.txtPresCyl[1], k_.txtPresAxe[1],
-          k_.cboPresVertex[1], k_.cboPresAdd[1]},
-         on);
+    Show(k_.PresEntries(1), on);
     k_.lblPresOS->SetVisible(on);
     if (!on)
         return;
     k_.chkPresOS->SetVisible(true);
-    for (const EyeArray* a : {&k_.cboPresAdd, &k_.txtPresAxe, &k_.txtPresCyl, &k_.txtPresKera1, &k_.txtPresKera2,
-                              &k_.txtPresPow, &k_.cboPresVertex})
+    for (const EyeArray* a : k_.PresEntries())
         (*a)[1]->SetText((*a)[0]->Text());
     toolkit_.SetFocus(*k_.txtPresKera1[1]);
 }
@@ -63,7 +59,7 @@ void Sections::chkCur_Click()
     const bool on = Ticked(k_.chkCur);
     for (Control* c : k_.lblCur)
         c->SetVisible(on);
-    Show({k_.txtCurAdd[0], k_.txtCurBC[0], k_.txtCurDiam[0], k_.txtCurPow[0]}, on);
+    Show(k_.CurEntries(0), on);
     if (on) {
         k_.chkCurOS->SetVisible(true);
         toolkit_.SetFocus(*k_.txtCurBC[0]);
@@ -76,10 +72,10 @@ void Sections::chkCur_Click()
 void Sections::chkCurOS_Click()
 {
     const bool on = Ticked(k_.chkCurOS);
-    Show({k_.txtCurAdd[1], k_.txtCurBC[1], k_.txtCurDiam[1], k_.txtCurPow[1]}, on);
+    Show(k_.CurEntries(1), on);
     if (!on)
         return;
-    for (const EyeArray* a : {&k_.txtCurAdd, &k_.txtCurBC, &k_.txtCurDiam, &k_.txtCurPow})
+    for (const EyeArray* a : k_.CurEntries())
         (*a)[1]->SetText((*a)[0]->Text());
     toolkit_.SetFocus(*k_.txtCurBC[1]);
 }
@@ -143,19 +139,14 @@ void Sections::WireFocus()
 
 void Sections::WireEnter()
 {
-    auto enterMovesOn = [this](int& key) {
-        if (key == 13) {
-            toolkit_.SendTab();
-            key = 0;
-        }
-    };
     for (Control* c : {k_.chkPres, k_.chkPresOS, k_.chkCur, k_.chkCurOS})
-        c->onKeyPress = enterMovesOn;
-    for (const EyeArray* a :
-         {&k_.txtPresKera1, &k_.txtPresKera2, &k_.txtPresPow, &k_.txtPresCyl, &k_.txtPresAxe, &k_.cboPresVertex,
-          &k_.cboPresAdd, &k_.txtCurBC, &k_.txtCurPow, &k_.txtCurDiam, &k_.txtCurAdd})
-        for (Control* c : *a)
-            c->onKeyPress = enterMovesOn;
+        EnterMovesOn(toolkit_, *c);
+    for (int e = 0; e < 2; ++e) {
+        for (Control* c : k_.PresEntries(e))
+            EnterMovesOn(toolkit_, *c);
+        for (Control* c : k_.CurEntries(e))
+            EnterMovesOn(toolkit_, *c);
+    }
 }
 
 } // namespace corvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "errors.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,5 +38,13 @@ public:
 
 // Loads a form (its Load handler) and shows it modally.
 void LoadAndShowModal(Toolkit& toolkit, Form& form);
+
+// Makes Enter in the control move on as Tab does (the key is swallowed).
+void EnterMovesOn(Toolkit& toolkit, Control& control);
+
+// The error trap of an eye's entries: "Error <n>" CR LF the message, OK with
+// the exclamation icon, titled "Error for OD" or "Error for OS"; then the
+// focus goes to the faulty entry when there is one that can take it.
+void ReportEyeError(Toolkit& toolkit, int e, const RuntimeError& err, Control* focus);
 
 } // namespace corvane

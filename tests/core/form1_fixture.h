@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lens_oracle.h"
 #include "scripted_toolkit.h"
 #include "ui/form1.h"
 
@@ -10,18 +11,6 @@
 #include <string>
 
 namespace corvane::test {
-
-// The four values of a result group, in the order BC, power, diameter,
-// series; empty texts when the group's labels of that eye are hidden.
-struct Lens {
-    std::string bc, pow, diam, serie;
-    bool operator==(const Lens&) const = default;
-};
-
-inline std::ostream& operator<<(std::ostream& os, const Lens& l)
-{
-    return os << "{" << l.bc << ", " << l.pow << ", " << l.diam << ", " << l.serie << "}";
-}
 
 // A loaded main window on the scripted toolkit, in a point locale unless a
 // test says otherwise.
@@ -38,19 +27,16 @@ protected:
     void Pres(int e, const std::array<const char*, 7>& v)
     {
         Tick(e == 0 ? k->chkPres : (Tick(k->chkPres), k->chkPresOS));
-        const EyeArray* entries[] = {&k->txtPresKera1, &k->txtPresKera2,  &k->txtPresPow, &k->txtPresCyl,
-                                     &k->txtPresAxe,   &k->cboPresVertex, &k->cboPresAdd};
-        for (int i = 0; i < 7; ++i)
-            (*entries[i])[e]->SetText(v[static_cast<std::size_t>(i)]);
+        for (std::size_t i = 0; i < v.size(); ++i)
+            k->PresEntries(e)[i]->SetText(v[i]);
     }
 
     // Base curve, power, diameter, add.
     void Cur(int e, const std::array<const char*, 4>& v)
     {
         Tick(e == 0 ? k->chkCur : (Tick(k->chkCur), k->chkCurOS));
-        const EyeArray* entries[] = {&k->txtCurBC, &k->txtCurPow, &k->txtCurDiam, &k->txtCurAdd};
-        for (int i = 0; i < 4; ++i)
-            (*entries[i])[e]->SetText(v[static_cast<std::size_t>(i)]);
+        for (std::size_t i = 0; i < v.size(); ++i)
+            k->CurEntries(e)[i]->SetText(v[i]);
     }
 
     static void Tick(Control* box)
@@ -66,20 +52,9 @@ protected:
         k->btnGo->RaiseClick();
     }
 
-    static Lens Read(const EyeArray& bc, const EyeArray& pow, const EyeArray& diam, const EyeArray& serie, int e)
-    {
-        auto text = [e](const EyeArray& a) { return a[e]->Visible() ? a[e]->Caption() : std::string(); };
-        return {text(bc), text(pow), text(diam), text(serie)};
-    }
-    Lens PresLens(int e) const
-    {
-        return Read(k->lblResPresBC, k->lblResPresPow, k->lblResPresDiam, k->lblResPresSerie, e);
-    }
-    Lens CurLens(int e) const { return Read(k->lblResCurBC, k->lblResCurPow, k->lblResCurDiam, k->lblResCurSerie, e); }
-    Lens FinalLens(int e) const
-    {
-        return Read(k->lblResFinalBC, k->lblResFinalPow, k->lblResFinalDiam, k->lblResFinalSerie, e);
-    }
+    Lens PresLens(int e) const { return Shown(k->PresGroup(), e); }
+    Lens CurLens(int e) const { return Shown(k->CurGroup(), e); }
+    Lens FinalLens(int e) const { return Shown(k->FinalGroup(), e); }
 
     std::vector<std::string> BoxTexts() const
     {
@@ -95,7 +70,5 @@ protected:
     std::unique_ptr<Form1> form1_;
     const Form1Controls* k = nullptr;
 };
-
-inline const Lens kNoLens{};
 
 } // namespace corvane::test

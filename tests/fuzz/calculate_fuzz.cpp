@@ -1,17 +1,21 @@
 // Feeds arbitrary texts into every entry of both eyes, ticks the sections,
-// runs Calculate and clicks every marker with scripted answers, and checks
-// that each outcome is a numbered message or a well-formed result of this
-// very calculation.
+// runs Calculate, may edit entries, clicks every marker with scripted
+// answers, and checks each outcome against the shared oracle: numbered
+// messages, well-formed results of this very calculation, the suggestion
+// merged from both designs, and each settled marker against its source.
 //
 // Input: byte 0 ticks the sections (bits 0..3: chkPres, chkPresOS, chkCur,
-// chkCurOS) and picks the locale (bit 4: comma); byte 1 gives the answers
-// of the message boxes, one bit each; the rest, split at line feeds, is the
-// eleven entries of the right eye, the eleven of the left eye, then the
-// over-refractions typed into "Power Correction".
+// chkCurOS), picks the locale (bit 4: comma) and edits entries after
+// Calculate (bit 5); byte 1 gives the answers to the six marker questions,
+// one bit each; the rest, split at line feeds, is the eleven entries of the
+// right eye, the eleven of the left eye, the edited prescription add,
+// current power and current add of each eye, then the over-refractions
+// typed into "Power Correction".
 
-#include "../core/scripted_toolkit.h"
+#include "../core/lens_oracle.h"
 #include "ui/form1.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -21,74 +25,135 @@
 namespace {
 
 using namespace corvane;
+using test::Lens;
 
-[[noreturn]] void Fail(const std::string& why)
+void Require(const std::string& problem)
 {
-    std::fprintf(stderr, "invariant broken: %s\n", why.c_str());
+    if (problem.empty())
+        return;
+    std::fprintf(stderr, "invariant broken: %s\n", problem.c_str());
     std::abort();
 }
 
-bool HasNonFinite(const std::string& s)
-{
-    for (const char* w : {"inf", "nan", "INF", "NAN", "Inf", "NaN"})
-        if (s.find(w) != std::string::npos)
-            return true;
-    return false;
-}
+struct Run {
+    Run(std::vector<std::string> fields, std::uint8_t flags)
+        : fields(std::move(fields)), fmt{(flags & 0x10) != 0 ? ',' : '.'}, form1(tk, module, fmt), k(form1.Controls())
+    {
+        form1.GetForm().onLoad();
+    }
 
-bool TwoDecimals(const std::string& s, char sep)
-{
-    std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
-    const std::size_t digitsFrom = i;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9')
-        ++i;
-    return i > digitsFrom && i + 3 == s.size() && s[i] == sep && s[i + 1] >= '0' && s[i + 1] <= '9' &&
-           s[i + 2] >= '0' && s[i + 2] <= '9';
-}
+    std::string Field(std::size_t i) const { return i < fields.size() ? fields[i] : std::string(); }
+    Lens Pres(int e) const { return test::Shown(k.PresGroup(), e); }
+    Lens Cur(int e) const { return test::Shown(k.CurGroup(), e); }
+    Lens Final(int e) const { return test::Shown(k.FinalGroup(), e); }
 
-struct Lens {
-    std::string bc, pow, diam, serie;
-    bool operator==(const Lens&) const = default;
+    void CheckAll(bool afterCalculate, bool refined)
+    {
+        for (const test::ShownBox& box : tk.boxes)
+            Require(test::CheckBox(box, true));
+        const CalcState& s = form1.Calc().State();
+        for (int e = 0; e < 2; ++e) {
+            Require(test::CheckLensShape(Pres(e), fmt, false, false));
+            Require(test::CheckLensShape(Cur(e), fmt, false, refined));
+            Require(test::CheckLensShape(Final(e), fmt, true, refined));
+            if (!afterCalculate)
+                continue;
+            Require(test::CheckSources(Pres(e), Cur(e), Final(e), s.presLensDone[e], s.curLensDone[e]));
+            if (s.presLensDone[e] && s.curLensDone[e])
+                Require(test::CheckMerged(Pres(e), Cur(e), Final(e), k.txtCurDiam[e]->Text(), fmt));
+        }
+        bool typed = false;
+        for (const std::string& f : fields)
+            typed = typed || test::HasNonFinite(f);
+        for (const auto& c : form1.GetForm().Controls())
+            if (!typed && test::HasNonFinite(c->Text()))
+                Require(c->Name() + " shows " + c->Text());
+    }
+
+    std::vector<std::string> fields;
+    NumberFormat fmt;
+    test::ScriptedToolkit tk;
+    Module1 module;
+    Form1 form1;
+    const Form1Controls& k;
 };
 
-Lens Read(const EyeArray& bc, const EyeArray& pow, const EyeArray& diam, const EyeArray& serie, int e)
+// A base-curve marker settles on the design the answer chose.
+void SettleBaseCurve(Run& r, int e, Answer answer)
 {
-    auto t = [e](const EyeArray& a) { return a[e]->Visible() ? a[e]->Caption() : std::string(); };
-    return {t(bc), t(pow), t(diam), t(serie)};
+    const Lens pres = r.Pres(e);
+    const Lens cur = r.Cur(e);
+    const std::string before = r.k.lblResFinalBC[e]->Caption();
+    r.tk.answers = {answer};
+    r.k.lblResFinalBC[e]->RaiseClick();
+    const std::string& after = r.k.lblResFinalBC[e]->Caption();
+    if (before != "???")
+        Require(after == before ? "" : "a settled base curve changed");
+    else
+        Require(after == (answer == Answer::Yes ? cur.bc : pres.bc) ? "" : "base curve settled on " + after);
 }
 
-void CheckLens(const Lens& l, const NumberFormat& fmt, bool markers, bool refined, const char* what)
+// A power marker settles on the current design, or on it corrected by the
+// accepted over-refraction; otherwise everything stays.
+void SettlePower(Run& r, int e, Answer answer)
 {
-    if (l == Lens{})
+    Control* fin = r.k.lblResFinalPow[e];
+    Control* label = r.k.lblResCurPow[e];
+    Control* entry = r.k.txtCurPow[e];
+    const std::string before = fin->Caption();
+    const std::string labelBefore = label->Caption();
+    const std::string entryBefore = entry->Text();
+    r.module.overRefractionAccepted = false;
+    r.tk.answers = {answer};
+    fin->RaiseClick();
+    if (before != "???") {
+        Require(fin->Caption() == before ? "" : "a settled power changed");
         return;
-    auto open = [&](const std::string& s) { return markers && s == "???"; };
-    // A settled power is written as general number text.
-    auto power = [&](const std::string& s) { return TwoDecimals(s, fmt.decimal) || (refined && IsNumeric(s, fmt)); };
-    const std::string d90 = std::string("9") + fmt.decimal + "0";
-    const std::string d92 = std::string("9") + fmt.decimal + "2";
-    const std::string d95 = std::string("9") + fmt.decimal + "5";
-    if (!(TwoDecimals(l.bc, fmt.decimal) || open(l.bc)))
-        Fail(std::string(what) + " base curve " + l.bc);
-    if (!(power(l.pow) || open(l.pow)))
-        Fail(std::string(what) + " power " + l.pow);
-    if (l.diam != d90 && l.diam != d92 && l.diam != d95)
-        Fail(std::string(what) + " diameter " + l.diam);
-    if (!(l.serie == "1" || l.serie == "2" || l.serie == "3" || open(l.serie)))
-        Fail(std::string(what) + " series " + l.serie);
+    }
+    if (answer == Answer::Yes) {
+        Require(fin->Caption() == labelBefore ? "" : "power settled on " + fin->Caption());
+        return;
+    }
+    if (fin->Caption() == "???") {
+        Require(label->Caption() == labelBefore && entry->Text() == entryBefore ? "" : "an unsettled power wrote");
+        const double over = r.module.overRefraction;
+        const bool corrects = r.module.overRefractionAccepted && over != 0 && IsNumeric(entryBefore, r.fmt) &&
+                              std::isfinite(ToNumber(entryBefore, r.fmt) + over) &&
+                              std::isfinite(ToNumber(labelBefore, r.fmt) + over);
+        Require(corrects ? "an accepted over-refraction left the marker" : "");
+        return;
+    }
+    const double over = r.module.overRefraction;
+    const std::string corrected = NumberToText(ToNumber(labelBefore, r.fmt) + over, r.fmt);
+    Require(label->Caption() == corrected ? "" : "corrected design power " + label->Caption());
+    Require(fin->Caption() == NumberToText(ToNumber(corrected, r.fmt), r.fmt) ? "" : "corrected power differs");
+    Require(entry->Text() == NumberToText(ToNumber(entryBefore, r.fmt) + over, r.fmt) ? "" : "corrected entry");
 }
 
-void CheckBoxes(const test::ScriptedToolkit& tk)
+// A series marker takes the chosen add and that side's series.
+void SettleSeries(Run& r, int e)
 {
-    for (const test::ShownBox& box : tk.boxes) {
-        const std::string& t = box.text;
-        const std::size_t crlf = t.find("\r\n");
-        const bool numbered = t.rfind("Error ", 0) == 0 && crlf != std::string::npos && crlf > 6 &&
-                              t.find_first_not_of("0123456789", 6) == crlf && t.size() > crlf + 2;
-        const bool tolerance =
-            box.title == "Error" && t.find("recommended tolerances. Please consult") != std::string::npos;
-        const bool question = box.buttons == Buttons::YesNo || box.buttons == Buttons::OkCancel;
-        if (!numbered && !tolerance && !question)
-            Fail("message " + t);
+    const Form1Controls& k = r.k;
+    const std::string before = k.lblResFinalSerie[e]->Caption();
+    const std::string presAdd = k.cboPresAdd[e]->Text();
+    const std::string curAdd = k.txtCurAdd[e]->Text();
+    const std::string presSerie = k.lblResPresSerie[e]->Caption();
+    const std::string curSerie = k.lblResCurSerie[e]->Caption();
+    r.module.addChoice = 0;
+    k.lblResFinalSerie[e]->RaiseClick();
+    const std::string& after = k.lblResFinalSerie[e]->Caption();
+    const bool readable = IsNumeric(presAdd, r.fmt) && IsNumeric(curAdd, r.fmt);
+    const bool unchanged = after == before && k.cboPresAdd[e]->Text() == presAdd && k.txtCurAdd[e]->Text() == curAdd;
+    if (before != "???" || !readable || r.module.addChoice == 0) {
+        Require(unchanged ? "" : "an unsettled series wrote");
+    } else if (r.module.addChoice == 1) {
+        Require(after == presSerie && k.lblResCurSerie[e]->Caption() == presSerie && k.txtCurAdd[e]->Text() == presAdd
+                    ? ""
+                    : "series settled on the prescription add wrongly");
+    } else {
+        Require(after == curSerie && k.lblResPresSerie[e]->Caption() == curSerie && k.cboPresAdd[e]->Text() == curAdd
+                    ? ""
+                    : "series settled on the current add wrongly");
     }
 }
 
@@ -107,23 +172,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             fields.back().push_back(static_cast<char>(data[i]));
     }
-    auto field = [&](std::size_t i) { return i < fields.size() ? fields[i] : std::string(); };
+    Run r(std::move(fields), flags);
+    const Form1Controls& k = r.k;
 
-    const NumberFormat fmt{(flags & 0x10) != 0 ? ',' : '.'};
-    test::ScriptedToolkit tk;
-    for (int i = 0; i < 32; ++i)
-        tk.answers.push_back(((answers >> (i % 8)) & 1) != 0 ? Answer::Yes : Answer::No);
-    Module1 module;
-    Form1 form1(tk, module, fmt);
-    form1.GetForm().onLoad();
-    const Form1Controls& k = form1.Controls();
-
-    std::size_t nextOver = 22;
-    tk.onShow["Form2"] = [&](Form& f) {
-        f["txtRefra"].UserSetText(field(nextOver++));
+    std::size_t nextOver = 28;
+    r.tk.onShow["Form2"] = [&](Form& f) {
+        f["txtRefra"].UserSetText(r.Field(nextOver++));
         f["cmdOK"].RaiseClick();
     };
-    tk.onShow["Form3"] = [&](Form& f) {
+    r.tk.onShow["Form3"] = [&](Form& f) {
         if ((nextOver & 1) != 0)
             f["cmd1"].RaiseClick();
         else if ((nextOver & 2) != 0)
@@ -142,55 +199,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if ((flags & 8) != 0)
             k.chkCurOS->SetValue(1);
     }
-    const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
-                                 &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd, &k.txtCurBC,
-                                 &k.txtCurPow,    &k.txtCurDiam,    &k.txtCurAdd};
-    for (int e = 0; e < 2; ++e)
-        for (std::size_t i = 0; i < 11; ++i)
-            (*entries[i])[e]->SetText(field(static_cast<std::size_t>(e) * 11 + i));
-
-    auto checkAll = [&](bool afterCalculate, bool refined) {
-        CheckBoxes(tk);
-        const CalcState& s = form1.Calc().State();
-        for (int e = 0; e < 2; ++e) {
-            const Lens pres = Read(k.lblResPresBC, k.lblResPresPow, k.lblResPresDiam, k.lblResPresSerie, e);
-            const Lens cur = Read(k.lblResCurBC, k.lblResCurPow, k.lblResCurDiam, k.lblResCurSerie, e);
-            const Lens fin = Read(k.lblResFinalBC, k.lblResFinalPow, k.lblResFinalDiam, k.lblResFinalSerie, e);
-            CheckLens(pres, fmt, false, false, "keratometry design");
-            CheckLens(cur, fmt, false, refined, "current-lens design");
-            CheckLens(fin, fmt, true, refined, "suggested lens");
-            if (!afterCalculate)
-                continue;
-            if ((pres != Lens{}) != s.presLensDone[e] || (cur != Lens{}) != s.curLensDone[e])
-                Fail("a design is shown that did not come out of this calculation");
-            if (!s.presLensDone[e] && !s.curLensDone[e] && fin != Lens{})
-                Fail("a suggestion without a design");
-            if (s.presLensDone[e] && !s.curLensDone[e] && !(fin == pres))
-                Fail("the suggestion is not the keratometry design");
-            if (!s.presLensDone[e] && s.curLensDone[e] && !(fin == cur))
-                Fail("the suggestion is not the current-lens design");
-        }
-        for (const auto& c : form1.GetForm().Controls()) {
-            if (HasNonFinite(c->Text())) {
-                bool typed = false;
-                for (const std::string& f : fields)
-                    typed = typed || HasNonFinite(f);
-                if (!typed)
-                    Fail(c->Name() + " shows " + c->Text());
-            }
-        }
-    };
-
-    form1.Calc().btnGo_Click();
-    checkAll(true, false);
     for (int e = 0; e < 2; ++e) {
-        k.lblResFinalBC[e]->RaiseClick();
-        k.lblResFinalPow[e]->RaiseClick();
-        k.lblResFinalSerie[e]->RaiseClick();
+        const std::size_t first = static_cast<std::size_t>(e) * 11;
+        for (std::size_t i = 0; i < 7; ++i)
+            k.PresEntries(e)[i]->SetText(r.Field(first + i));
+        for (std::size_t i = 0; i < 4; ++i)
+            k.CurEntries(e)[i]->SetText(r.Field(first + 7 + i));
     }
-    checkAll(false, true);
+
+    k.btnGo->RaiseClick();
+    r.CheckAll(true, false);
+    if ((flags & 0x20) != 0) {
+        // The practitioner edits entries before settling the markers.
+        for (int e = 0; e < 2; ++e) {
+            const std::size_t first = 22 + static_cast<std::size_t>(e) * 3;
+            k.cboPresAdd[e]->SetText(r.Field(first));
+            k.txtCurPow[e]->SetText(r.Field(first + 1));
+            k.txtCurAdd[e]->SetText(r.Field(first + 2));
+        }
+    }
+    for (int e = 0; e < 2; ++e) {
+        auto answer = [&](int bit) { return ((answers >> (e * 3 + bit)) & 1) != 0 ? Answer::Yes : Answer::No; };
+        SettleBaseCurve(r, e, answer(0));
+        SettlePower(r, e, answer(1));
+        SettleSeries(r, e);
+    }
+    r.CheckAll(false, true);
     // A second calculation starts from the entries as written back.
-    form1.Calc().btnGo_Click();
-    checkAll(true, false);
+    r.tk.boxes.clear();
+    k.btnGo->RaiseClick();
+    r.CheckAll(true, false);
     return 0;
 }
