@@ -75,6 +75,9 @@ FormView::FormView(Form& form, QWidget* parent) : QDialog(parent), form_(form), 
     pal.setColor(QPalette::Window, ToQColor(form.BackColor(), pal));
     setPalette(pal);
     setAutoFillBackground(true);
+    // Controls are born with the usual face, not the system's: no font is
+    // loaded only to be replaced.
+    setFont(DesignFont(Style{}, false));
     Build();
 }
 
