@@ -12,15 +12,16 @@ namespace corvane {
 namespace {
 
 // One row of faint ones and zeros, drawn once into a picture of its own in
-// the painter's font, at the painter's resolution. Two spaces after each
-// digit keep the columns as wide as a digit and a space of a fixed-pitch
-// face.
+// the painter's font, at the painter's resolution. Spaces as wide as digits
+// keep the columns of a fixed-pitch face.
 QImage DigitRow(const QPainter& p, int pattern, double width, double step)
 {
     QString row;
     for (int i = 0; i < static_cast<int>(width / (step * 0.8)); ++i)
-        row += ((pattern * 7 + i * 13 + (i * i) % 5) % 3 == 0) ? QStringLiteral("1  ") : QStringLiteral("0  ");
+        row += ((pattern * 7 + i * 13 + (i * i) % 5) % 3 == 0) ? QStringLiteral("1 ") : QStringLiteral("0 ");
     const QFontMetricsF metrics(p.font(), p.device());
+    QFont font = p.font();
+    font.setWordSpacing(metrics.horizontalAdvance(QLatin1Char('0')) - metrics.horizontalAdvance(QLatin1Char(' ')));
     const double ratio = p.device()->devicePixelRatioF();
     QImage image(static_cast<int>(std::ceil(width * ratio)), static_cast<int>(std::ceil(metrics.height() * ratio)),
                  QImage::Format_ARGB32_Premultiplied);
@@ -29,7 +30,7 @@ QImage DigitRow(const QPainter& p, int pattern, double width, double step)
     image.setDotsPerMeterY(static_cast<int>(std::lround(p.device()->logicalDpiY() / 0.0254)));
     image.fill(Qt::transparent);
     QPainter ink(&image);
-    ink.setFont(p.font());
+    ink.setFont(font);
     ink.setPen(QColor(26, 50, 108));
     ink.drawText(QPointF(0, metrics.ascent()), row);
     return image;
