@@ -1,4 +1,6 @@
+#include "app/first_paint_exit.h"
 #include "ui/qt/calculator_app.h"
+#include "ui/qt/widget_binding.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -6,7 +8,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    corvane::FirstPaintExit::InstallIfAsked(app);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(corvane::DesignFont(corvane::Style{}, false));
     corvane::CalculatorApp calculator;
     calculator.Toolkit().onMainUnloaded = [] { QCoreApplication::exit(0); };
     return QApplication::exec();

@@ -1,47 +1,80 @@
 #!/usr/bin/env bash
-# Start-up to first shown window and peak memory of the calculator against a
-# bare Qt window of the same build, on a virtual display.
+# Start-up of the calculator against a bare Qt window with one label
+# (tests/bench/bare_window.cpp) of the same build, offscreen, from launch to
+# the first painted frame: both programs end there when
+# CORVANE_EXIT_AFTER_FIRST_PAINT is set.
 #   tools/startup_bench.sh [build-dir] [runs]
+# Reports instructions executed (valgrind's callgrind, whole run: the same
+# on every run, even on a busy machine), the median wall time of pairwise
+# runs and the median peak resident memory, with the ratios. A benchmark:
+# no test runs it.
 set -euo pipefail
 build="${1:-build}"
-runs="${2:-15}"
-display=":$((100 + RANDOM % 800))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 1 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+runs="${2:-30}"
+app="$build/corvane"
+bare="$build/tests/bare_window"
+for program in "$app" "$bare"; do
+  [[ -x "$program" ]] || { echo "no $program: build first" >&2; exit 1; }
+done
 
-# Milliseconds from launch until the window is mapped, and the peak
-# resident memory (kB) at that moment, for one run.
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+mkdir -m 700 "$scratch/runtime"
+export QT_QPA_PLATFORM=offscreen CORVANE_EXIT_AFTER_FIRST_PAINT=1 XDG_RUNTIME_DIR="$scratch/runtime"
+
+# Wall microseconds, peak resident kB and CPU microseconds (0 without perf)
+# of one run. CPU time counts no waiting for a core, so it tells more than
+# wall time when other work shares the machine.
 measure() {
-  local program="$1" title="$2" start end pid
+  local start end
+  if command -v perf >/dev/null; then
+    perf stat -x, -e task-clock,duration_time -o "$scratch/perf" \
+      /usr/bin/time -f '%M' -o "$scratch/rss" "$1" >/dev/null 2>&1
+    echo "$(awk -F, '/duration_time/ {printf "%d", $1 / 1000}' "$scratch/perf") $(tail -n 1 "$scratch/rss")" \
+      "$(awk -F, '/task-clock/ {printf "%d", $1 * 1000}' "$scratch/perf")"
+    return
+  fi
   start=$(date +%s%N)
-  DISPLAY="$display" XDG_RUNTIME_DIR=/tmp "$program" >/dev/null 2>&1 &
-  pid=$!
-  # xdotool's own --sync polls only twice a second: poll more finely.
-  until DISPLAY="$display" xdotool search --onlyvisible --pid "$pid" --name "$title" >/dev/null 2>&1; do
-    sleep 0.005
-  done
+  /usr/bin/time -f '%M' -o "$scratch/rss" "$1" >/dev/null 2>&1
   end=$(date +%s%N)
-  local hwm
-  hwm=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-  kill "$pid"; wait "$pid" 2>/dev/null || true
-  echo "$(( (end - start) / 1000000 )) $hwm"
+  echo "$(((end - start) / 1000)) $(tail -n 1 "$scratch/rss") 0"
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-run() {
-  local program="$1" title="$2" times=() mems=()
-  for _ in $(seq 1 "$runs"); do
-    read -r t m < <(measure "$program" "$title")
-    times+=("$t"); mems+=("$m")
-  done
-  echo "$(printf '%s\n' "${times[@]}" | median) $(printf '%s\n' "${mems[@]}" | median)"
+# Instructions of one run under callgrind.
+instructions() {
+  valgrind --tool=callgrind --callgrind-out-file="$scratch/callgrind.out" "$1" 2>&1 >/dev/null |
+    awk '/Collected :/ {print $NF}'
 }
 
-measure "$build/tests/bare_window" 'Bare Qt window' >/dev/null # warm the caches
-read -r bare_ms bare_kb < <(run "$build/tests/bare_window" 'Bare Qt window')
-read -r app_ms app_kb < <(run "$build/corvane" 'CORVANE RGP MULTIFOCAL LENS CALCULATOR')
-echo "start-up to shown window (median of $runs): calculator ${app_ms} ms, bare window ${bare_ms} ms, ratio $(awk "BEGIN {printf \"%.2f\", $app_ms / $bare_ms}")"
-echo "peak memory: calculator ${app_kb} kB, bare window ${bare_kb} kB, ratio $(awk "BEGIN {printf \"%.2f\", $app_kb / $bare_kb}")"
+measure "$bare" >/dev/null # warm the caches
+measure "$app" >/dev/null
+: >"$scratch/app" && : >"$scratch/bare"
+for _ in $(seq 1 "$runs"); do # pairwise, so that load on the machine hits both alike
+  measure "$bare" >>"$scratch/bare"
+  measure "$app" >>"$scratch/app"
+done
+app_us=$(cut -d' ' -f1 "$scratch/app" | median)
+bare_us=$(cut -d' ' -f1 "$scratch/bare" | median)
+app_kb=$(cut -d' ' -f2 "$scratch/app" | median)
+bare_kb=$(cut -d' ' -f2 "$scratch/bare" | median)
+app_cpu=$(cut -d' ' -f3 "$scratch/app" | median)
+bare_cpu=$(cut -d' ' -f3 "$scratch/bare" | median)
+
+ratio() { awk "BEGIN {printf \"%.2f\", $1 / $2}"; }
+if command -v valgrind >/dev/null; then
+  app_ir=$(instructions "$app")
+  bare_ir=$(instructions "$bare")
+  echo "instructions to first paint: calculator $app_ir, bare window $bare_ir, ratio $(ratio "$app_ir" "$bare_ir") (goal 1.50)"
+else
+  echo "instructions to first paint: valgrind is not installed"
+fi
+echo "wall time to first paint (median of $runs pairs): calculator $(ratio "$app_us" 1000) ms," \
+  "bare window $(ratio "$bare_us" 1000) ms, ratio $(ratio "$app_us" "$bare_us") (goal 1.30)"
+if [[ "$bare_cpu" -gt 0 ]]; then
+  echo "CPU time to first paint (median): calculator $(ratio "$app_cpu" 1000) ms," \
+    "bare window $(ratio "$bare_cpu" 1000) ms, ratio $(ratio "$app_cpu" "$bare_cpu")"
+fi
+echo "peak memory (median): calculator $app_kb kB, bare window $bare_kb kB," \
+  "difference $(awk "BEGIN {printf \"%.1f\", ($app_kb - $bare_kb) / 1024}") MiB (goal 8.0)"

@@ -1,34 +1,65 @@
 #include "artwork.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <array>
+#include <cmath>
+
 namespace corvane {
 namespace {
+
+// One row of faint ones and zeros, drawn once into a picture of its own in
+// the painter's font, at the painter's resolution. Spaces as wide as digits
+// keep the columns of a fixed-pitch face.
+QImage DigitRow(const QPainter& p, int pattern, double width, double step)
+{
+    QString row;
+    for (int i = 0; i < static_cast<int>(width / (step * 0.8)); ++i)
+        row += ((pattern * 7 + i * 13 + (i * i) % 5) % 3 == 0) ? QStringLiteral("1 ") : QStringLiteral("0 ");
+    const QFontMetricsF metrics(p.font(), p.device());
+    QFont font = p.font();
+    font.setWordSpacing(metrics.horizontalAdvance(QLatin1Char('0')) - metrics.horizontalAdvance(QLatin1Char(' ')));
+    const double ratio = p.device()->devicePixelRatioF();
+    QImage image(static_cast<int>(std::ceil(width * ratio)), static_cast<int>(std::ceil(metrics.height() * ratio)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.setDotsPerMeterX(static_cast<int>(std::lround(p.device()->logicalDpiX() / 0.0254)));
+    image.setDotsPerMeterY(static_cast<int>(std::lround(p.device()->logicalDpiY() / 0.0254)));
+    image.fill(Qt::transparent);
+    QPainter ink(&image);
+    ink.setFont(font);
+    ink.setPen(QColor(26, 50, 108));
+    ink.drawText(QPointF(0, metrics.ascent()), row);
+    return image;
+}
+
+// Faint rows of ones and zeros, in the painter's font (the window's own,
+// whose glyphs are loaded already). Every third row is the same: three rows
+// are drawn once and copied down the picture.
+void PaintDigits(QPainter& p, const QRectF& r)
+{
+    const double step = std::max(6, static_cast<int>(r.height() / 40)) * 1.6;
+    const std::array<QImage, 3> rows = {DigitRow(p, 0, r.width(), step), DigitRow(p, 1, r.width(), step),
+                                        DigitRow(p, 2, r.width(), step)};
+    const double ascent = QFontMetricsF(p.font(), p.device()).ascent();
+    int n = 0;
+    for (double y = r.top() + step; y < r.bottom(); y += step, ++n)
+        p.drawImage(QPointF(r.left() + (n % 2) * step * 0.4, y - ascent), rows.at(n % 3));
+}
 
 // Dark blue, with faint ones and zeros and a column of five portraits, from
 // a baby to an elderly woman, down the left edge.
 void PaintBackground(QPainter& p, const QRectF& r)
 {
-    QLinearGradient sky(r.topLeft(), r.bottomRight());
+    // Top to bottom: each line is one colour, filled at once.
+    QLinearGradient sky(r.topLeft(), r.bottomLeft());
     sky.setColorAt(0.0, QColor(8, 24, 72));
     sky.setColorAt(1.0, QColor(4, 12, 44));
     p.fillRect(r, sky);
-
-    QFont digits(QStringLiteral("DejaVu Sans Mono"));
-    digits.setPixelSize(std::max(6, static_cast<int>(r.height() / 40)));
-    p.setFont(digits);
-    p.setPen(QColor(26, 50, 108));
-    const double step = digits.pixelSize() * 1.6;
-    int n = 0;
-    for (double y = r.top() + step; y < r.bottom(); y += step) {
-        QString row;
-        for (int i = 0; i < static_cast<int>(r.width() / (step * 0.8)); ++i)
-            row += ((n * 7 + i * 13 + (i * i) % 5) % 3 == 0) ? QStringLiteral("1 ") : QStringLiteral("0 ");
-        p.drawText(QPointF(r.left() + (n % 2) * step * 0.4, y), row);
-        ++n;
-    }
+    PaintDigits(p, r);
 
     p.setRenderHint(QPainter::Antialiasing);
     const double column = r.width() * 0.16;

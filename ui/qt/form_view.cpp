@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -75,6 +76,9 @@ FormView::FormView(Form& form, QWidget* parent) : QDialog(parent), form_(form), 
     pal.setColor(QPalette::Window, ToQColor(form.BackColor(), pal));
     setPalette(pal);
     setAutoFillBackground(true);
+    // Controls are born with the usual face, not the system's: no font is
+    // loaded only to be replaced.
+    setFont(DesignFont(Style{}, false));
     Build();
 }
 
@@ -106,9 +110,17 @@ QWidget* FormView::Create(Control& c, QWidget* parent)
         return new QLineEdit(parent);
     case Kind::ComboBox: {
         auto* combo = new QComboBox(parent);
-        combo->setEditable(s.editable);
         if (s.editable) {
             // What is typed stays as typed: no completion from the list.
+            // Handing the box its edit, with a stand-in completer, makes it
+            // editable without building a completer only to drop it, and
+            // leaves its list to be built when first opened: a good part of
+            // the start-up otherwise.
+            auto* edit = new QLineEdit(combo);
+            if (standIn_ == nullptr)
+                standIn_ = new QCompleter(this);
+            edit->setCompleter(standIn_);
+            combo->setLineEdit(edit);
             combo->setCompleter(nullptr);
             combo->setInsertPolicy(QComboBox::NoInsert);
         }

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+class QCompleter;
+
 namespace corvane {
 
 class WidgetBinding;
@@ -54,6 +56,8 @@ private:
     std::map<const Control*, WidgetBinding*> byControl_;
     Control* focus_ = nullptr;
     bool closing_ = false;
+    // Lent to each editable combo box while it is built; see Create.
+    QCompleter* standIn_ = nullptr;
 };
 
 } // namespace corvane

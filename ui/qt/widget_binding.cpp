@@ -52,6 +52,15 @@ QStringList FontFamilies(const std::string& designFace)
     return {QString::fromStdString(designFace), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
 }
 
+QFont DesignFont(const Style& style, bool bold)
+{
+    QFont font;
+    font.setFamilies(FontFamilies(style.fontName));
+    font.setPointSizeF(style.fontSize);
+    font.setBold(bold);
+    return font;
+}
+
 void Guarded(QWidget* parent, const std::function<void()>& handler)
 {
     std::string message;
@@ -248,11 +257,13 @@ void WidgetBinding::ApplyColors()
 
 void WidgetBinding::ApplyFont()
 {
-    QFont font = widget_->font();
-    const Style& s = control_.GetStyle();
-    font.setFamilies(FontFamilies(s.fontName));
-    font.setPointSizeF(s.fontSize);
-    font.setBold(control_.FontBold());
+    const QFont font = DesignFont(control_.GetStyle(), control_.FontBold());
+    // A control placed on the window in the window's own font inherits it:
+    // nothing to resolve and nothing to lay out again. The window's font is
+    // set once, so what is inherited cannot change under the control.
+    if (view_ != nullptr && widget_->parentWidget() == view_ && !widget_->testAttribute(Qt::WA_SetFont) &&
+        widget_->font() == font)
+        return;
     widget_->setFont(font);
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/controls.h"
 
+#include <QFont>
 #include <QObject>
 
 #include <QPointer>
@@ -61,6 +62,9 @@ void Guarded(QWidget* parent, const std::function<void()>& handler);
 
 // The faces to draw a design typeface with, best first.
 QStringList FontFamilies(const std::string& designFace);
+
+// The font that a style asks for, regular or bold.
+QFont DesignFont(const Style& style, bool bold);
 
 // The colour that a control colour stands for, resolved against the palette.
 QColor ToQColor(Color c, const QPalette& palette);
