@@ -4,6 +4,7 @@
 #include "ui/errors.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -216,10 +217,12 @@ void WidgetBinding::ApplyValue()
 void WidgetBinding::ApplyColors()
 {
     QPalette pal = widget_->palette();
+    // System colours come from the style, not from the colour painted last.
+    const QPalette system = QApplication::palette(widget_);
     const Color back = control_.BackColor();
     const bool editor = qobject_cast<QLineEdit*>(widget_) || qobject_cast<QComboBox*>(widget_) ||
                         qobject_cast<QPlainTextEdit*>(widget_);
-    const QColor fore = ToQColor(control_.ForeColor(), pal);
+    const QColor fore = ToQColor(control_.ForeColor(), system);
     // The disabled group keeps the style's greyed text, so that a disabled
     // control looks disabled.
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -228,7 +231,7 @@ void WidgetBinding::ApplyColors()
         pal.setColor(group, QPalette::ButtonText, fore);
     }
     if (back != kTransparent) {
-        const QColor color = ToQColor(back, pal);
+        const QColor color = ToQColor(back, system);
         pal.setColor(editor ? QPalette::Base : QPalette::Window, color);
         if (qobject_cast<QComboBox*>(widget_))
             pal.setColor(QPalette::Button, color);
