@@ -88,7 +88,8 @@ bool SaveOrderAsPdf(Toolkit& toolkit, const OrderRecord& order, const NumberForm
 {
     OrderPageForm page(toolkit, order, fmt);
     page.Form_Load();
-    const std::optional<std::string> path = toolkit.ChooseSaveFile(OrderFileName(order, page.GetForm()["lblDate"].Caption()));
+    const std::optional<std::string> path =
+        toolkit.ChooseSaveFile(OrderFileName(order, page.GetForm()["lblDate"].Caption()));
     if (!path)
         return false;
     const SaveOutcome saved = toolkit.SaveFormAsPdf(page.GetForm(), *path);

@@ -36,7 +36,7 @@ SaveOutcome Failure(const QFile& file)
 QPageSize RegionalPageSize()
 {
     return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                          : QPageSize::A4);
+                                                                                        : QPageSize::A4);
 }
 
 QByteArray PagePdf(const Form& page, const QPageSize& size)

@@ -283,7 +283,8 @@ TEST_F(PrintTest, FailedPrintSaysWhyAndKeepsTheOrderWindowOpen)
         {"no printer", {PrintFault::NoPrinter, "", ""}, "no default printer is set up."},
         {"stopped", {PrintFault::PrinterStopped, "PDF", "Paused"}, "the printer PDF is stopped (Paused)."},
         {"rejecting", {PrintFault::NotAccepting, "PDF", ""}, "the printer PDF is not accepting jobs."},
-        {"job failed", {PrintFault::JobFailed, "PDF", "aborted by the system"},
+        {"job failed",
+         {PrintFault::JobFailed, "PDF", "aborted by the system"},
          "the print job failed on the printer PDF (aborted by the system)."},
     };
     for (const auto& row : rows) {
@@ -348,13 +349,21 @@ TEST_F(PrintTest, PdfThatIsNotWrittenKeepsTheOrderWindowOpen)
         const char* message; // empty: no message
     } rows[] = {
         {"dialog cancelled", std::nullopt, {}, ""},
-        {"folder", "/home/dr", {SaveFault::IsFolder, ""},
+        {"folder",
+         "/home/dr",
+         {SaveFault::IsFolder, ""},
          "Error 75\r\nThe order could not be saved as a PDF: /home/dr is a folder."},
-        {"permission", "/o.pdf", {SaveFault::NoPermission, ""},
+        {"permission",
+         "/o.pdf",
+         {SaveFault::NoPermission, ""},
          "Error 70\r\nThe order could not be saved as a PDF: there is no permission to write /o.pdf."},
-        {"disk full", "/o.pdf", {SaveFault::DiskFull, ""},
+        {"disk full",
+         "/o.pdf",
+         {SaveFault::DiskFull, ""},
          "Error 61\r\nThe order could not be saved as a PDF: the disk is full; /o.pdf was not written."},
-        {"other", "/o.pdf", {SaveFault::Failed, "Input/output error"},
+        {"other",
+         "/o.pdf",
+         {SaveFault::Failed, "Input/output error"},
          "Error 75\r\nThe order could not be saved as a PDF: /o.pdf could not be written (Input/output error)."},
     };
     for (const auto& row : rows) {

@@ -169,11 +169,10 @@ void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
     QCOMPARE(page.pages, 1);
     OrderPageForm form(calc_->app.Toolkit(), o, NumberFormat{'.'});
     form.Form_Load();
-    const char* values[] = {"lblAccName",  "lblAccNum",   "lblAccfax",   "lblPatName",  "lblPatNum",
-                            "lblMat",      "lblCol",      "lblDot",      "lblDate",     "lblBC_0",
-                            "lblBC_1",     "lblPow_0",    "lblPow_1",    "lblDiam_0",   "lblDiam_1",
-                            "lblSeries_0", "lblSeries_1", "lblEdgeth_0", "lblEdgeth_1", "lblCenterth_0",
-                            "lblCenterth_1"};
+    const char* values[] = {"lblAccName",  "lblAccNum",     "lblAccfax",    "lblPatName",  "lblPatNum",   "lblMat",
+                            "lblCol",      "lblDot",        "lblDate",      "lblBC_0",     "lblBC_1",     "lblPow_0",
+                            "lblPow_1",    "lblDiam_0",     "lblDiam_1",    "lblSeries_0", "lblSeries_1", "lblEdgeth_0",
+                            "lblEdgeth_1", "lblCenterth_0", "lblCenterth_1"};
     for (const char* name : values) {
         const Control& c = form.GetForm()[name];
         QStringList crossing;
@@ -215,7 +214,8 @@ void OrderPageQtTest::everyFieldReachesTheRecordAndThePage()
     QCOMPARE(o.orderSpecial, std::string("First line\nSecond line"));
 
     const auto& captions = printer_->pages[0].captions;
-    QCOMPARE(captions.at(QStringLiteral("lblDate")), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QCOMPARE(captions.at(QStringLiteral("lblDate")),
+             QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     QVERIFY(captions.count(QStringLiteral("imgVelto")) == 1 && captions.count(QStringLiteral("imgCOR")) == 0);
     CheckPage(ReadPdf(printer_->pages[0].pdf), o);
 }
@@ -287,7 +287,9 @@ void OrderPageQtTest::saveAsPdfWritesThePageWithoutPrinting()
     QCOMPARE(printer_->calls, 0);
     QCOMPARE(offeredFolder_, QDir(home_.filePath(QStringLiteral("Documents"))).absolutePath());
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    QCOMPARE(offeredName_, QStringLiteral("Order %1 %2.pdf").arg(kPatName, QString(date).replace(QLatin1Char('/'), QLatin1Char('-'))));
+    QCOMPARE(
+        offeredName_,
+        QStringLiteral("Order %1 %2.pdf").arg(kPatName, QString(date).replace(QLatin1Char('/'), QLatin1Char('-'))));
     CheckPage(ReadPdf(file), calc_->app.Shared().order);
 }
 

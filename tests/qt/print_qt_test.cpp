@@ -5,9 +5,8 @@
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
-#include <QTemporaryDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -17,6 +16,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -126,7 +126,9 @@ void PrintQtTest::Break(const QString& fault)
 {
     if (fault == QStringLiteral("stop")) {
         Run(QStringLiteral("bash"), {Script("printer.sh"), QStringLiteral("stop")});
-        for (int i = 0; i < 50 && Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")); ++i)
+        for (int i = 0;
+             i < 50 && Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running"));
+             ++i)
             QTest::qWait(100);
         QVERIFY2(!Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")),
                  "the print service was not started by scripts/printer.sh and cannot be stopped");
@@ -145,14 +147,15 @@ void PrintQtTest::Break(const QString& fault)
         // A queue whose device fails every job, and gives the job up.
         QFile backend(kFailBackend);
         QVERIFY(backend.open(QIODevice::WriteOnly));
-        backend.write("#!/bin/sh\n[ $# -eq 0 ] && { echo 'direct corvane-fail \"Unknown\" \"Failing printer\"'; exit 0; }\n"
-                      "echo 'ERROR: the test printer fails every job' >&2\nexit 1\n");
+        backend.write(
+            "#!/bin/sh\n[ $# -eq 0 ] && { echo 'direct corvane-fail \"Unknown\" \"Failing printer\"'; exit 0; }\n"
+            "echo 'ERROR: the test printer fails every job' >&2\nexit 1\n");
         backend.close();
         backend.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
                                QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-        Run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), QStringLiteral("CorvaneBroken"), QStringLiteral("-E"),
-                                        QStringLiteral("-v"), QStringLiteral("corvane-fail:/"), QStringLiteral("-o"),
-                                        QStringLiteral("printer-error-policy=abort-job")});
+        Run(QStringLiteral("lpadmin"),
+            {QStringLiteral("-p"), QStringLiteral("CorvaneBroken"), QStringLiteral("-E"), QStringLiteral("-v"),
+             QStringLiteral("corvane-fail:/"), QStringLiteral("-o"), QStringLiteral("printer-error-policy=abort-job")});
         Run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("CorvaneBroken")});
     }
 }
@@ -287,11 +290,16 @@ void PrintQtTest::printingFailureKeepsTheOrder_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("cause");
     QTest::addColumn<bool>("esc");
-    QTest::newRow("no print service") << "stop" << "the print service is not running." << false;
-    QTest::newRow("no default printer") << "nodefault" << "no default printer is set up." << true;
-    QTest::newRow("disabled printer") << "disable" << "the printer PDF is stopped" << false;
-    QTest::newRow("rejecting printer") << "reject" << "the printer PDF is not accepting jobs" << true;
-    QTest::newRow("job that fails") << "broken" << "the print job failed on the printer CorvaneBroken" << false;
+    QTest::newRow("no print service") << "stop"
+                                      << "the print service is not running." << false;
+    QTest::newRow("no default printer") << "nodefault"
+                                        << "no default printer is set up." << true;
+    QTest::newRow("disabled printer") << "disable"
+                                      << "the printer PDF is stopped" << false;
+    QTest::newRow("rejecting printer") << "reject"
+                                       << "the printer PDF is not accepting jobs" << true;
+    QTest::newRow("job that fails") << "broken"
+                                    << "the print job failed on the printer CorvaneBroken" << false;
 }
 
 void PrintQtTest::printingFailureKeepsTheOrder()
@@ -328,7 +336,8 @@ void PrintQtTest::printingFailureKeepsTheOrder()
     QCOMPARE(kept, QStringLiteral("Vision Care"));
     QCOMPARE(calc_->driver.boxes.size(), 1);
     const QString box = calc_->driver.boxes[0];
-    QVERIFY2(box.startsWith(QStringLiteral("Order Form | Error 482\nThe order could not be printed: ") + cause), qPrintable(box));
+    QVERIFY2(box.startsWith(QStringLiteral("Order Form | Error 482\nThe order could not be printed: ") + cause),
+             qPrintable(box));
     QVERIFY2(box.endsWith(QStringLiteral("\n\nSave the order as a PDF instead?")), qPrintable(box));
     Restore();
     QTest::qWait(500);
