@@ -1,6 +1,5 @@
 #include "qt_fixture.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QDateTime>
@@ -72,6 +71,8 @@ QString WaitForPdf(const QDateTime& since)
 
 const QString kFailBackend = QStringLiteral("/usr/lib/cups/backend/corvane-fail");
 
+bool Running() { return Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")); }
+
 QString Script(const char* name) { return QStringLiteral(CORVANE_SOURCE_DIR "/scripts/") + QLatin1String(name); }
 
 QString PdfText(const QString& pdf)
@@ -124,25 +125,24 @@ void PrintQtTest::initTestCase()
 
 void PrintQtTest::Break(const QString& fault)
 {
+    auto admin = [](const char* command, const char* args) {
+        Run(QLatin1String(command), QString::fromLatin1(args).split(QLatin1Char(' ')));
+    };
     if (fault == QStringLiteral("stop")) {
         Run(QStringLiteral("bash"), {Script("printer.sh"), QStringLiteral("stop")});
-        for (int i = 0;
-             i < 50 && Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running"));
-             ++i)
+        for (int i = 0; i < 50 && Running(); ++i)
             QTest::qWait(100);
-        QVERIFY2(!Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")),
-                 "the print service was not started by scripts/printer.sh and cannot be stopped");
+        QVERIFY2(!Running(), "the print service was not started by scripts/printer.sh and cannot be stopped");
     } else if (fault == QStringLiteral("nodefault")) {
         // A printer removed while it is the default leaves none.
-        Run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), QStringLiteral("CorvaneSpare"), QStringLiteral("-E"),
-                                        QStringLiteral("-v"), QStringLiteral("file:/dev/null")});
-        Run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("CorvaneSpare")});
-        Run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("CorvaneSpare")});
+        admin("lpadmin", "-p CorvaneSpare -E -v file:/dev/null");
+        admin("lpadmin", "-d CorvaneSpare");
+        admin("lpadmin", "-x CorvaneSpare");
         QVERIFY(Run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains(QStringLiteral("no system default")));
     } else if (fault == QStringLiteral("disable")) {
-        Run(QStringLiteral("cupsdisable"), {QStringLiteral("PDF")});
+        admin("cupsdisable", "PDF");
     } else if (fault == QStringLiteral("reject")) {
-        Run(QStringLiteral("cupsreject"), {QStringLiteral("PDF")});
+        admin("cupsreject", "PDF");
     } else if (fault == QStringLiteral("broken")) {
         // A queue whose device fails every job, and gives the job up.
         QFile backend(kFailBackend);
@@ -153,20 +153,18 @@ void PrintQtTest::Break(const QString& fault)
         backend.close();
         backend.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
                                QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-        Run(QStringLiteral("lpadmin"),
-            {QStringLiteral("-p"), QStringLiteral("CorvaneBroken"), QStringLiteral("-E"), QStringLiteral("-v"),
-             QStringLiteral("corvane-fail:/"), QStringLiteral("-o"), QStringLiteral("printer-error-policy=abort-job")});
-        Run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("CorvaneBroken")});
+        admin("lpadmin", "-p CorvaneBroken -E -v corvane-fail:/ -o printer-error-policy=abort-job");
+        admin("lpadmin", "-d CorvaneBroken");
     }
 }
 
 // Leaves the shared server as the printing tests found it.
 void PrintQtTest::Restore()
 {
-    if (!Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")))
+    if (!Running())
         Run(QStringLiteral("bash"), {Script("printer.sh"), QStringLiteral("start")});
-    Run(QStringLiteral("cupsenable"), {QStringLiteral("PDF")});
-    Run(QStringLiteral("cupsaccept"), {QStringLiteral("PDF")});
+    for (const char* command : {"cupsenable", "cupsaccept"})
+        Run(QLatin1String(command), {QStringLiteral("PDF")});
     Run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("PDF")});
     if (Run(QStringLiteral("lpstat"), {QStringLiteral("-p")}).contains(QStringLiteral("CorvaneBroken")))
         Run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("CorvaneBroken")});
