@@ -158,6 +158,9 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
 
     Add(f, nullptr, "cmdPrint", Kind::CommandButton, "&Print", {7440, 5100, 1335, 495}, 12);
     Add(f, nullptr, "cmdCancel", Kind::CommandButton, "&Cancel", {5880, 5100, 1335, 495}, 13);
+    // Beside Cancel and Print, spaced like them, last in the tab order; V is
+    // the one letter of its caption that no other control uses.
+    Add(f, nullptr, "cmdSavePdf", Kind::CommandButton, "Sa&ve as PDF", {4320, 5100, 1335, 495}, 18);
 
     const std::pair<const char*, const char*> buddies[] = {
         {"Label8", "txtMat"},         {"Label9", "txtCol"},     {"Label5", "txtAccName"},  {"Label1", "txtAccNum"},
@@ -174,6 +177,7 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
     f["cmdChgCol"].onClick = [this] { cmdChgCol_Click(); };
     f["cmdPrint"].onClick = [this] { cmdPrint_Click(); };
     f["cmdCancel"].onClick = [this] { cmdCancel_Click(); };
+    f["cmdSavePdf"].onClick = [this] { cmdSavePdf_Click(); };
     for (const char* name : {"txtAccName", "txtAccNum", "txtAccFax", "txtPatName", "txtPatNum", "cboEdgeThod",
                              "cboEdgeThos", "cboCenterThod", "cboCenterThos"})
         EnterMovesOn(toolkit_, f[name]);
@@ -306,7 +310,7 @@ void OrderDetailsForm::SetColorSpecify()
     col.SetSelLength(static_cast<int>(col.Text().size()));
 }
 
-void OrderDetailsForm::cmdPrint_Click()
+void OrderDetailsForm::FillOrderRecord()
 {
     Form& f = form_;
     OrderRecord& o = order_;
@@ -326,14 +330,29 @@ void OrderDetailsForm::cmdPrint_Click()
         o.orderEdgeThick[1] = f["cboEdgeThos"].Text();
         o.orderCenterThick[1] = f["cboCenterThos"].Text();
     }
+}
+
+void OrderDetailsForm::cmdPrint_Click()
+{
+    FillOrderRecord();
     OrderPageForm page(toolkit_, order_, fmt_);
     LoadAndShowModal(toolkit_, page.GetForm());
-    if (page.PrintFailure()) {
-        // The order stays on screen, as typed, so that it can be printed again.
-        toolkit_.MsgBox(kOrderPrintFailed + *page.PrintFailure(), Buttons::OkExclamation, "Order Form");
+    if (page.PrintResult().fault == PrintFault::None) {
+        toolkit_.Unload(form_);
         return;
     }
-    toolkit_.Unload(form_);
+    // The order stays on screen, as typed, to be printed again, unless it
+    // leaves as a PDF instead. No (or Esc) is the stay.
+    if (toolkit_.MsgBox(PrintFailureMessage(page.PrintResult()), Buttons::YesNo, "Order Form") == Answer::Yes &&
+        SaveOrderAsPdf(toolkit_, order_, fmt_))
+        toolkit_.Unload(form_);
+}
+
+void OrderDetailsForm::cmdSavePdf_Click()
+{
+    FillOrderRecord();
+    if (SaveOrderAsPdf(toolkit_, order_, fmt_))
+        toolkit_.Unload(form_);
 }
 
 void OrderDetailsForm::cmdCancel_Click() { toolkit_.Unload(form_); }

@@ -22,15 +22,15 @@ public:
     Form& GetForm() { return form_; }
     void Form_Load();
     void Form_Activate();
-    // The reason when the last print failed.
-    const std::optional<std::string>& PrintFailure() const { return failure_; }
+    // What became of the last print.
+    const PrintOutcome& PrintResult() const { return printed_; }
 
 private:
     Toolkit& toolkit_;
     const OrderRecord& order_;
     NumberFormat fmt_;
     Form form_;
-    std::optional<std::string> failure_;
+    PrintOutcome printed_;
 };
 
 // "Additionnal information": account, patient, lens type, material, colour,
@@ -46,6 +46,7 @@ public:
     void cmdChgCol_Click();
     void cmdPrint_Click();
     void cmdCancel_Click();
+    void cmdSavePdf_Click();
 
     void SetColorBlue();
     void SetColorGreen();
@@ -63,6 +64,7 @@ public:
 
 private:
     bool AcceptNote();
+    void FillOrderRecord();
     void SetColor(const char* text, Color background);
 
     Toolkit& toolkit_;
@@ -71,6 +73,19 @@ private:
     Form form_;
 };
 
-inline constexpr const char* kOrderPrintFailed = "The order could not be printed: ";
+// Printing and saving the order: the messages when the page does not get out
+// (numbered like the program's run-time errors) and the PDF path.
+std::string PrintFailureMessage(const PrintOutcome& outcome);
+std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& path);
+// "Order <patient name or number> <date>.pdf", safe as a file name.
+std::string OrderFileName(const OrderRecord& order, const std::string& date);
+// Asks for a file and writes the order's page to it as a PDF; true once it
+// is written. A failure has been reported to the user.
+bool SaveOrderAsPdf(Toolkit& toolkit, const OrderRecord& order, const NumberFormat& fmt);
+
+inline constexpr int kErrPrinter = 482;
+inline constexpr int kErrDiskFull = 61;
+inline constexpr int kErrPermissionDenied = 70;
+inline constexpr int kErrFileAccess = 75;
 
 } // namespace corvane

@@ -141,7 +141,7 @@ void OrderPageForm::Form_Load()
 
 void OrderPageForm::Form_Activate()
 {
-    failure_ = toolkit_.PrintForm(form_);
+    printed_ = toolkit_.PrintForm(form_);
     toolkit_.Unload(form_);
 }
 

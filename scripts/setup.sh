@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth x11-utils xdotool imagemagick
-  cups cups-client printer-driver-cups-pdf poppler-utils
+  libcups2-dev cups cups-client printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

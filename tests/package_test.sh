@@ -11,7 +11,7 @@ trap 'rm -rf "$root"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true; [ -n
 dpkg-deb -x "$deb" "$root"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6printsupport6; do
+for lib in libqt6widgets6 libcups2; do
   grep -q "$lib" <<<"$depends" || { echo "Depends lacks $lib: $depends"; exit 1; }
 done
 test -x "$root/usr/bin/corvane"

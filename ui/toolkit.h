@@ -14,6 +14,23 @@ class Form;
 enum class Buttons { Ok, OkExclamation, OkCancel, YesNo };
 enum class Answer { Ok, Cancel, Yes, No };
 
+// Why a page did not reach the printer.
+enum class PrintFault { None, NoService, NoPrinter, PrinterStopped, NotAccepting, JobFailed };
+struct PrintOutcome {
+    PrintFault fault = PrintFault::None;
+    // The default printer, when there is one.
+    std::string printer;
+    // What the print service said, when it said anything.
+    std::string detail;
+};
+
+// Why a file could not be written.
+enum class SaveFault { None, IsFolder, NoPermission, DiskFull, Failed };
+struct SaveOutcome {
+    SaveFault fault = SaveFault::None;
+    std::string detail;
+};
+
 // What the form logic asks of the window toolkit. The Qt layer implements it
 // on real widgets; the tests use a scripted double.
 class Toolkit {
@@ -30,8 +47,14 @@ public:
     virtual void ShowModal(Form& form) = 0;
     // Closes a form.
     virtual void Unload(Form& form) = 0;
-    // Prints the form's page on the default printer; the reason on failure.
-    virtual std::optional<std::string> PrintForm(const Form& form) = 0;
+    // Prints the form's page on the default printer, once the print service
+    // has taken the job.
+    virtual PrintOutcome PrintForm(const Form& form) = 0;
+    // Asks where to save a PDF, starting from the user's documents with the
+    // suggested file name; nullopt when the user cancels.
+    virtual std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) = 0;
+    // Writes the form's page, as it would be printed, to a one-page PDF.
+    virtual SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) = 0;
     // The current date in the system's short date form.
     virtual std::string Today() = 0;
 };

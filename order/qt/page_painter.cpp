@@ -60,18 +60,49 @@ void PaintWrapped(QPainter& p, const Control& c, const QRectF& r)
     }
 }
 
+// The smallest size a value is drawn at: 23 of the widest letters still fit
+// a name cell, and it still reads on a fax.
+constexpr double kSmallestPoints = 5.0;
+
+// A value wider than its cell is drawn smaller until it fits, so that it
+// never runs into the next column.
+QFont FittedFont(const Control& c, const QString& text, double width, QPaintDevice* device)
+{
+    QFont font = FontOf(c);
+    for (double size = font.pointSizeF(); size > kSmallestPoints;) {
+        if (QFontMetricsF(font, device).horizontalAdvance(text) <= width)
+            break;
+        size = std::max(kSmallestPoints, size - 0.25);
+        font.setPointSizeF(size);
+    }
+    return font;
+}
+
 void PaintLabel(QPainter& p, const Control& c, const QRectF& r)
 {
     const Style& s = c.GetStyle();
-    p.setFont(FontOf(c));
     p.setPen(Qt::black);
-    int flags = s.align == Align::Center ? Qt::AlignHCenter : s.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
     if (s.wordWrap) {
+        p.setFont(FontOf(c));
         PaintWrapped(p, c, r);
         return;
     }
-    flags |= Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
-    p.drawText(r, flags, QString::fromStdString(c.Caption()));
+    const QString text = QString::fromStdString(c.Caption());
+    const QFont font = FittedFont(c, text, r.width(), p.device());
+    p.setFont(font);
+    const bool fits = QFontMetricsF(font, p.device()).horizontalAdvance(text) <= r.width();
+    int flags = !fits                      ? Qt::AlignLeft
+                : s.align == Align::Center ? Qt::AlignHCenter
+                : s.align == Align::Right  ? Qt::AlignRight
+                                           : Qt::AlignLeft;
+    flags |= Qt::AlignTop | Qt::TextSingleLine;
+    // Even at the smallest size a text that is still too wide (the fax
+    // number has no length limit) ends at its cell's edge.
+    p.save();
+    if (!fits)
+        p.setClipRect(r.adjusted(0, -r.height(), 0, r.height()));
+    p.drawText(r, flags | Qt::TextDontClip, text);
+    p.restore();
 }
 
 void PaintFrame(QPainter& p, const Control& c, const QRectF& r)

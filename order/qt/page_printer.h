@@ -1,13 +1,24 @@
 #pragma once
 
-#include <optional>
-#include <string>
+#include "ui/toolkit.h"
+
+#include <memory>
 
 namespace corvane {
 
 class Form;
 
-// Prints a page form on the default printer; the reason when it cannot.
-std::optional<std::string> PrintPageOnDefaultPrinter(const Form& page);
+// Where a printed page goes. The program prints through the system's print
+// service; tests put a recording printer in its place.
+class PageOutput {
+public:
+    virtual ~PageOutput() = default;
+    // Prints the page on the default printer and reports whether the print
+    // service took the job.
+    virtual PrintOutcome Print(const Form& page) = 0;
+};
+
+// The default printer of the system's print service (CUPS).
+std::unique_ptr<PageOutput> MakeDefaultPrinter();
 
 } // namespace corvane

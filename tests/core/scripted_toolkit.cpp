@@ -64,16 +64,41 @@ void ScriptedToolkit::Unload(Form& form)
     form.SetUnloaded(true);
 }
 
-std::optional<std::string> ScriptedToolkit::PrintForm(const Form& form)
+namespace {
+
+std::map<std::string, std::string> Page(const Form& form)
 {
-    if (printFailure)
-        return printFailure;
     std::map<std::string, std::string> page;
     for (const auto& c : form.Controls())
         if (c->EffectivelyVisible())
             page[c->Name()] = c->Caption();
-    printed.push_back(std::move(page));
-    return std::nullopt;
+    return page;
+}
+
+} // namespace
+
+PrintOutcome ScriptedToolkit::PrintForm(const Form& form)
+{
+    if (printOutcome.fault == PrintFault::None)
+        printed.push_back(Page(form));
+    return printOutcome;
+}
+
+std::optional<std::string> ScriptedToolkit::ChooseSaveFile(std::string_view suggestedName)
+{
+    suggestedFiles.emplace_back(suggestedName);
+    if (fileAnswers.empty())
+        return std::nullopt;
+    std::optional<std::string> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+SaveOutcome ScriptedToolkit::SaveFormAsPdf(const Form& form, const std::string& path)
+{
+    if (saveOutcome.fault == SaveFault::None)
+        saved.emplace_back(path, Page(form));
+    return saveOutcome;
 }
 
 } // namespace corvane::test

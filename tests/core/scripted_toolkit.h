@@ -28,7 +28,9 @@ public:
     void SendTab() override;
     void ShowModal(Form& form) override;
     void Unload(Form& form) override;
-    std::optional<std::string> PrintForm(const Form& form) override;
+    PrintOutcome PrintForm(const Form& form) override;
+    std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
+    SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) override;
     std::string Today() override { return today; }
 
     // Answers for the next message boxes; Ok (or the first button) when empty.
@@ -41,10 +43,17 @@ public:
     Control* focus = nullptr;
     std::vector<std::string> focusMoves;
     std::vector<std::string> unloaded;
-    // What the printer does: nullopt prints, a text fails with that reason.
-    std::optional<std::string> printFailure;
+    // What the printer does: a fault of None prints.
+    PrintOutcome printOutcome;
     // Captions of each printed page, by control name.
     std::vector<std::map<std::string, std::string>> printed;
+    // The file dialog: the names it suggested, and the answers given (a
+    // path, or nullopt for Cancel); Cancel when none is left.
+    std::vector<std::string> suggestedFiles;
+    std::deque<std::optional<std::string>> fileAnswers;
+    // What writing a PDF does, and the pages written, by path.
+    SaveOutcome saveOutcome;
+    std::vector<std::pair<std::string, std::map<std::string, std::string>>> saved;
     std::string today = "08/12/2026";
 
     // Runs the queued Tab keystrokes.

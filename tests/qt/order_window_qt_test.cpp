@@ -23,6 +23,8 @@ private slots:
     void enterNeverPrints_data();
     void enterNeverPrints();
     void lockedBoxesRefuseTyping();
+    void specifyShowsTheWindowColour_data();
+    void specifyShowsTheWindowColour();
 
 private:
     // Opens the order window for a right-eye lens and runs `act` in it; the
@@ -155,6 +157,39 @@ void OrderWindowQtTest::lockedBoxesRefuseTyping()
     QCOMPARE(material, QStringLiteral("Comfort 02"));
     QCOMPARE(colour, QStringLiteral("Blue"));
     QCOMPARE(specified, QStringLiteral("Amber"));
+}
+
+void OrderWindowQtTest::specifyShowsTheWindowColour_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("presses");
+    QTest::newRow("Other Color on Comfort 02") << "cmdChgCol" << 1;
+    QTest::newRow("Other Material to Specify") << "cmdChgMat" << 8;
+}
+
+void OrderWindowQtTest::specifyShowsTheWindowColour()
+{
+    QFETCH(QString, button);
+    QFETCH(int, presses);
+    QColor blue;
+    QColor shown;
+    QColor system;
+    QString text;
+    InOrderWindow([&](QWidget* f) {
+        auto* col = f->findChild<QLineEdit*>(QStringLiteral("txtCol"));
+        // Right of the text, inside the frame: the box's own background.
+        const QPoint inside(col->width() - 8, col->height() / 2);
+        blue = col->grab().toImage().pixelColor(inside);
+        calc_->driver.PressInBox(QMessageBox::Ok);
+        for (int i = 0; i < presses; ++i)
+            QTest::mouseClick(f->findChild<QPushButton*>(button), Qt::LeftButton);
+        text = col->text();
+        shown = col->grab().toImage().pixelColor(inside);
+        system = QApplication::palette(col).color(QPalette::Base);
+    });
+    QCOMPARE(text, QStringLiteral("Specify"));
+    QCOMPARE(blue, QColor(128, 128, 255));
+    QCOMPARE(shown, system);
 }
 
 QTEST_MAIN(OrderWindowQtTest)

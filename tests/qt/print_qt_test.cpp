@@ -1,11 +1,11 @@
 #include "qt_fixture.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -68,6 +69,12 @@ QString WaitForPdf(const QDateTime& since)
     return {};
 }
 
+const QString kFailBackend = QStringLiteral("/usr/lib/cups/backend/corvane-fail");
+
+bool Running() { return Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")); }
+
+QString Script(const char* name) { return QStringLiteral(CORVANE_SOURCE_DIR "/scripts/") + QLatin1String(name); }
+
 QString PdfText(const QString& pdf)
 {
     return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -83,15 +90,21 @@ private slots:
     void cleanup()
     {
         calc_.reset();
-        Run(QStringLiteral("cupsenable"), {QStringLiteral("PDF")});
+        Restore();
     }
 
     void twoEyeOrderArrivesOnPaper();
     void rightEyeOnlyOrderPrintsDashes();
-    void stoppedPrinterKeepsTheOrder();
+    void printingFailureKeepsTheOrder_data();
+    void printingFailureKeepsTheOrder();
+    void rejectedOrderLeavesAsPdf();
     void cancelPrintsNothing();
 
 private:
+    // Brings the server into a failing state; Restore() undoes every one.
+    void Break(const QString& fault);
+    static void Restore();
+    static int CompletedJobs();
     void Calculate(bool leftEye);
     // Opens the order window and runs `fill` in it.
     void Order(std::function<void(QWidget*)> fill);
@@ -102,11 +115,67 @@ private:
 void PrintQtTest::initTestCase()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     // These tests print for real: without the server they fail, never skip.
     QVERIFY2(Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")),
              "no CUPS server: start one with scripts/printer.sh");
     QVERIFY2(Run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains(QStringLiteral("PDF")),
              "the default printer is not the virtual PDF printer");
+}
+
+void PrintQtTest::Break(const QString& fault)
+{
+    auto admin = [](const char* command, const char* args) {
+        Run(QLatin1String(command), QString::fromLatin1(args).split(QLatin1Char(' ')));
+    };
+    if (fault == QStringLiteral("stop")) {
+        Run(QStringLiteral("bash"), {Script("printer.sh"), QStringLiteral("stop")});
+        for (int i = 0; i < 50 && Running(); ++i)
+            QTest::qWait(100);
+        QVERIFY2(!Running(), "the print service was not started by scripts/printer.sh and cannot be stopped");
+    } else if (fault == QStringLiteral("nodefault")) {
+        // A printer removed while it is the default leaves none.
+        admin("lpadmin", "-p CorvaneSpare -E -v file:/dev/null");
+        admin("lpadmin", "-d CorvaneSpare");
+        admin("lpadmin", "-x CorvaneSpare");
+        QVERIFY(Run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains(QStringLiteral("no system default")));
+    } else if (fault == QStringLiteral("disable")) {
+        admin("cupsdisable", "PDF");
+    } else if (fault == QStringLiteral("reject")) {
+        admin("cupsreject", "PDF");
+    } else if (fault == QStringLiteral("broken")) {
+        // A queue whose device fails every job, and gives the job up.
+        QFile backend(kFailBackend);
+        QVERIFY(backend.open(QIODevice::WriteOnly));
+        backend.write(
+            "#!/bin/sh\n[ $# -eq 0 ] && { echo 'direct corvane-fail \"Unknown\" \"Failing printer\"'; exit 0; }\n"
+            "echo 'ERROR: the test printer fails every job' >&2\nexit 1\n");
+        backend.close();
+        backend.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                               QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        admin("lpadmin", "-p CorvaneBroken -E -v corvane-fail:/ -o printer-error-policy=abort-job");
+        admin("lpadmin", "-d CorvaneBroken");
+    }
+}
+
+// Leaves the shared server as the printing tests found it.
+void PrintQtTest::Restore()
+{
+    if (!Running())
+        Run(QStringLiteral("bash"), {Script("printer.sh"), QStringLiteral("start")});
+    for (const char* command : {"cupsenable", "cupsaccept"})
+        Run(QLatin1String(command), {QStringLiteral("PDF")});
+    Run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("PDF")});
+    if (Run(QStringLiteral("lpstat"), {QStringLiteral("-p")}).contains(QStringLiteral("CorvaneBroken")))
+        Run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("CorvaneBroken")});
+    QFile::remove(kFailBackend);
+}
+
+int PrintQtTest::CompletedJobs()
+{
+    return static_cast<int>(
+        Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")})
+            .count(QLatin1Char('\n')));
 }
 
 void PrintQtTest::Calculate(bool leftEye)
@@ -212,15 +281,49 @@ void PrintQtTest::rightEyeOnlyOrderPrintsDashes()
     QVERIFY(QRegularExpression(QStringLiteral("Dot :\\s+Yes")).match(text).hasMatch());
 }
 
-void PrintQtTest::stoppedPrinterKeepsTheOrder()
+// How each failure is brought about on the real server, and what the
+// practitioner is told.
+void PrintQtTest::printingFailureKeepsTheOrder_data()
 {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<bool>("esc");
+    QTest::newRow("no print service") << "stop"
+                                      << "the print service is not running." << false;
+    QTest::newRow("no default printer") << "nodefault"
+                                        << "no default printer is set up." << true;
+    QTest::newRow("disabled printer") << "disable"
+                                      << "the printer PDF is stopped" << false;
+    QTest::newRow("rejecting printer") << "reject"
+                                       << "the printer PDF is not accepting jobs" << true;
+    QTest::newRow("job that fails") << "broken"
+                                    << "the print job failed on the printer CorvaneBroken" << false;
+}
+
+void PrintQtTest::printingFailureKeepsTheOrder()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, cause);
+    QFETCH(bool, esc);
     Calculate(false);
-    Run(QStringLiteral("cupsdisable"), {QStringLiteral("PDF")});
+    const int before = CompletedJobs();
+    Break(fault);
+    const QDateTime start = QDateTime::currentDateTime();
     QString kept;
     bool stillOpen = false;
     Order([&](QWidget* f) {
         QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtAccName")), QStringLiteral("Vision Care"));
-        calc_->driver.PressInBox(QMessageBox::Ok);
+        calc_->driver.Then([this, esc](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr)
+                return false;
+            calc_->driver.boxes << box->windowTitle() + QStringLiteral(" | ") + box->text();
+            if (esc)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+            return true;
+        });
         QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
         stillOpen = f->isVisible();
         kept = f->findChild<QLineEdit*>(QStringLiteral("txtAccName"))->text();
@@ -230,8 +333,47 @@ void PrintQtTest::stoppedPrinterKeepsTheOrder()
     QVERIFY(stillOpen);
     QCOMPARE(kept, QStringLiteral("Vision Care"));
     QCOMPARE(calc_->driver.boxes.size(), 1);
-    QVERIFY2(calc_->driver.boxes[0].startsWith(QStringLiteral("Order Form | The order could not be printed: ")),
-             qPrintable(calc_->driver.boxes[0]));
+    const QString box = calc_->driver.boxes[0];
+    QVERIFY2(box.startsWith(QStringLiteral("Order Form | Error 482\nThe order could not be printed: ") + cause),
+             qPrintable(box));
+    QVERIFY2(box.endsWith(QStringLiteral("\n\nSave the order as a PDF instead?")), qPrintable(box));
+    Restore();
+    QTest::qWait(500);
+    if (fault != QStringLiteral("broken"))
+        QCOMPARE(CompletedJobs(), before);
+    const QFileInfoList files = PrintedFiles();
+    QVERIFY2(files.isEmpty() || files.front().lastModified() < start, "a page came out");
+}
+
+void PrintQtTest::rejectedOrderLeavesAsPdf()
+{
+    Calculate(true);
+    Break(QStringLiteral("reject"));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("order.pdf"));
+    bool stillOpen = true;
+    Order([&](QWidget* f) {
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("Jane Doe"));
+        f->findChild<QComboBox*>(QStringLiteral("cboEdgeThod"))->setCurrentIndex(2);
+        calc_->driver.PressInBox(QMessageBox::Yes);
+        calc_->driver.Then([file](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog == nullptr)
+                return false;
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(file);
+            QTest::keyClick(name, Qt::Key_Return);
+            return true;
+        });
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        stillOpen = f->isVisible();
+    });
+    QVERIFY(calc_->driver.Done());
+    QVERIFY(!stillOpen);
+    const QString text = PdfText(file);
+    QVERIFY(text.contains(QStringLiteral("Jane Doe")));
+    QVERIFY2(QRegularExpression(QStringLiteral("Edge thick. :\\s+Minus Carrier\\s+Standard")).match(text).hasMatch(),
+             qPrintable(text));
 }
 
 void PrintQtTest::cancelPrintsNothing()

@@ -14,7 +14,7 @@ namespace corvane::test {
 // A fresh calculator on screen for one test, with a modal driver; both are
 // gone when the test ends.
 struct QtCalculator {
-    QtCalculator() : app(NumberFormat{'.'})
+    explicit QtCalculator(std::unique_ptr<PageOutput> printer = nullptr) : app(NumberFormat{'.'}, std::move(printer))
     {
         view()->activateWindow();
         [[maybe_unused]] bool active = QTest::qWaitForWindowActive(view());

@@ -1,10 +1,12 @@
 #include "calculator_app.h"
 
 #include "form_view.h"
+#include "order/qt/page_printer.h"
 
 namespace corvane {
 
-CalculatorApp::CalculatorApp(NumberFormat fmt) : form1_(toolkit_, module_, fmt)
+CalculatorApp::CalculatorApp(NumberFormat fmt, std::unique_ptr<PageOutput> printer)
+    : toolkit_(std::move(printer)), form1_(toolkit_, module_, fmt)
 {
     if (form1_.GetForm().onLoad)
         form1_.GetForm().onLoad();

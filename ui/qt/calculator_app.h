@@ -5,6 +5,8 @@
 #include "ui/form1.h"
 #include "ui/module1.h"
 
+#include <memory>
+
 namespace corvane {
 
 class FormView;
@@ -13,7 +15,9 @@ class FormView;
 // window, loaded and shown.
 class CalculatorApp {
 public:
-    explicit CalculatorApp(NumberFormat fmt = SystemNumberFormat());
+    // Prints on `printer`, or on the system's default printer when none is
+    // given.
+    explicit CalculatorApp(NumberFormat fmt = SystemNumberFormat(), std::unique_ptr<PageOutput> printer = nullptr);
     ~CalculatorApp();
     CalculatorApp(const CalculatorApp&) = delete;
     CalculatorApp& operator=(const CalculatorApp&) = delete;

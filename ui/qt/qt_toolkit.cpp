@@ -2,19 +2,25 @@
 
 #include "form_view.h"
 #include "message_box.h"
+#include "order/qt/page_pdf.h"
 #include "order/qt/page_printer.h"
 #include "ui/form.h"
 #include "widget_binding.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace corvane {
 
-QtToolkit::QtToolkit() = default;
+QtToolkit::QtToolkit(std::unique_ptr<PageOutput> printer)
+    : printer_(printer ? std::move(printer) : MakeDefaultPrinter())
+{}
 
 QtToolkit::~QtToolkit() = default;
 
@@ -96,7 +102,28 @@ void QtToolkit::Unload(Form& form)
         onMainUnloaded();
 }
 
-std::optional<std::string> QtToolkit::PrintForm(const Form& form) { return PrintPageOnDefaultPrinter(form); }
+PrintOutcome QtToolkit::PrintForm(const Form& form) { return printer_->Print(form); }
+
+std::optional<std::string> QtToolkit::ChooseSaveFile(std::string_view suggestedName)
+{
+    QFileDialog dialog(TopView(), QStringLiteral("Save the order as PDF"));
+    dialog.setObjectName(QStringLiteral("SavePdfDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    dialog.selectFile(QString::fromUtf8(suggestedName.data(), static_cast<qsizetype>(suggestedName.size())));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+SaveOutcome QtToolkit::SaveFormAsPdf(const Form& form, const std::string& path)
+{
+    return WritePagePdf(form, QString::fromStdString(path));
+}
 
 std::string QtToolkit::Today()
 {

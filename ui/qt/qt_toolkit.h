@@ -1,5 +1,6 @@
 #pragma once
 
+#include "order/qt/page_printer.h"
 #include "ui/toolkit.h"
 
 #include <QPointer>
@@ -13,11 +14,12 @@ namespace corvane {
 class Form;
 class FormView;
 
-// The toolkit interface on Qt: message boxes, focus, Tab, modal windows and
-// printing on the default printer.
+// The toolkit interface on Qt: message boxes, focus, Tab, modal windows,
+// printing on the given printer (the system's default printer when none is
+// given) and saving pages as PDF files.
 class QtToolkit : public Toolkit {
 public:
-    QtToolkit();
+    explicit QtToolkit(std::unique_ptr<PageOutput> printer = nullptr);
     ~QtToolkit() override;
 
     Answer MsgBox(std::string_view text, Buttons buttons, std::string_view title) override;
@@ -25,7 +27,9 @@ public:
     void SendTab() override;
     void ShowModal(Form& form) override;
     void Unload(Form& form) override;
-    std::optional<std::string> PrintForm(const Form& form) override;
+    PrintOutcome PrintForm(const Form& form) override;
+    std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
+    SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) override;
     std::string Today() override;
 
     // Shows the main window (not modal); the toolkit keeps it.
@@ -39,6 +43,7 @@ public:
     FormView* TopView() const;
 
 private:
+    std::unique_ptr<PageOutput> printer_;
     std::unique_ptr<FormView> main_;
     std::vector<FormView*> stack_;
 };

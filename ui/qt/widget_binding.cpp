@@ -5,6 +5,7 @@
 #include "ui/errors.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -229,10 +230,12 @@ void WidgetBinding::ApplyValue()
 void WidgetBinding::ApplyColors()
 {
     QPalette pal = widget_->palette();
+    // System colours come from the style, not from the colour painted last.
+    const QPalette system = QApplication::palette(widget_);
     const Color back = control_.BackColor();
     const bool editor = qobject_cast<QLineEdit*>(widget_) || qobject_cast<QComboBox*>(widget_) ||
                         qobject_cast<QPlainTextEdit*>(widget_);
-    const QColor fore = ToQColor(control_.ForeColor(), pal);
+    const QColor fore = ToQColor(control_.ForeColor(), system);
     // The disabled group keeps the style's greyed text, so that a disabled
     // control looks disabled.
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -241,7 +244,7 @@ void WidgetBinding::ApplyColors()
         pal.setColor(group, QPalette::ButtonText, fore);
     }
     if (back != kTransparent) {
-        const QColor color = ToQColor(back, pal);
+        const QColor color = ToQColor(back, system);
         pal.setColor(editor ? QPalette::Base : QPalette::Window, color);
         // Check boxes and buttons fill their background from the Button role.
         if (!editor)

@@ -1,0 +1,102 @@
+#include "order_forms.h"
+
+#include "../ui/errors.h"
+
+namespace corvane {
+namespace {
+
+std::string PrintFaultText(const PrintOutcome& o)
+{
+    const std::string said = o.detail.empty() ? "" : " (" + o.detail + ")";
+    switch (o.fault) {
+    case PrintFault::NoService:
+        return "the print service is not running.";
+    case PrintFault::NoPrinter:
+        return "no default printer is set up.";
+    case PrintFault::PrinterStopped:
+        return "the printer " + o.printer + " is stopped" + said + ".";
+    case PrintFault::NotAccepting:
+        return "the printer " + o.printer + " is not accepting jobs" + said + ".";
+    case PrintFault::JobFailed:
+    case PrintFault::None:
+        break;
+    }
+    return "the print job failed" + (o.printer.empty() ? "" : " on the printer " + o.printer) + said + ".";
+}
+
+// Characters that no file system of a desk computer takes in a name.
+bool Unsafe(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
+}
+
+std::string Trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(' ');
+    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+std::string PrintFailureMessage(const PrintOutcome& outcome)
+{
+    return ErrorMessage(RuntimeError(kErrPrinter, "The order could not be printed: " + PrintFaultText(outcome))) +
+           "\r\n\r\nSave the order as a PDF instead?";
+}
+
+std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& path)
+{
+    int number = kErrFileAccess;
+    std::string why;
+    switch (outcome.fault) {
+    case SaveFault::IsFolder:
+        why = path + " is a folder.";
+        break;
+    case SaveFault::NoPermission:
+        number = kErrPermissionDenied;
+        why = "there is no permission to write " + path + ".";
+        break;
+    case SaveFault::DiskFull:
+        number = kErrDiskFull;
+        why = "the disk is full; " + path + " was not written.";
+        break;
+    case SaveFault::Failed:
+    case SaveFault::None:
+        why = path + " could not be written" + (outcome.detail.empty() ? "" : " (" + outcome.detail + ")") + ".";
+        break;
+    }
+    return ErrorMessage(RuntimeError(number, "The order could not be saved as a PDF: " + why));
+}
+
+std::string OrderFileName(const OrderRecord& order, const std::string& date)
+{
+    std::string who = Trimmed(order.orderPatName);
+    if (who.empty())
+        who = Trimmed(order.orderPatNum);
+    std::string name = "Order " + (who.empty() ? "" : who + " ") + date;
+    for (char& c : name)
+        if (Unsafe(c))
+            c = '-';
+    // A name ending in blanks or dots is not kept as typed by every system.
+    while (!name.empty() && (name.back() == ' ' || name.back() == '.'))
+        name.pop_back();
+    return name + ".pdf";
+}
+
+bool SaveOrderAsPdf(Toolkit& toolkit, const OrderRecord& order, const NumberFormat& fmt)
+{
+    OrderPageForm page(toolkit, order, fmt);
+    page.Form_Load();
+    const std::optional<std::string> path =
+        toolkit.ChooseSaveFile(OrderFileName(order, page.GetForm()["lblDate"].Caption()));
+    if (!path)
+        return false;
+    const SaveOutcome saved = toolkit.SaveFormAsPdf(page.GetForm(), *path);
+    if (saved.fault == SaveFault::None)
+        return true;
+    toolkit.MsgBox(SaveFailureMessage(saved, *path), Buttons::OkExclamation, "Order Form");
+    return false;
+}
+
+} // namespace corvane

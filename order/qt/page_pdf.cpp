@@ -1,0 +1,84 @@
+#include "page_pdf.h"
+
+#include "page_painter.h"
+#include "ui/form.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace corvane {
+namespace {
+
+constexpr double kTwipsPerPoint = 20.0;
+constexpr double kTopTwips = 720.0;
+
+SaveOutcome Failure(const QFile& file)
+{
+    const QString said = file.errorString();
+    if (said == qt_error_string(EACCES) || said == qt_error_string(EPERM) || said == qt_error_string(EROFS))
+        return {SaveFault::NoPermission, said.toStdString()};
+    if (said == qt_error_string(ENOSPC) || said == qt_error_string(EDQUOT))
+        return {SaveFault::DiskFull, said.toStdString()};
+    if (said == qt_error_string(EISDIR))
+        return {SaveFault::IsFolder, said.toStdString()};
+    return {SaveFault::Failed, said.toStdString()};
+}
+
+} // namespace
+
+QPageSize RegionalPageSize()
+{
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                        : QPageSize::A4);
+}
+
+QByteArray PagePdf(const Form& page, const QPageSize& size)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QStringLiteral("Corvane order"));
+        writer.setCreator(QStringLiteral("Corvane calculator"));
+        writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
+        const double s = writer.resolution() / 1440.0;
+        const double left = std::max(0.0, (size.sizePoints().width() * kTwipsPerPoint - page.Width()) / 2);
+        QPainter painter(&writer);
+        painter.translate(left * s, kTopTwips * s);
+        PaintPage(painter, page, s);
+    }
+    return bytes;
+}
+
+SaveOutcome WritePagePdf(const Form& page, const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {SaveFault::IsFolder, ""};
+    const QByteArray pdf = PagePdf(page, RegionalPageSize());
+    const bool existed = info.exists();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return Failure(file);
+    if (file.write(pdf) == pdf.size() && file.flush()) {
+        file.close();
+        if (file.error() == QFileDevice::NoError)
+            return {};
+    }
+    SaveOutcome failed = Failure(file);
+    file.close();
+    // Leave no half-written order behind; a file that was there stays.
+    if (!existed)
+        QFile::remove(path);
+    return failed;
+}
+
+} // namespace corvane

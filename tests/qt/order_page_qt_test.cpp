@@ -1,0 +1,385 @@
+#include "page_reader.h"
+#include "qt_fixture.h"
+
+#include "order/order_forms.h"
+#include "order/qt/page_pdf.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+
+using namespace corvane;
+using namespace corvane::test;
+
+namespace {
+
+// Every field of the order window at its longest, in wide letters.
+const QString kAccName = QStringLiteral("Westminster Wide Optics");
+const QString kAccNum = QStringLiteral("MWMWMWMWMWMWMWMWMWMWMW1");
+const QString kAccFax = QStringLiteral("(555) 010-9999 ext 1234");
+const QString kPatName = QStringLiteral("Wilhelmina Montgomery-W");
+const QString kPatNum = QStringLiteral("WWMM-0042-9876-5432-MMW");
+const QString kMaterial = QStringLiteral("Menicon WMW 14");
+const QString kColour = QStringLiteral("Misty Mauve 14");
+
+void Click(QWidget* f, const char* name) { QTest::mouseClick(f->findChild<QWidget*>(name), Qt::LeftButton); }
+void TypeInto(QWidget* f, const char* name, const QString& text)
+{
+    QTest::keyClicks(f->findChild<QWidget*>(QString::fromLatin1(name)), text);
+}
+
+} // namespace
+
+// The order window and the page it prints, on a recording printer: no print
+// service is needed.
+class OrderPageQtTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup() { calc_.reset(); }
+
+    void everyFieldReachesTheRecordAndThePage();
+    void printFailureAnswers_data();
+    void printFailureAnswers();
+    void saveAsPdfWritesThePageWithoutPrinting();
+    void pdfNotWrittenKeepsTheWindow_data();
+    void pdfNotWrittenKeepsTheWindow();
+    void saveButtonSitsBesideCancelAndComesLast();
+
+private:
+    // Fills every field of the order window (the note is answered OK).
+    void FillEveryField(QWidget* f);
+    // Opens the order window and runs `act` in it; cancels it if left open.
+    void InOrderWindow(const std::function<void(QWidget*)>& act);
+    // Answers the next file dialog with `path` (empty: Cancel) and notes
+    // the folder and name it offered.
+    void AnswerFileDialog(const QString& path);
+    // Checks that every value of the printed page stands whole in its cell.
+    void CheckPage(const PdfPage& page, const OrderRecord& record);
+
+    QTemporaryDir home_;
+    RecordingPrinter* printer_ = nullptr;
+    std::unique_ptr<QtCalculator> calc_;
+    QString offeredFolder_;
+    QString offeredName_;
+};
+
+void OrderPageQtTest::initTestCase()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    qputenv("HOME", home_.path().toLocal8Bit());
+    QDir(home_.path()).mkpath(QStringLiteral("Documents"));
+}
+
+void OrderPageQtTest::init()
+{
+    offeredFolder_.clear();
+    offeredName_.clear();
+    auto printer = std::make_unique<RecordingPrinter>();
+    printer_ = printer.get();
+    calc_ = std::make_unique<QtCalculator>(std::move(printer));
+    const Form1Controls& k = calc_->app.Main().Controls();
+    k.chkPres->SetValue(1);
+    k.chkPresOS->SetValue(1);
+    const char* eyes[2][7] = {{"43", "44", "-2", "", "", "12", "2"}, {"47", "47.5", "+1.00", "", "", "12", "2.75"}};
+    const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
+                                 &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
+    for (int e = 0; e < 2; ++e)
+        for (int i = 0; i < 7; ++i)
+            (*entries[i])[e]->SetText(eyes[e][i]);
+    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+    QVERIFY(calc_->find("cmdPrint")->isEnabled());
+}
+
+void OrderPageQtTest::InOrderWindow(const std::function<void(QWidget*)>& act)
+{
+    calc_->driver.Then([act](QWidget* modal) {
+        if (modal->objectName() != QStringLiteral("Form4"))
+            return false;
+        act(modal);
+        if (modal->isVisible())
+            Click(modal, "cmdCancel");
+        return true;
+    });
+    QTest::mouseClick(calc_->find("cmdPrint"), Qt::LeftButton);
+    QVERIFY(calc_->driver.Done());
+}
+
+void OrderPageQtTest::FillEveryField(QWidget* f)
+{
+    TypeInto(f, "txtAccName", kAccName + QStringLiteral("xyz"));
+    TypeInto(f, "txtAccNum", kAccNum);
+    TypeInto(f, "txtAccFax", kAccFax);
+    TypeInto(f, "txtPatName", kPatName);
+    TypeInto(f, "txtPatNum", kPatNum);
+    Click(f, "optType_1");
+    calc_->driver.PressInBox(QMessageBox::Ok);
+    // Corvane Velto: Paragon HDS, four times Comfort 02, then Specify.
+    for (int i = 0; i < 6; ++i)
+        Click(f, "cmdChgMat");
+    auto* mat = f->findChild<QLineEdit*>(QStringLiteral("txtMat"));
+    mat->selectAll();
+    QTest::keyClicks(mat, kMaterial);
+    auto* col = f->findChild<QLineEdit*>(QStringLiteral("txtCol"));
+    col->selectAll();
+    QTest::keyClicks(col, kColour);
+    f->findChild<QComboBox*>(QStringLiteral("cboEdgeThod"))->setCurrentIndex(2);
+    f->findChild<QComboBox*>(QStringLiteral("cboEdgeThos"))->setCurrentIndex(0);
+    f->findChild<QComboBox*>(QStringLiteral("cboCenterThod"))->setCurrentIndex(1);
+    Click(f, "optDot_1");
+    auto* special = f->findChild<QPlainTextEdit*>(QStringLiteral("txtSpecial"));
+    special->setFocus();
+    QTest::keyClicks(special, QStringLiteral("First line"));
+    QTest::keyClick(special, Qt::Key_Return);
+    QTest::keyClicks(special, QStringLiteral("Second line"));
+}
+
+void OrderPageQtTest::AnswerFileDialog(const QString& path)
+{
+    calc_->driver.Then([this, path](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog == nullptr)
+            return false;
+        offeredFolder_ = dialog->directory().absolutePath();
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        offeredName_ = name->text();
+        if (path.isEmpty()) {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        } else {
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+        }
+        return true;
+    });
+}
+
+void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
+{
+    QCOMPARE(page.pages, 1);
+    OrderPageForm form(calc_->app.Toolkit(), o, NumberFormat{'.'});
+    form.Form_Load();
+    const char* values[] = {"lblAccName",  "lblAccNum",     "lblAccfax",    "lblPatName",  "lblPatNum",   "lblMat",
+                            "lblCol",      "lblDot",        "lblDate",      "lblBC_0",     "lblBC_1",     "lblPow_0",
+                            "lblPow_1",    "lblDiam_0",     "lblDiam_1",    "lblSeries_0", "lblSeries_1", "lblEdgeth_0",
+                            "lblEdgeth_1", "lblCenterth_0", "lblCenterth_1"};
+    for (const char* name : values) {
+        const Control& c = form.GetForm()[name];
+        QStringList crossing;
+        const QString text = page.TextIn(page.Cell(c.Geom()), &crossing);
+        QVERIFY2(text == QString::fromStdString(c.Caption()),
+                 qPrintable(QStringLiteral("%1: \"%2\" in its cell").arg(QLatin1String(name), text)));
+        QVERIFY2(crossing.isEmpty(), qPrintable(QLatin1String(name) + QStringLiteral(" crosses its cell: ") +
+                                                crossing.join(QLatin1Char(' '))));
+    }
+    QCOMPARE(page.TextIn(page.Cell(form.GetForm()["lblSpecial"].Geom())),
+             QString::fromStdString(o.orderSpecial).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
+void OrderPageQtTest::everyFieldReachesTheRecordAndThePage()
+{
+    InOrderWindow([this](QWidget* f) {
+        FillEveryField(f);
+        Click(f, "cmdPrint");
+    });
+    QVERIFY(calc_->driver.boxes.size() == 1); // the note only
+    QCOMPARE(printer_->pages.size(), std::size_t{1});
+    const OrderRecord& o = calc_->app.Shared().order;
+    QVERIFY(o.orderLeftEye);
+    QCOMPARE(o.orderBC, (std::array<std::string, 2>{"7.70", "7.10"}));
+    QCOMPARE(o.orderPower, (std::array<std::string, 2>{"-2.50", "0.50"}));
+    QCOMPARE(o.orderDiam, (std::array<double, 2>{9.2, 9.2}));
+    QCOMPARE(o.orderSeries, (std::array<int, 2>{2, 3}));
+    QCOMPARE(QString::fromStdString(o.orderAccName), kAccName);
+    QCOMPARE(QString::fromStdString(o.orderAccNum), kAccNum);
+    QCOMPARE(QString::fromStdString(o.orderAccFax), kAccFax);
+    QCOMPARE(QString::fromStdString(o.orderPatName), kPatName);
+    QCOMPARE(QString::fromStdString(o.orderPatNum), kPatNum);
+    QCOMPARE(QString::fromStdString(o.orderMaterial), kMaterial);
+    QCOMPARE(QString::fromStdString(o.orderColor), kColour);
+    QVERIFY(o.orderVelto);
+    QCOMPARE(o.orderEdgeThick, (std::array<std::string, 2>{"Minus Carrier", "Thin"}));
+    QCOMPARE(o.orderCenterThick, (std::array<std::string, 2>{"Thick", "Standard"}));
+    QVERIFY(!o.orderDot);
+    QCOMPARE(o.orderSpecial, std::string("First line\nSecond line"));
+
+    const auto& captions = printer_->pages[0].captions;
+    QCOMPARE(captions.at(QStringLiteral("lblDate")),
+             QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QVERIFY(captions.count(QStringLiteral("imgVelto")) == 1 && captions.count(QStringLiteral("imgCOR")) == 0);
+    CheckPage(ReadPdf(printer_->pages[0].pdf), o);
+}
+
+void OrderPageQtTest::printFailureAnswers_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("No stays") << "No" << false;
+    QTest::newRow("Esc stays") << "Esc" << false;
+    QTest::newRow("close box stays") << "close" << false;
+    QTest::newRow("Yes, then Cancel in the file dialog, stays") << "Yes-cancel" << false;
+    QTest::newRow("Yes saves the PDF and ends the order") << "Yes" << true;
+}
+
+void OrderPageQtTest::printFailureAnswers()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, saved);
+    printer_->outcome = {PrintFault::NotAccepting, "Front desk", ""};
+    const QString file = home_.filePath(QStringLiteral("failed-print.pdf"));
+    QFile::remove(file);
+    QString box;
+    QString kept;
+    bool open = false;
+    InOrderWindow([&](QWidget* f) {
+        TypeInto(f, "txtPatName", QStringLiteral("Jane Doe"));
+        calc_->driver.Then([&](QWidget* modal) {
+            auto* msg = qobject_cast<QMessageBox*>(modal);
+            if (msg == nullptr)
+                return false;
+            box = msg->text();
+            if (answer == QStringLiteral("Esc"))
+                QTest::keyClick(msg, Qt::Key_Escape);
+            else if (answer == QStringLiteral("close"))
+                msg->close();
+            else
+                QTest::mouseClick(msg->button(answer == QStringLiteral("No") ? QMessageBox::No : QMessageBox::Yes),
+                                  Qt::LeftButton);
+            return true;
+        });
+        if (answer.startsWith(QStringLiteral("Yes")))
+            AnswerFileDialog(answer == QStringLiteral("Yes") ? file : QString());
+        Click(f, "cmdPrint");
+        open = f->isVisible();
+        kept = f->findChild<QLineEdit*>(QStringLiteral("txtPatName"))->text();
+    });
+    QCOMPARE(box, QStringLiteral("Error 482\nThe order could not be printed: the printer Front desk is not accepting "
+                                 "jobs.\n\nSave the order as a PDF instead?"));
+    QCOMPARE(open, !saved);
+    QCOMPARE(kept, QStringLiteral("Jane Doe"));
+    QCOMPARE(QFile::exists(file), saved);
+    QVERIFY(printer_->pages.empty());
+    if (saved)
+        CheckPage(ReadPdf(file), calc_->app.Shared().order);
+}
+
+void OrderPageQtTest::saveAsPdfWritesThePageWithoutPrinting()
+{
+    const QString file = home_.filePath(QStringLiteral("Documents/order.pdf"));
+    bool open = true;
+    InOrderWindow([&](QWidget* f) {
+        FillEveryField(f);
+        AnswerFileDialog(file);
+        Click(f, "cmdSavePdf");
+        open = f->isVisible();
+    });
+    QVERIFY(!open);
+    QCOMPARE(printer_->calls, 0);
+    QCOMPARE(offeredFolder_, QDir(home_.filePath(QStringLiteral("Documents"))).absolutePath());
+    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    QCOMPARE(
+        offeredName_,
+        QStringLiteral("Order %1 %2.pdf").arg(kPatName, QString(date).replace(QLatin1Char('/'), QLatin1Char('-'))));
+    CheckPage(ReadPdf(file), calc_->app.Shared().order);
+}
+
+void OrderPageQtTest::pdfNotWrittenKeepsTheWindow_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("message");
+    // A file on a full disk: a name that leads to the device that is always full.
+    QTest::newRow("disk full") << "full.pdf"
+                               << "Error 61\nThe order could not be saved as a PDF: the disk is full; %1 was not "
+                                  "written.";
+    QTest::newRow("missing folder") << "/no/such/folder/order.pdf"
+                                    << "Error 75\nThe order could not be saved as a PDF: /no/such/folder/order.pdf "
+                                       "could not be written (No such file or directory).";
+}
+
+void OrderPageQtTest::pdfNotWrittenKeepsTheWindow()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    if (QFileInfo(path).isRelative()) {
+        path = home_.filePath(path);
+        QFile::remove(path);
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
+        message = message.arg(path);
+    }
+    bool open = false;
+    QString kept;
+    InOrderWindow([&](QWidget* f) {
+        TypeInto(f, "txtAccNum", QStringLiteral("AC-1"));
+        AnswerFileDialog(path);
+        if (QFileInfo::exists(path))
+            calc_->driver.PressInBox(QMessageBox::Yes); // replace it?
+        calc_->driver.PressInBox(QMessageBox::Ok);
+        Click(f, "cmdSavePdf");
+        open = f->isVisible();
+        kept = f->findChild<QLineEdit*>(QStringLiteral("txtAccNum"))->text();
+    });
+    QVERIFY(open);
+    QCOMPARE(kept, QStringLiteral("AC-1"));
+    QVERIFY(!calc_->driver.boxes.isEmpty());
+    QCOMPARE(calc_->driver.boxes.back(), QStringLiteral("Order Form | ") + message);
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/no/such/folder")));
+
+    // A folder is never written over.
+    OrderRecord record;
+    OrderPageForm page(calc_->app.Toolkit(), record, NumberFormat{'.'});
+    QCOMPARE(WritePagePdf(page.GetForm(), home_.path()).fault, SaveFault::IsFolder);
+}
+
+void OrderPageQtTest::saveButtonSitsBesideCancelAndComesLast()
+{
+    QStringList mnemonics;
+    QRect save;
+    QRect cancel;
+    QList<QRect> others;
+    QString lastInTabOrder;
+    bool altVOpensTheDialog = false;
+    InOrderWindow([&](QWidget* f) {
+        for (auto* w : f->findChildren<QWidget*>()) {
+            const QString text = w->property("text").toString() + w->property("title").toString();
+            const int amp = text.indexOf(QLatin1Char('&'));
+            if (amp >= 0 && w->isVisible())
+                mnemonics << text.mid(amp + 1, 1).toUpper();
+        }
+        auto* button = f->findChild<QPushButton*>(QStringLiteral("cmdSavePdf"));
+        save = button->geometry();
+        cancel = f->findChild<QWidget*>(QStringLiteral("cmdCancel"))->geometry();
+        for (auto* w : f->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w != button && w->isVisible())
+                others << w->geometry();
+        f->findChild<QWidget*>(QStringLiteral("cmdChgCol"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        lastInTabOrder = QApplication::focusWidget()->objectName();
+        AnswerFileDialog(QString());
+        // A button's access key clicks it a moment later, as a user sees it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::AltModifier);
+        for (int i = 0; i < 100 && offeredName_.isEmpty(); ++i)
+            QTest::qWait(20);
+        altVOpensTheDialog = !offeredName_.isEmpty();
+    });
+    QCOMPARE(mnemonics.count(QStringLiteral("V")), 1);
+    QVERIFY(altVOpensTheDialog);
+    QCOMPARE(save.top(), cancel.top());
+    QCOMPARE(save.size(), cancel.size());
+    QVERIFY(save.right() < cancel.left());
+    for (const QRect& r : others)
+        QVERIFY(!r.intersects(save));
+    QCOMPARE(lastInTabOrder, QStringLiteral("cmdSavePdf"));
+}
+
+QTEST_MAIN(OrderPageQtTest)
+#include "order_page_qt_test.moc"

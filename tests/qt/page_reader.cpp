@@ -1,0 +1,112 @@
+#include "page_reader.h"
+
+#include "order/qt/page_pdf.h"
+#include "ui/form.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+
+#include <algorithm>
+
+namespace corvane::test {
+namespace {
+
+QString Unescaped(QString s)
+{
+    s.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    s.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    s.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    s.replace(QStringLiteral("&#39;"), QStringLiteral("'"));
+    s.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return s;
+}
+
+} // namespace
+
+PdfPage ReadPdf(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    PdfPage page;
+    static const QRegularExpression pageTag(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"));
+    static const QRegularExpression wordTag(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    const int second = html.indexOf(pageTag, html.indexOf(pageTag) + 1);
+    for (auto it = pageTag.globalMatch(html); it.hasNext(); it.next())
+        ++page.pages;
+    const QRegularExpressionMatch first = pageTag.match(html);
+    if (first.hasMatch())
+        page.size = QSizeF(first.captured(1).toDouble(), first.captured(2).toDouble());
+    for (auto it = wordTag.globalMatch(html.left(second < 0 ? html.size() : second)); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        page.words.append({Unescaped(m.captured(5)), QRectF(topLeft, bottomRight)});
+    }
+    return page;
+}
+
+PdfPage ReadPdf(const QByteArray& pdf)
+{
+    QTemporaryFile file;
+    file.open();
+    file.write(pdf);
+    file.flush();
+    return ReadPdf(file.fileName());
+}
+
+QRectF PdfPage::Cell(const Geometry& g) const
+{
+    const double left = (size.width() - 11430 / 20.0) / 2;
+    return QRectF(left + g.left / 20.0, 36 + g.top / 20.0, g.width / 20.0, g.height / 20.0);
+}
+
+QString PdfPage::TextIn(const QRectF& cell, QStringList* outside) const
+{
+    QList<PdfWord> in;
+    for (const PdfWord& w : words) {
+        const QPointF c = w.box.center();
+        if (c.y() < cell.top() || c.y() > cell.bottom())
+            continue;
+        const bool inside = c.x() >= cell.left() && c.x() <= cell.right();
+        const bool crosses = w.box.left() < cell.left() - 0.5 || w.box.right() > cell.right() + 0.5;
+        if (inside)
+            in.append(w);
+        if (outside != nullptr && crosses && w.box.right() > cell.left() && w.box.left() < cell.right())
+            outside->append(w.text);
+    }
+    std::sort(in.begin(), in.end(), [](const PdfWord& a, const PdfWord& b) {
+        return qAbs(a.box.top() - b.box.top()) > 2 ? a.box.top() < b.box.top() : a.box.left() < b.box.left();
+    });
+    QStringList texts;
+    for (const PdfWord& w : in)
+        texts << w.text;
+    return texts.join(QLatin1Char(' '));
+}
+
+QString PdfPage::AllText() const
+{
+    QStringList texts;
+    for (const PdfWord& w : words)
+        texts << w.text;
+    return texts.join(QLatin1Char(' '));
+}
+
+PrintOutcome RecordingPrinter::Print(const Form& page)
+{
+    ++calls;
+    if (outcome.fault != PrintFault::None)
+        return outcome;
+    Page printed;
+    for (const auto& c : page.Controls())
+        if (c->EffectivelyVisible())
+            printed.captions[QString::fromStdString(c->Name())] = QString::fromStdString(c->Caption());
+    printed.pdf = PagePdf(page, RegionalPageSize());
+    pages.push_back(std::move(printed));
+    return {};
+}
+
+} // namespace corvane::test

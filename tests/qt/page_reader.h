@@ -1,0 +1,58 @@
+#pragma once
+
+#include "order/qt/page_printer.h"
+#include "ui/controls.h"
+
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <vector>
+
+namespace corvane::test {
+
+// A word of a PDF page as pdftotext finds it, in points from the top left.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+
+// The first page of a PDF read back as a laboratory would: its size and
+// words.
+struct PdfPage {
+    QSizeF size;
+    QList<PdfWord> words;
+    int pages = 0;
+
+    // Where a control of the order form (twips) lies on this sheet: the form
+    // is centred across it, half an inch from the top.
+    QRectF Cell(const Geometry& g) const;
+    // The words standing in a cell, in reading order; `outside` gets those
+    // whose centre is in the cell's row but which cross its left or right
+    // edge.
+    QString TextIn(const QRectF& cell, QStringList* outside = nullptr) const;
+    QString AllText() const;
+};
+
+PdfPage ReadPdf(const QString& path);
+PdfPage ReadPdf(const QByteArray& pdf);
+
+// A printer that prints nothing: it records each page (the captions of its
+// visible controls and the PDF that would go to the printer) or fails as
+// told.
+class RecordingPrinter : public PageOutput {
+public:
+    struct Page {
+        std::map<QString, QString> captions;
+        QByteArray pdf;
+    };
+    PrintOutcome Print(const Form& page) override;
+
+    PrintOutcome outcome;
+    std::vector<Page> pages;
+    int calls = 0;
+};
+
+} // namespace corvane::test
