@@ -1,4 +1,4 @@
-#include "order_forms.h"
+#include "order/order_forms.h"
 
 #include <array>
 

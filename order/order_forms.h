@@ -1,10 +1,10 @@
 #pragma once
 
-#include "../ui/form.h"
-#include "../ui/form1_controls.h"
-#include "../ui/module1.h"
-#include "../ui/numbers.h"
-#include "../ui/toolkit.h"
+#include "order/order_record.h"
+#include "ui/base/form.h"
+#include "ui/base/numbers.h"
+#include "ui/base/toolkit.h"
+#include "ui/form1_controls.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "artwork.h"
+#include "ui/qt/artwork.h"
 
 #include <QImage>
 #include <QLinearGradient>

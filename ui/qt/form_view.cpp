@@ -1,8 +1,8 @@
-#include "form_view.h"
+#include "ui/qt/form_view.h"
 
-#include "artwork.h"
-#include "order/qt/page_painter.h"
-#include "widget_binding.h"
+#include "ui/qt/artwork.h"
+#include "ui/qt/page_painter.h"
+#include "ui/qt/widget_binding.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

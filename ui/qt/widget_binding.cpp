@@ -1,8 +1,8 @@
-#include "widget_binding.h"
+#include "ui/qt/widget_binding.h"
 
-#include "form_view.h"
-#include "message_box.h"
-#include "ui/errors.h"
+#include "ui/base/errors.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/message_box.h"
 
 #include <QAbstractButton>
 #include <QApplication>

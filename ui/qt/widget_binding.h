@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/controls.h"
+#include "ui/base/controls.h"
 
 #include <QFont>
 #include <QObject>

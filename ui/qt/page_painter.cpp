@@ -1,6 +1,6 @@
-#include "page_painter.h"
+#include "ui/qt/page_painter.h"
 
-#include "ui/form.h"
+#include "ui/base/form.h"
 #include "ui/qt/artwork.h"
 #include "ui/qt/widget_binding.h"
 

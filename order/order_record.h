@@ -27,16 +27,4 @@ struct OrderRecord {
     std::string orderSpecial;
 };
 
-// State shared by the windows for the whole run: the results of the two
-// refinement dialogs and the order record.
-struct Module1 {
-    double overRefraction = 0;
-    // True only when "Power Correction" was closed by its Ok button.
-    bool overRefractionAccepted = false;
-    double presAddOption = 0;
-    double curAddOption = 0;
-    int addChoice = 0;
-    OrderRecord order;
-};
-
 } // namespace corvane
