@@ -6,6 +6,7 @@
 #include "ui/base/toolkit.h"
 #include "ui/form1_controls.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -64,6 +65,8 @@ public:
 
 private:
     bool AcceptNote();
+    // The row of LensTypes() whose option button is chosen.
+    std::size_t SelectedType() const;
     void FillOrderRecord();
     void SetColor(const char* text, Color background);
 

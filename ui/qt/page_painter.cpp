@@ -140,7 +140,7 @@ void PaintPage(QPainter& p, const Form& page, double s)
             PaintFrame(p, c, r);
             break;
         case Kind::Image:
-            PaintArtwork(p, c.Name(), r);
+            PaintArtwork(p, c.GetStyle().picture, r);
             break;
         default:
             break;
