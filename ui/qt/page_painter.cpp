@@ -1,8 +1,8 @@
 #include "ui/qt/page_painter.h"
 
 #include "ui/base/form.h"
+#include "ui/qt/appearance.h"
 #include "ui/qt/artwork.h"
-#include "ui/qt/widget_binding.h"
 
 #include <QPainter>
 #include <QTextLayout>
