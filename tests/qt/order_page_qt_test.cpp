@@ -351,7 +351,7 @@ void OrderPageQtTest::saveButtonSitsBesideCancelAndComesLast()
     InOrderWindow([&](QWidget* f) {
         for (auto* w : f->findChildren<QWidget*>()) {
             const QString text = w->property("text").toString() + w->property("title").toString();
-            const int amp = text.indexOf(QLatin1Char('&'));
+            const qsizetype amp = text.indexOf(QLatin1Char('&'));
             if (amp >= 0 && w->isVisible())
                 mnemonics << text.mid(amp + 1, 1).toUpper();
         }

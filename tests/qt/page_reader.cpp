@@ -34,7 +34,7 @@ PdfPage ReadPdf(const QString& path)
     static const QRegularExpression pageTag(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"));
     static const QRegularExpression wordTag(QStringLiteral(
         "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
-    const int second = html.indexOf(pageTag, html.indexOf(pageTag) + 1);
+    const qsizetype second = html.indexOf(pageTag, html.indexOf(pageTag) + 1);
     for (auto it = pageTag.globalMatch(html); it.hasNext(); it.next())
         ++page.pages;
     const QRegularExpressionMatch first = pageTag.match(html);

@@ -107,7 +107,7 @@ private:
     static int CompletedJobs();
     void Calculate(bool leftEye);
     // Opens the order window and runs `fill` in it.
-    void Order(std::function<void(QWidget*)> fill);
+    void Order(const std::function<void(QWidget*)>& fill);
 
     std::unique_ptr<QtCalculator> calc_;
 };
@@ -197,7 +197,7 @@ void PrintQtTest::Calculate(bool leftEye)
     QVERIFY(calc_->find("cmdPrint")->isEnabled());
 }
 
-void PrintQtTest::Order(std::function<void(QWidget*)> fill)
+void PrintQtTest::Order(const std::function<void(QWidget*)>& fill)
 {
     calc_->driver.Then([fill](QWidget* modal) {
         if (modal->objectName() != QStringLiteral("Form4"))
@@ -379,7 +379,7 @@ void PrintQtTest::rejectedOrderLeavesAsPdf()
 void PrintQtTest::cancelPrintsNothing()
 {
     Calculate(false);
-    const int before =
+    const qsizetype before =
         Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")})
             .count(QLatin1Char('\n'));
     Order([](QWidget* f) {
@@ -388,7 +388,7 @@ void PrintQtTest::cancelPrintsNothing()
     });
     QVERIFY(calc_->driver.Done());
     QTest::qWait(300);
-    const int after =
+    const qsizetype after =
         Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")})
             .count(QLatin1Char('\n'));
     QCOMPARE(after, before);
