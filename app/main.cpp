@@ -1,5 +1,5 @@
+#include "app/calculator_app.h"
 #include "app/first_paint_exit.h"
-#include "ui/qt/calculator_app.h"
 #include "ui/qt/widget_binding.h"
 
 #include <QApplication>

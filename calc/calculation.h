@@ -1,9 +1,9 @@
 #pragma once
 
-#include "../ui/errors.h"
-#include "../ui/form1_controls.h"
-#include "../ui/numbers.h"
-#include "../ui/toolkit.h"
+#include "ui/base/errors.h"
+#include "ui/base/numbers.h"
+#include "ui/base/toolkit.h"
+#include "ui/form1_controls.h"
 
 #include <array>
 #include <functional>

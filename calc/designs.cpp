@@ -1,6 +1,6 @@
-#include "calculation.h"
+#include "calc/calculation.h"
 
-#include "lens_rules.h"
+#include "calc/lens_rules.h"
 
 namespace corvane {
 

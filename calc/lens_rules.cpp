@@ -1,6 +1,6 @@
-#include "lens_rules.h"
+#include "calc/lens_rules.h"
 
-#include "../ui/numbers.h"
+#include "ui/base/numbers.h"
 
 #include <algorithm>
 #include <cmath>

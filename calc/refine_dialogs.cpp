@@ -1,10 +1,10 @@
-#include "refine_dialogs.h"
+#include "calc/refine_dialogs.h"
 
-#include "../ui/errors.h"
+#include "ui/base/errors.h"
 
 namespace corvane {
 
-PowerCorrectionForm::PowerCorrectionForm(Toolkit& toolkit, Module1& module, NumberFormat fmt)
+PowerCorrectionForm::PowerCorrectionForm(Toolkit& toolkit, DialogResults& module, NumberFormat fmt)
     : toolkit_(toolkit), module_(module), fmt_(fmt), form_("Form2", "Power Correction", 4200, 1500)
 {
     Control& label = form_.Add("Label1", Kind::Label);
@@ -39,7 +39,7 @@ void PowerCorrectionForm::cmdOK_Click()
     }
 }
 
-AddCorrectionForm::AddCorrectionForm(Toolkit& toolkit, Module1& module, NumberFormat fmt)
+AddCorrectionForm::AddCorrectionForm(Toolkit& toolkit, DialogResults& module, NumberFormat fmt)
     : toolkit_(toolkit), module_(module), fmt_(fmt), form_("Form3", "Add Correction", 3600, 1500)
 {
     Control& label = form_.Add("Label1", Kind::Label);

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "../ui/form.h"
-#include "../ui/module1.h"
-#include "../ui/numbers.h"
-#include "../ui/toolkit.h"
+#include "calc/dialog_results.h"
+#include "ui/base/form.h"
+#include "ui/base/numbers.h"
+#include "ui/base/toolkit.h"
 
 namespace corvane {
 
 // "Power Correction": the over-refraction for the power marker.
 class PowerCorrectionForm {
 public:
-    PowerCorrectionForm(Toolkit& toolkit, Module1& module, NumberFormat fmt);
+    PowerCorrectionForm(Toolkit& toolkit, DialogResults& module, NumberFormat fmt);
     Form& GetForm() { return form_; }
     void cmdOK_Click();
 
@@ -19,7 +19,7 @@ public:
 
 private:
     Toolkit& toolkit_;
-    Module1& module_;
+    DialogResults& module_;
     NumberFormat fmt_;
     Form form_;
 };
@@ -28,7 +28,7 @@ private:
 // lens's add.
 class AddCorrectionForm {
 public:
-    AddCorrectionForm(Toolkit& toolkit, Module1& module, NumberFormat fmt);
+    AddCorrectionForm(Toolkit& toolkit, DialogResults& module, NumberFormat fmt);
     Form& GetForm() { return form_; }
     void Form_Load();
     void cmd1_Click();
@@ -39,7 +39,7 @@ public:
 
 private:
     Toolkit& toolkit_;
-    Module1& module_;
+    DialogResults& module_;
     NumberFormat fmt_;
     Form form_;
 };

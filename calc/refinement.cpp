@@ -1,10 +1,10 @@
-#include "refinement.h"
+#include "calc/refinement.h"
 
-#include "refine_dialogs.h"
+#include "calc/refine_dialogs.h"
 
 namespace corvane {
 
-Refinement::Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, Module1& module,
+Refinement::Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, DialogResults& module,
                        NumberFormat fmt)
     : k_(controls), calc_(calc), toolkit_(toolkit), module_(module), fmt_(fmt)
 {}

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "calculation.h"
-
-#include "../ui/module1.h"
+#include "calc/calculation.h"
+#include "calc/dialog_results.h"
 
 namespace corvane {
 
 // Settling the "???" markers of the suggested lens.
 class Refinement {
 public:
-    Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, Module1& module, NumberFormat fmt);
+    Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, DialogResults& module,
+               NumberFormat fmt);
 
     void lblResFinalBC_Click(int Index);
     void lblResFinalPow_Click(int Index);
@@ -23,7 +23,7 @@ private:
     const Form1Controls& k_;
     Calculation& calc_;
     Toolkit& toolkit_;
-    Module1& module_;
+    DialogResults& module_;
     NumberFormat fmt_;
 };
 

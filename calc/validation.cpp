@@ -1,4 +1,4 @@
-#include "calculation.h"
+#include "calc/calculation.h"
 
 namespace corvane {
 namespace {

@@ -1,4 +1,5 @@
-#include "order_forms.h"
+#include "order/lens_types.h"
+#include "order/order_forms.h"
 
 #include <array>
 
@@ -67,6 +68,9 @@ Control& FixedList(Form& f, Control* frame, const char* name, Geometry g, int ta
     return c;
 }
 
+// The option button of a lens type.
+std::string OptionName(std::size_t type) { return "optType_" + std::to_string(type); }
+
 // The suggested lens as the order window shows it; a caption that is not a
 // number (never written so by the calculator) is shown as it stands.
 std::string Shown(const std::string& caption, const NumberFormat& fmt)
@@ -83,9 +87,13 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
     f.SetBackColor(0xC0C0C0);
 
     Control* lens = &Add(f, nullptr, "Frame4", Kind::Frame, "Lens Type", {120, 60, 4335, 1935});
-    Add(f, lens, "optType_0", Kind::OptionButton, "Corvane", {240, 300, 1575, 285}, 0);
-    Add(f, lens, "optType_1", Kind::OptionButton, "Corvane Velto", {240, 600, 1695, 285}, 0);
-    Add(f, lens, "Label18", Kind::Label, "2 weeks Delivery", {2040, 630, 1935, 255});
+    for (std::size_t i = 0; i < LensTypes().size(); ++i) {
+        const LensType& type = LensTypes()[i];
+        Control& option = Add(f, lens, OptionName(i).c_str(), Kind::OptionButton, type.caption, type.option, 0);
+        option.onClick = [this, i] { optType_Click(static_cast<int>(i)); };
+        if (type.noteName != nullptr)
+            Add(f, lens, type.noteName, Kind::Label, type.note, type.noteGeom);
+    }
     Add(f, lens, "Label8", Kind::Label, "&Material :", {240, 1020, 915, 255});
     Control& mat = Entry(f, lens, "txtMat", {1200, 975, 1575, 330}, 14, 15);
     mat.SetLocked(true);
@@ -171,8 +179,6 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
         f[label].SetBuddy(&f[target]);
 
     f.onLoad = [this] { Form_Load(); };
-    f["optType_0"].onClick = [this] { optType_Click(0); };
-    f["optType_1"].onClick = [this] { optType_Click(1); };
     f["cmdChgMat"].onClick = [this] { cmdChgMat_Click(); };
     f["cmdChgCol"].onClick = [this] { cmdChgCol_Click(); };
     f["cmdPrint"].onClick = [this] { cmdPrint_Click(); };
@@ -186,7 +192,7 @@ OrderDetailsForm::OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberF
 void OrderDetailsForm::Form_Load()
 {
     Form& f = form_;
-    f["optType_0"].SetValue(1);
+    f[OptionName(kCorvaneType)].SetValue(1);
     f["lblBCod"].SetCaption(Shown(order_.orderBC[0], fmt_));
     f["lblPowod"].SetCaption(Shown(order_.orderPower[0], fmt_));
     f["lblDiamod"].SetCaption(Format(order_.orderDiam[0], "0.0", fmt_));
@@ -213,17 +219,11 @@ void OrderDetailsForm::Form_Load()
 void OrderDetailsForm::optType_Click(int /*Index*/)
 {
     form_["txtCol"].SetLocked(true);
-    if (form_["optType_1"].Value() != 0) {
-        form_["txtMat"].SetText("Boston XO");
-        SetColor("Ice blue", 0xFFC0C0);
-        materialIndex = 2;
-        colorIndex = 1;
-    } else {
-        form_["txtMat"].SetText("Comfort 02");
-        SetColor("Blue", 0xFF8080);
-        materialIndex = 0;
-        colorIndex = 0;
-    }
+    const LensType& type = LensTypes()[SelectedType()];
+    form_["txtMat"].SetText(type.material);
+    SetColor(type.color, type.colorBack);
+    materialIndex = type.materialIndex;
+    colorIndex = type.colorIndex;
     noteAccepted = false;
 }
 
@@ -237,7 +237,7 @@ void OrderDetailsForm::cmdChgMat_Click()
 {
     if (!noteAccepted && AcceptNote()) {
         noteAccepted = true;
-        materialIndex = form_["optType_0"].Value() != 0 ? 0 : 2;
+        materialIndex = LensTypes()[SelectedType()].otherMaterialStart;
     }
     if (!noteAccepted)
         return;
@@ -257,6 +257,14 @@ void OrderDetailsForm::cmdChgMat_Click()
     } else {
         mat.SetLocked(true);
     }
+}
+
+std::size_t OrderDetailsForm::SelectedType() const
+{
+    for (std::size_t i = 0; i < LensTypes().size(); ++i)
+        if (form_[OptionName(i)].Value() != 0)
+            return i;
+    return kCorvaneType;
 }
 
 void OrderDetailsForm::cmdChgCol_Click()
@@ -321,7 +329,8 @@ void OrderDetailsForm::FillOrderRecord()
     o.orderPatNum = f["txtPatNum"].Text();
     o.orderColor = f["txtCol"].Text();
     o.orderMaterial = f["txtMat"].Text();
-    o.orderVelto = f["optType_0"].Value() == 0;
+    o.orderLensType = SelectedType();
+    o.orderVelto = o.orderLensType == kVeltoType;
     o.orderEdgeThick[0] = f["cboEdgeThod"].Text();
     o.orderCenterThick[0] = f["cboCenterThod"].Text();
     o.orderDot = f["optDot_0"].Value() != 0;

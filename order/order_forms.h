@@ -1,11 +1,12 @@
 #pragma once
 
-#include "../ui/form.h"
-#include "../ui/form1_controls.h"
-#include "../ui/module1.h"
-#include "../ui/numbers.h"
-#include "../ui/toolkit.h"
+#include "order/order_record.h"
+#include "ui/base/form.h"
+#include "ui/base/numbers.h"
+#include "ui/base/toolkit.h"
+#include "ui/form1_controls.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -64,6 +65,8 @@ public:
 
 private:
     bool AcceptNote();
+    // The row of LensTypes() whose option button is chosen.
+    std::size_t SelectedType() const;
     void FillOrderRecord();
     void SetColor(const char* text, Color background);
 

@@ -1,6 +1,6 @@
-#include "order_forms.h"
+#include "order/order_forms.h"
 
-#include "../ui/errors.h"
+#include "ui/base/errors.h"
 
 namespace corvane {
 namespace {

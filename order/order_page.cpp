@@ -1,4 +1,5 @@
-#include "order_forms.h"
+#include "order/lens_types.h"
+#include "order/order_forms.h"
 
 #include <string>
 
@@ -25,6 +26,13 @@ Control& Value(Form& f, const std::string& name, Geometry g)
     return c;
 }
 
+void Image(Form& f, const char* name, Geometry g, Picture picture)
+{
+    Control& c = f.Add(name, Kind::Image);
+    c.SetGeom(g);
+    c.GetStyle().picture = picture;
+}
+
 } // namespace
 
 OrderPageForm::OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberFormat fmt)
@@ -32,13 +40,14 @@ OrderPageForm::OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberF
 {
     Form& f = form_;
     f.SetBackColor(kWhite);
+    f.SetPaintedPage(true);
     Control& title = Text(f, nullptr, "lblTitre", "Order Form", {3158, 360, 4335, 615}, 26.25);
     title.GetStyle().fontName = "Arial Black";
     title.GetStyle().align = Align::Center;
-    f.Add("Image1", Kind::Image).SetGeom({240, 600, 2610, 645});
+    Image(f, "Image1", {240, 600, 2610, 645}, Picture::Logo);
     Value(f, "lblDate", {8640, 720, 1335, 255});
-    f.Add("imgVelto", Kind::Image).SetGeom({2760, 960, 4455, 1620});
-    f.Add("imgCOR", Kind::Image).SetGeom({2760, 1320, 4605, 1005});
+    for (const LensType& type : LensTypes())
+        Image(f, type.imageName, type.image, type.picture);
 
     Text(f, nullptr, "Label1", "Fax to :", {240, 2520, 1155, 300}, 12, true);
     Text(f, nullptr, "lblName", "Brenwick Contact Lenses Ltd.", {1440, 2520, 5655, 375}, 13.5, true);
@@ -135,8 +144,8 @@ void OrderPageForm::Form_Load()
     f["lblCol"].SetCaption(o.orderColor);
     f["lblMat"].SetCaption(o.orderMaterial);
     f["lblDot"].SetCaption(o.orderDot ? "Yes" : "No");
-    f["imgVelto"].SetVisible(o.orderVelto);
-    f["imgCOR"].SetVisible(!o.orderVelto);
+    for (std::size_t i = 0; i < LensTypes().size(); ++i)
+        f[LensTypes()[i].imageName].SetVisible(i == o.orderLensType);
 }
 
 void OrderPageForm::Form_Activate()

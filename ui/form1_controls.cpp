@@ -1,4 +1,4 @@
-#include "form1_controls.h"
+#include "ui/form1_controls.h"
 
 namespace corvane {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls.h"
-#include "form.h"
-#include "result_group.h"
+#include "ui/base/controls.h"
+#include "ui/base/form.h"
+#include "ui/result_group.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "form1_controls.h"
+#include "ui/form1_controls.h"
 
 #include <string>
 
@@ -150,7 +150,7 @@ Form1Controls BuildForm1(Form& f)
 {
     Form1Controls k;
     k.form = &f;
-    f.SetPicture("background");
+    f.SetBackPicture(Picture::Background);
 
     k.chkPres = &SectionBox(f, "chkPres", "Calculate from K's and Rx", "Click or press space", 360, 0, 3900, 0);
     k.chkPres->SetBackColor(kSystemButtonHighlight);

@@ -1,4 +1,4 @@
-#include "result_group.h"
+#include "ui/result_group.h"
 
 namespace corvane {
 

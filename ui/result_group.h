@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "ui/base/controls.h"
 
 #include <array>
 #include <string>

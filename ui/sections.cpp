@@ -1,4 +1,4 @@
-#include "sections.h"
+#include "ui/sections.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form1_controls.h"
-#include "toolkit.h"
+#include "ui/base/toolkit.h"
+#include "ui/form1_controls.h"
 
 namespace corvane {
 

@@ -1,6 +1,6 @@
 // The Calculate command of the core for both eyes and both methods.
 #include "../core/scripted_toolkit.h"
-#include "ui/form1.h"
+#include "app/form1.h"
 
 #include <benchmark/benchmark.h>
 

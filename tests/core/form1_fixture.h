@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/form1.h"
 #include "lens_oracle.h"
 #include "scripted_toolkit.h"
-#include "ui/form1.h"
 
 #include <gtest/gtest.h>
 

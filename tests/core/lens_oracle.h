@@ -1,8 +1,8 @@
 #pragma once
 
 #include "scripted_toolkit.h"
+#include "ui/base/numbers.h"
 #include "ui/form1_controls.h"
-#include "ui/numbers.h"
 
 #include <ostream>
 #include <string>

@@ -1,5 +1,5 @@
-#include "ui/errors.h"
-#include "ui/numbers.h"
+#include "ui/base/errors.h"
+#include "ui/base/numbers.h"
 
 #include <gtest/gtest.h>
 

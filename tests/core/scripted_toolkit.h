@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/form.h"
-#include "ui/toolkit.h"
+#include "ui/base/form.h"
+#include "ui/base/toolkit.h"
 
 #include <deque>
 #include <functional>

@@ -13,7 +13,7 @@
 // typed into "Power Correction".
 
 #include "../core/lens_oracle.h"
-#include "ui/form1.h"
+#include "app/form1.h"
 
 #include <cmath>
 #include <cstdint>

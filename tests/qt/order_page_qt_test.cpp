@@ -2,7 +2,7 @@
 #include "qt_fixture.h"
 
 #include "order/order_forms.h"
-#include "order/qt/page_pdf.h"
+#include "ui/qt/page_pdf.h"
 
 #include <QComboBox>
 #include <QDate>

@@ -1,7 +1,7 @@
 #include "page_reader.h"
 
-#include "order/qt/page_pdf.h"
-#include "ui/form.h"
+#include "ui/base/form.h"
+#include "ui/qt/page_pdf.h"
 
 #include <QProcess>
 #include <QRegularExpression>

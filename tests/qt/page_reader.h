@@ -1,7 +1,7 @@
 #pragma once
 
-#include "order/qt/page_printer.h"
-#include "ui/controls.h"
+#include "ui/base/controls.h"
+#include "ui/qt/page_printer.h"
 
 #include <QList>
 #include <QRectF>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/calculator_app.h"
 #include "modal_driver.h"
-#include "ui/qt/calculator_app.h"
 #include "ui/qt/form_view.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "artwork.h"
+#include "ui/qt/artwork.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -137,17 +137,25 @@ void PaintLensType(QPainter& p, const QRectF& r, bool velto)
 
 } // namespace
 
-void PaintArtwork(QPainter& painter, std::string_view name, const QRectF& rect)
+void PaintArtwork(QPainter& painter, Picture picture, const QRectF& rect)
 {
     painter.save();
-    if (name == "background")
+    switch (picture) {
+    case Picture::Background:
         PaintBackground(painter, rect);
-    else if (name == "Image1")
+        break;
+    case Picture::Logo:
         PaintLogo(painter, rect);
-    else if (name == "imgCOR")
+        break;
+    case Picture::CorvaneLens:
         PaintLensType(painter, rect, false);
-    else if (name == "imgVelto")
+        break;
+    case Picture::VeltoLens:
         PaintLensType(painter, rect, true);
+        break;
+    case Picture::None:
+        break;
+    }
     painter.restore();
 }
 

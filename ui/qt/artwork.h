@@ -1,17 +1,16 @@
 #pragma once
 
-#include <QRectF>
+#include "ui/base/controls.h"
 
-#include <string_view>
+#include <QRectF>
 
 class QPainter;
 
 namespace corvane {
 
 // The pictures of the program, drawn in code so that they stay sharp on
-// screen and on paper: the main window's background ("background"), the
-// laboratory's logo ("Image1") and the two lens-type pictures ("imgCOR",
-// "imgVelto"). Unknown names draw nothing.
-void PaintArtwork(QPainter& painter, std::string_view name, const QRectF& rect);
+// screen and on paper: the main window's background, the laboratory's logo
+// and the lens-type pictures. Picture::None draws nothing.
+void PaintArtwork(QPainter& painter, Picture picture, const QRectF& rect);
 
 } // namespace corvane

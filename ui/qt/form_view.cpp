@@ -1,8 +1,8 @@
-#include "form_view.h"
+#include "ui/qt/form_view.h"
 
-#include "artwork.h"
-#include "order/qt/page_painter.h"
-#include "widget_binding.h"
+#include "ui/qt/artwork.h"
+#include "ui/qt/page_painter.h"
+#include "ui/qt/widget_binding.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -48,17 +48,17 @@ Qt::Alignment ToQt(Align a)
 // Pictures of a form, drawn by the program itself.
 class ArtworkLabel : public QLabel {
 public:
-    ArtworkLabel(std::string name, QWidget* parent) : QLabel(parent), name_(std::move(name)) {}
+    ArtworkLabel(Picture picture, QWidget* parent) : QLabel(parent), picture_(picture) {}
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        PaintArtwork(p, name_, rect());
+        PaintArtwork(p, picture_, rect());
     }
 
 private:
-    std::string name_;
+    Picture picture_;
 };
 
 } // namespace
@@ -142,7 +142,7 @@ QWidget* FormView::Create(Control& c, QWidget* parent)
     case Kind::Frame:
         return new QGroupBox(parent);
     case Kind::Image:
-        return new ArtworkLabel(c.Name(), parent);
+        return new ArtworkLabel(c.GetStyle().picture, parent);
     case Kind::Line: {
         auto* line = new QFrame(parent);
         line->setFrameShape(QFrame::HLine);
@@ -156,8 +156,8 @@ QWidget* FormView::Create(Control& c, QWidget* parent)
 
 void FormView::Build()
 {
-    if (form_.Name() == "PrinForm")
-        return; // painted, so that the window shows exactly the printed page
+    if (form_.PaintedPage())
+        return;
     for (const auto& owned : form_.Controls()) {
         Control& c = *owned;
         QWidget* parent = this;
@@ -285,12 +285,12 @@ void FormView::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     QPainter p(this);
-    if (form_.Name() == "PrinForm") {
+    if (form_.PaintedPage()) {
         PaintPage(p, form_, scale_);
         return;
     }
-    if (!form_.Picture().empty())
-        PaintArtwork(p, form_.Picture(), rect());
+    if (form_.BackPicture() != Picture::None)
+        PaintArtwork(p, form_.BackPicture(), rect());
 }
 
 } // namespace corvane

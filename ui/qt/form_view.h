@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form.h"
+#include "ui/base/form.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "message_box.h"
+#include "ui/qt/message_box.h"
 
-#include "widget_binding.h"
+#include "ui/qt/widget_binding.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

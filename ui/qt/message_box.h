@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit.h"
+#include "ui/base/toolkit.h"
 
 #include <QString>
 

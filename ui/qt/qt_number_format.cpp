@@ -1,4 +1,4 @@
-#include "qt_number_format.h"
+#include "ui/qt/qt_number_format.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/numbers.h"
+#include "ui/base/numbers.h"
 
 class QLocale;
 

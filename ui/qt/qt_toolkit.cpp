@@ -1,11 +1,11 @@
-#include "qt_toolkit.h"
+#include "ui/qt/qt_toolkit.h"
 
-#include "form_view.h"
-#include "message_box.h"
-#include "order/qt/page_pdf.h"
-#include "order/qt/page_printer.h"
-#include "ui/form.h"
-#include "widget_binding.h"
+#include "ui/base/form.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/message_box.h"
+#include "ui/qt/page_pdf.h"
+#include "ui/qt/page_printer.h"
+#include "ui/qt/widget_binding.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "order/qt/page_printer.h"
-#include "ui/toolkit.h"
+#include "ui/base/toolkit.h"
+#include "ui/qt/page_printer.h"
 
 #include <QPointer>
 

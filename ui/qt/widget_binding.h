@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/controls.h"
+#include "ui/base/controls.h"
+#include "ui/qt/appearance.h"
 
 #include <QFont>
 #include <QObject>
@@ -59,14 +60,5 @@ private:
 // Runs a handler of the form logic. A failure that no handler trapped is
 // shown as a numbered message instead of ending the program.
 void Guarded(QWidget* parent, const std::function<void()>& handler);
-
-// The faces to draw a design typeface with, best first.
-QStringList FontFamilies(const std::string& designFace);
-
-// The font that a style asks for, regular or bold.
-QFont DesignFont(const Style& style, bool bold);
-
-// The colour that a control colour stands for, resolved against the palette.
-QColor ToQColor(Color c, const QPalette& palette);
 
 } // namespace corvane

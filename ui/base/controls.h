@@ -13,6 +13,10 @@ class Form;
 
 enum class Kind { Label, TextBox, ComboBox, CheckBox, OptionButton, CommandButton, Frame, Image, Line };
 
+// The pictures that the program draws itself: the main window's background,
+// the laboratory's logo and one picture per lens type.
+enum class Picture { None, Background, Logo, CorvaneLens, VeltoLens };
+
 // Colours are 0xBBGGRR; the values with the high bit set name system colours.
 using Color = std::uint32_t;
 constexpr Color kWhite = 0xFFFFFF;
@@ -49,11 +53,12 @@ struct Style {
     std::string fontName = "MS Sans Serif";
     double fontSize = 9.75;
     Align align = Align::Left;
-    bool border = false;     // single border around a label
-    bool multiLine = false;  // text box with line breaks
-    bool wordWrap = false;   // label text wraps in its box
-    bool editable = true;    // combo box that accepts typed text
-    bool plainValue = false; // label showing a value (never markup, no access key)
+    bool border = false;             // single border around a label
+    bool multiLine = false;          // text box with line breaks
+    bool wordWrap = false;           // label text wraps in its box
+    bool editable = true;            // combo box that accepts typed text
+    bool plainValue = false;         // label showing a value (never markup, no access key)
+    Picture picture = Picture::None; // what an image control shows
 };
 
 // One control of a form: the properties that the form logic reads and

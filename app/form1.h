@@ -1,11 +1,11 @@
 #pragma once
 
-#include "../calc/calculation.h"
-#include "../calc/refinement.h"
-#include "form.h"
-#include "form1_controls.h"
-#include "module1.h"
-#include "sections.h"
+#include "app/module1.h"
+#include "calc/calculation.h"
+#include "calc/refinement.h"
+#include "ui/base/form.h"
+#include "ui/form1_controls.h"
+#include "ui/sections.h"
 
 namespace corvane {
 

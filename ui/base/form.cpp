@@ -1,6 +1,6 @@
-#include "form.h"
+#include "ui/base/form.h"
 
-#include "toolkit.h"
+#include "ui/base/toolkit.h"
 
 #include <algorithm>
 #include <stdexcept>

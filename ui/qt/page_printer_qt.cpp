@@ -1,6 +1,6 @@
-#include "page_painter.h"
-#include "page_printer.h"
-#include "ui/form.h"
+#include "ui/base/form.h"
+#include "ui/qt/page_painter.h"
+#include "ui/qt/page_printer.h"
 
 #include <QPainter>
 #include <QPrinter>

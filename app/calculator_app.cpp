@@ -1,7 +1,7 @@
-#include "calculator_app.h"
+#include "app/calculator_app.h"
 
-#include "form_view.h"
-#include "order/qt/page_printer.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/page_printer.h"
 
 namespace corvane {
 

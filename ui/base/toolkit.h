@@ -1,6 +1,6 @@
 #pragma once
 
-#include "errors.h"
+#include "ui/base/errors.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "controls.h"
+#include "ui/base/controls.h"
 
-#include "form.h"
+#include "ui/base/form.h"
 
 namespace corvane {
 

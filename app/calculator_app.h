@@ -1,9 +1,9 @@
 #pragma once
 
-#include "qt_number_format.h"
-#include "qt_toolkit.h"
-#include "ui/form1.h"
-#include "ui/module1.h"
+#include "app/form1.h"
+#include "app/module1.h"
+#include "ui/qt/qt_number_format.h"
+#include "ui/qt/qt_toolkit.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
-#include "page_painter.h"
+#include "ui/qt/page_painter.h"
 
-#include "ui/form.h"
+#include "ui/base/form.h"
+#include "ui/qt/appearance.h"
 #include "ui/qt/artwork.h"
-#include "ui/qt/widget_binding.h"
 
 #include <QPainter>
 #include <QTextLayout>
@@ -140,7 +140,7 @@ void PaintPage(QPainter& p, const Form& page, double s)
             PaintFrame(p, c, r);
             break;
         case Kind::Image:
-            PaintArtwork(p, c.Name(), r);
+            PaintArtwork(p, c.GetStyle().picture, r);
             break;
         default:
             break;

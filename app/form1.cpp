@@ -1,6 +1,6 @@
-#include "form1.h"
+#include "app/form1.h"
 
-#include "../order/order_forms.h"
+#include "order/order_forms.h"
 
 namespace corvane {
 

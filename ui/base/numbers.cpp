@@ -1,6 +1,6 @@
-#include "numbers.h"
+#include "ui/base/numbers.h"
 
-#include "errors.h"
+#include "ui/base/errors.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "page_printer.h"
+#include "ui/qt/page_printer.h"
 
-#include "page_pdf.h"
-#include "ui/form.h"
+#include "ui/base/form.h"
+#include "ui/qt/page_pdf.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace corvane {
@@ -20,23 +21,13 @@ struct OrderRecord {
     std::string orderPatNum;
     std::string orderMaterial;
     std::string orderColor;
+    // The lens type, a row of LensTypes(); orderVelto tells the Velto row.
+    std::size_t orderLensType = 0;
     bool orderVelto = false;
     std::array<std::string, 2> orderEdgeThick{};
     std::array<std::string, 2> orderCenterThick{};
     bool orderDot = false;
     std::string orderSpecial;
-};
-
-// State shared by the windows for the whole run: the results of the two
-// refinement dialogs and the order record.
-struct Module1 {
-    double overRefraction = 0;
-    // True only when "Power Correction" was closed by its Ok button.
-    bool overRefractionAccepted = false;
-    double presAddOption = 0;
-    double curAddOption = 0;
-    int addChoice = 0;
-    OrderRecord order;
 };
 
 } // namespace corvane

@@ -1,4 +1,4 @@
-#include "errors.h"
+#include "ui/base/errors.h"
 
 namespace corvane {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "ui/base/controls.h"
 
 #include <functional>
 #include <memory>
@@ -47,9 +47,14 @@ public:
     std::function<void()> onLoad;
     std::function<void()> onActivate;
 
-    // Name of the picture drawn behind the controls ("" for none).
-    const std::string& Picture() const { return picture_; }
-    void SetPicture(std::string p) { picture_ = std::move(p); }
+    // The picture drawn behind the controls.
+    Picture BackPicture() const { return backPicture_; }
+    void SetBackPicture(Picture p) { backPicture_ = p; }
+
+    // The window shows exactly the page that is printed: it is painted as the
+    // paper is, not built from widgets.
+    bool PaintedPage() const { return paintedPage_; }
+    void SetPaintedPage(bool p) { paintedPage_ = p; }
 
     bool Unloaded() const { return unloaded_; }
     void SetUnloaded(bool u) { unloaded_ = u; }
@@ -63,7 +68,8 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;
     Control* cancel_ = nullptr;
     Control* default_ = nullptr;
-    std::string picture_;
+    Picture backPicture_ = Picture::None;
+    bool paintedPage_ = false;
     bool unloaded_ = false;
 };
 

@@ -1,7 +1,7 @@
-#include "page_pdf.h"
+#include "ui/qt/page_pdf.h"
 
-#include "page_painter.h"
-#include "ui/form.h"
+#include "ui/base/form.h"
+#include "ui/qt/page_painter.h"
 
 #include <QBuffer>
 #include <QFile>

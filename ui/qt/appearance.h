@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/base/controls.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QStringList>
+
+#include <string>
+
+namespace corvane {
+
+// The faces to draw a design typeface with, best first.
+QStringList FontFamilies(const std::string& designFace);
+
+// The font that a style asks for, regular or bold.
+QFont DesignFont(const Style& style, bool bold);
+
+// The colour that a control colour stands for, resolved against the palette.
+QColor ToQColor(Color c, const QPalette& palette);
+
+} // namespace corvane
