@@ -17,7 +17,7 @@ public:
     std::string Description;
 };
 
-// The classic run-time failures of the arithmetic and conversions.
+// Run-time failures of the arithmetic and conversions.
 enum : int {
     kErrOverflow = 6,
     kErrDivisionByZero = 11,
