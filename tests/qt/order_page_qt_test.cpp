@@ -89,30 +89,13 @@ void OrderPageQtTest::init()
     auto printer = std::make_unique<RecordingPrinter>();
     printer_ = printer.get();
     calc_ = std::make_unique<QtCalculator>(std::move(printer));
-    const Form1Controls& k = calc_->app.Main().Controls();
-    k.chkPres->SetValue(1);
-    k.chkPresOS->SetValue(1);
-    const char* eyes[2][7] = {{"43", "44", "-2", "", "", "12", "2"}, {"47", "47.5", "+1.00", "", "", "12", "2.75"}};
-    const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
-                                 &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
-    for (int e = 0; e < 2; ++e)
-        for (int i = 0; i < 7; ++i)
-            (*entries[i])[e]->SetText(eyes[e][i]);
-    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+    calc_->CalculateForOrder(true);
     QVERIFY(calc_->find("cmdPrint")->isEnabled());
 }
 
 void OrderPageQtTest::InOrderWindow(const std::function<void(QWidget*)>& act)
 {
-    calc_->driver.Then([act](QWidget* modal) {
-        if (modal->objectName() != QStringLiteral("Form4"))
-            return false;
-        act(modal);
-        if (modal->isVisible())
-            Click(modal, "cmdCancel");
-        return true;
-    });
-    QTest::mouseClick(calc_->find("cmdPrint"), Qt::LeftButton);
+    calc_->OpenOrder(act);
     QVERIFY(calc_->driver.Done());
 }
 

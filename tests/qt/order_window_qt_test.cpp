@@ -37,28 +37,13 @@ private:
 void OrderWindowQtTest::init()
 {
     calc_ = std::make_unique<QtCalculator>();
-    const Form1Controls& k = calc_->app.Main().Controls();
-    k.chkPres->SetValue(1);
-    const char* right[] = {"43", "44", "-2", "", "", "12", "2"};
-    const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
-                                 &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
-    for (int i = 0; i < 7; ++i)
-        (*entries[i])[0]->SetText(right[i]);
-    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+    calc_->CalculateForOrder(false);
     QVERIFY(calc_->find("cmdPrint")->isEnabled());
 }
 
 void OrderWindowQtTest::InOrderWindow(const std::function<void(QWidget*)>& act)
 {
-    calc_->driver.Then([act](QWidget* modal) {
-        if (modal->objectName() != QStringLiteral("Form4"))
-            return false;
-        act(modal);
-        if (modal->isVisible())
-            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-        return true;
-    });
-    QTest::mouseClick(calc_->find("cmdPrint"), Qt::LeftButton);
+    calc_->OpenOrder(act);
     QVERIFY(calc_->driver.Done());
 }
 

@@ -106,8 +106,6 @@ private:
     static void Restore();
     static int CompletedJobs();
     void Calculate(bool leftEye);
-    // Opens the order window and runs `fill` in it.
-    void Order(const std::function<void(QWidget*)>& fill);
 
     std::unique_ptr<QtCalculator> calc_;
 };
@@ -180,39 +178,15 @@ int PrintQtTest::CompletedJobs()
 
 void PrintQtTest::Calculate(bool leftEye)
 {
-    const Form1Controls& k = calc_->app.Main().Controls();
-    k.chkPres->SetValue(1);
-    const char* right[] = {"43", "44", "-2", "", "", "12", "2"};
-    const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
-                                 &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
-    for (int i = 0; i < 7; ++i)
-        (*entries[i])[0]->SetText(right[i]);
-    if (leftEye) {
-        k.chkPresOS->SetValue(1);
-        const char* left[] = {"47", "47.5", "+1.00", "", "", "12", "2.75"};
-        for (int i = 0; i < 7; ++i)
-            (*entries[i])[1]->SetText(left[i]);
-    }
-    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+    calc_->CalculateForOrder(leftEye);
     QVERIFY(calc_->find("cmdPrint")->isEnabled());
-}
-
-void PrintQtTest::Order(const std::function<void(QWidget*)>& fill)
-{
-    calc_->driver.Then([fill](QWidget* modal) {
-        if (modal->objectName() != QStringLiteral("Form4"))
-            return false;
-        fill(modal);
-        return true;
-    });
-    QTest::mouseClick(calc_->find("cmdPrint"), Qt::LeftButton);
 }
 
 void PrintQtTest::twoEyeOrderArrivesOnPaper()
 {
     Calculate(true);
     const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
-    Order([](QWidget* f) {
+    calc_->OpenOrder([](QWidget* f) {
         QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtAccName")), QStringLiteral("<b>Smith</b> & Sons"));
         QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtAccNum")), QStringLiteral("AC-1042"));
         QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtAccFax")), QStringLiteral("(555) 010-9999"));
@@ -261,7 +235,7 @@ void PrintQtTest::rightEyeOnlyOrderPrintsDashes()
 {
     Calculate(false);
     const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
-    Order([](QWidget* f) {
+    calc_->OpenOrder([](QWidget* f) {
         QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("R. Only"));
         QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
     });
@@ -311,7 +285,7 @@ void PrintQtTest::printingFailureKeepsTheOrder()
     const QDateTime start = QDateTime::currentDateTime();
     QString kept;
     bool stillOpen = false;
-    Order([&](QWidget* f) {
+    calc_->OpenOrder([&](QWidget* f) {
         QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtAccName")), QStringLiteral("Vision Care"));
         calc_->driver.Then([this, esc](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -352,7 +326,7 @@ void PrintQtTest::rejectedOrderLeavesAsPdf()
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("order.pdf"));
     bool stillOpen = true;
-    Order([&](QWidget* f) {
+    calc_->OpenOrder([&](QWidget* f) {
         QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("Jane Doe"));
         f->findChild<QComboBox*>(QStringLiteral("cboEdgeThod"))->setCurrentIndex(2);
         calc_->driver.PressInBox(QMessageBox::Yes);
@@ -382,7 +356,7 @@ void PrintQtTest::cancelPrintsNothing()
     const qsizetype before =
         Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")})
             .count(QLatin1Char('\n'));
-    Order([](QWidget* f) {
+    calc_->OpenOrder([](QWidget* f) {
         QCOMPARE(f->windowTitle(), QStringLiteral("Additionnal information"));
         QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
     });

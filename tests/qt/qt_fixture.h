@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 namespace corvane::test {
@@ -47,6 +48,40 @@ struct QtCalculator {
         while (w != nullptr && w->objectName().isEmpty())
             w = w->parentWidget();
         return w == nullptr ? QString() : w->objectName();
+    }
+
+    // A complete suggested lens for the right eye, and for the left one when
+    // asked, so that the order can be opened.
+    void CalculateForOrder(bool leftEye)
+    {
+        const Form1Controls& k = app.Main().Controls();
+        k.chkPres->SetValue(1);
+        const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
+                                     &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
+        const char* right[] = {"43", "44", "-2", "", "", "12", "2"};
+        for (int i = 0; i < 7; ++i)
+            (*entries[i])[0]->SetText(right[i]);
+        if (leftEye) {
+            k.chkPresOS->SetValue(1);
+            const char* left[] = {"47", "47.5", "+1.00", "", "", "12", "2.75"};
+            for (int i = 0; i < 7; ++i)
+                (*entries[i])[1]->SetText(left[i]);
+        }
+        QTest::mouseClick(find("btnGo"), Qt::LeftButton);
+    }
+    // Opens the order window and runs `act` in it while it is shown; a
+    // window that `act` left open is cancelled.
+    void OpenOrder(const std::function<void(QWidget*)>& act)
+    {
+        driver.Then([act](QWidget* modal) {
+            if (modal->objectName() != QStringLiteral("Form4"))
+                return false;
+            act(modal);
+            if (modal->isVisible())
+                QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+            return true;
+        });
+        QTest::mouseClick(find("cmdPrint"), Qt::LeftButton);
     }
 
     CalculatorApp app;
