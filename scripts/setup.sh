@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what the calculator and its tests need on Debian 12 (run as root,
-# or with sudo available).
+# or with sudo available); with package names as arguments, only those.
 set -euo pipefail
 
-packages=(
+packages=("$@")
+[ ${#packages[@]} -gt 0 ] || packages=(
   cmake ninja-build g++ clang-format clang-tidy clang libclang-rt-14-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2

@@ -11,18 +11,7 @@ out="${1:-build-windows}"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64 wine64 libgtest-dev file)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -q
-  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+bash scripts/setup.sh cmake ninja-build g++-mingw-w64-x86-64 wine64 libgtest-dev file
 
 toolchain="$root/cmake/mingw-w64.cmake"
 wine=/usr/lib/wine/wine64
