@@ -170,19 +170,7 @@ void DialogsQtTest::baseCurveAnswers()
     Calculated("-2.50", "2", "8.20");
     QCOMPARE(Label("lblResFinalBC_0"), QStringLiteral("???"));
     QString title;
-    calc_->driver.Then([answer, &title](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (box == nullptr)
-            return false;
-        title = box->windowTitle();
-        if (answer == 0)
-            QTest::keyClick(box, Qt::Key_Escape);
-        else if (answer < 0)
-            box->close();
-        else
-            QTest::mouseClick(box->button(QMessageBox::StandardButton(answer)), Qt::LeftButton);
-        return true;
-    });
+    calc_->driver.AnswerBox(answer, &title);
     QTest::mouseClick(calc_->find("lblResFinalBC_0"), Qt::LeftButton);
     QVERIFY(calc_->driver.Done());
     QCOMPARE(title, QStringLiteral("Base Curve"));

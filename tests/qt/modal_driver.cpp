@@ -29,6 +29,23 @@ void ModalDriver::PressInBox(int standardButton)
     });
 }
 
+void ModalDriver::AnswerBox(int answer, QString* title)
+{
+    Then([answer, title](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr)
+            return false;
+        *title = box->windowTitle();
+        if (answer == kEsc)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else if (answer == kCloseBox)
+            box->close();
+        else
+            QTest::mouseClick(box->button(static_cast<QMessageBox::StandardButton>(answer)), Qt::LeftButton);
+        return true;
+    });
+}
+
 void ModalDriver::Poll()
 {
     QWidget* modal = QApplication::activeModalWidget();

@@ -27,6 +27,11 @@ public:
     void Then(Step step) { steps_.push_back(std::move(step)); }
     // Presses a message box's button (by its QMessageBox::StandardButton).
     void PressInBox(int standardButton);
+    // Answers a message box as a user may: kEsc, kCloseBox or a standard
+    // button; `title` receives the box's title.
+    static constexpr int kEsc = 0;
+    static constexpr int kCloseBox = -1;
+    void AnswerBox(int answer, QString* title);
 
     bool Done() const { return steps_.empty(); }
     // Title and text of every message box seen, in order.

@@ -75,17 +75,7 @@ void OrderWindowQtTest::noteAnswerReachesTheHandler()
     QString mat;
     QString col;
     InOrderWindow([&](QWidget* f) {
-        calc_->driver.Then([&title, answer](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (box == nullptr)
-                return false;
-            title = box->windowTitle();
-            if (answer == 0)
-                QTest::keyClick(box, Qt::Key_Escape);
-            else
-                QTest::mouseClick(box->button(static_cast<QMessageBox::StandardButton>(answer)), Qt::LeftButton);
-            return true;
-        });
+        calc_->driver.AnswerBox(answer, &title);
         QTest::mouseClick(f->findChild<QPushButton*>(button), Qt::LeftButton);
         mat = f->findChild<QLineEdit*>(QStringLiteral("txtMat"))->text();
         col = f->findChild<QLineEdit*>(QStringLiteral("txtCol"))->text();
