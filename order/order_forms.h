@@ -1,5 +1,6 @@
 #pragma once
 
+#include "order/order_controls.h"
 #include "order/order_record.h"
 #include "ui/base/form.h"
 #include "ui/base/numbers.h"
@@ -21,6 +22,7 @@ class OrderPageForm {
 public:
     OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberFormat fmt);
     Form& GetForm() { return form_; }
+    const PrinFormControls& Controls() const { return k_; }
     void Form_Load();
     void Form_Activate();
     // What became of the last print.
@@ -31,6 +33,7 @@ private:
     const OrderRecord& order_;
     NumberFormat fmt_;
     Form form_;
+    PrinFormControls k_;
     PrintOutcome printed_;
 };
 
@@ -40,6 +43,7 @@ class OrderDetailsForm {
 public:
     OrderDetailsForm(Toolkit& toolkit, OrderRecord& order, NumberFormat fmt);
     Form& GetForm() { return form_; }
+    const Form4Controls& Controls() const { return k_; }
 
     void Form_Load();
     void optType_Click(int Index);
@@ -61,8 +65,6 @@ public:
     int materialIndex = 0;
     int colorIndex = 0;
 
-    Control& operator[](std::string_view name) const { return form_[name]; }
-
 private:
     bool AcceptNote();
     // The row of LensTypes() whose option button is chosen.
@@ -74,6 +76,7 @@ private:
     OrderRecord& order_;
     NumberFormat fmt_;
     Form form_;
+    Form4Controls k_;
 };
 
 // Printing and saving the order: the messages when the page does not get out

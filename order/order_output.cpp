@@ -89,7 +89,7 @@ bool SaveOrderAsPdf(Toolkit& toolkit, const OrderRecord& order, const NumberForm
     OrderPageForm page(toolkit, order, fmt);
     page.Form_Load();
     const std::optional<std::string> path =
-        toolkit.ChooseSaveFile(OrderFileName(order, page.GetForm()["lblDate"].Caption()));
+        toolkit.ChooseSaveFile(OrderFileName(order, page.Controls().lblDate->Caption()));
     if (!path)
         return false;
     const SaveOutcome saved = toolkit.SaveFormAsPdf(page.GetForm(), *path);

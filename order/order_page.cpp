@@ -26,28 +26,27 @@ Control& Value(Form& f, const std::string& name, Geometry g)
     return c;
 }
 
-void Image(Form& f, const char* name, Geometry g, Picture picture)
+Control& Image(Form& f, const char* name, Geometry g, Picture picture)
 {
     Control& c = f.Add(name, Kind::Image);
     c.SetGeom(g);
     c.GetStyle().picture = picture;
+    return c;
 }
 
-} // namespace
-
-OrderPageForm::OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberFormat fmt)
-    : toolkit_(toolkit), order_(order), fmt_(fmt), form_("PrinForm", "Order Form", 11430, 11100)
+PrinFormControls BuildPrinForm(Form& f)
 {
-    Form& f = form_;
+    PrinFormControls k;
+    k.form = &f;
     f.SetBackColor(kWhite);
     f.SetPaintedPage(true);
     Control& title = Text(f, nullptr, "lblTitre", "Order Form", {3158, 360, 4335, 615}, 26.25);
     title.GetStyle().fontName = "Arial Black";
     title.GetStyle().align = Align::Center;
-    Image(f, "Image1", {240, 600, 2610, 645}, Picture::Logo);
-    Value(f, "lblDate", {8640, 720, 1335, 255});
+    k.Image1 = &Image(f, "Image1", {240, 600, 2610, 645}, Picture::Logo);
+    k.lblDate = &Value(f, "lblDate", {8640, 720, 1335, 255});
     for (const LensType& type : LensTypes())
-        Image(f, type.imageName, type.image, type.picture);
+        k.images.push_back(&Image(f, type.imageName, type.image, type.picture));
 
     Text(f, nullptr, "Label1", "Fax to :", {240, 2520, 1155, 300}, 12, true);
     Text(f, nullptr, "lblName", "Brenwick Contact Lenses Ltd.", {1440, 2520, 5655, 375}, 13.5, true);
@@ -55,15 +54,15 @@ OrderPageForm::OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberF
     Text(f, nullptr, "Label6", "Account info :", {240, 3360, 2000, 300}, 12, true);
     Text(f, nullptr, "Label17", "Patient info :", {5160, 3360, 2000, 300}, 12, true);
     Text(f, nullptr, "Label14", "Account name :", {720, 3840, 1755, 255});
-    Value(f, "lblAccName", {2520, 3840, 2415, 255});
+    k.lblAccName = &Value(f, "lblAccName", {2520, 3840, 2415, 255});
     Text(f, nullptr, "Label12", "Patient name :", {5640, 3840, 1635, 255});
-    Value(f, "lblPatName", {7320, 3840, 2415, 255});
+    k.lblPatName = &Value(f, "lblPatName", {7320, 3840, 2415, 255});
     Text(f, nullptr, "Label13", "Account No :", {720, 4200, 1755, 255});
-    Value(f, "lblAccNum", {2520, 4200, 2415, 255});
+    k.lblAccNum = &Value(f, "lblAccNum", {2520, 4200, 2415, 255});
     Text(f, nullptr, "Label18", "Patient No :", {5640, 4200, 1635, 255});
-    Value(f, "lblPatNum", {7320, 4200, 2415, 255});
+    k.lblPatNum = &Value(f, "lblPatNum", {7320, 4200, 2415, 255});
     Text(f, nullptr, "Label16", "Account fax No :", {720, 4560, 1755, 255});
-    Value(f, "lblAccfax", {2520, 4560, 2415, 255});
+    k.lblAccfax = &Value(f, "lblAccfax", {2520, 4560, 2415, 255});
     Text(f, nullptr, "Label3", "Order :", {240, 5040, 1155, 300}, 12, true);
     Text(f, nullptr, "Label7", "RIGHT :", {1800, 5280, 855, 255});
     Text(f, nullptr, "lblOS", "LEFT :", {3000, 5280, 855, 255});
@@ -75,27 +74,29 @@ OrderPageForm::OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberF
         int left;
         int top;
         int width;
-    } kRows[] = {{"Label8", "BC :", "lblBC", 720, 5640, 855},
-                 {"Label9", "Pwr :", "lblPow", 720, 6120, 855},
-                 {"Label10", "Diam :", "lblDiam", 720, 6600, 855},
-                 {"Label11", "Series :", "lblSeries", 720, 7080, 855},
-                 {"Label26", "Edge thick. :", "lblEdgeth", 480, 7560, 975},
-                 {"Label27", "Center thick. :", "lblCenterth", 480, 8040, 975}};
+        EyeArray PrinFormControls::*values;
+    } kRows[] = {{"Label8", "BC :", "lblBC", 720, 5640, 855, &PrinFormControls::lblBC},
+                 {"Label9", "Pwr :", "lblPow", 720, 6120, 855, &PrinFormControls::lblPow},
+                 {"Label10", "Diam :", "lblDiam", 720, 6600, 855, &PrinFormControls::lblDiam},
+                 {"Label11", "Series :", "lblSeries", 720, 7080, 855, &PrinFormControls::lblSeries},
+                 {"Label26", "Edge thick. :", "lblEdgeth", 480, 7560, 975, &PrinFormControls::lblEdgeth},
+                 {"Label27", "Center thick. :", "lblCenterth", 480, 8040, 975, &PrinFormControls::lblCenterth}};
     for (const auto& row : kRows) {
         Text(f, nullptr, row.label, row.caption, {row.left, row.top, 1800 - row.left - 60, 255});
         for (int e = 0; e < 2; ++e)
-            Value(f, std::string(row.value) + "_" + std::to_string(e), {1800 + 1200 * e, row.top, row.width, 255});
+            (k.*row.values)[e] =
+                &Value(f, std::string(row.value) + "_" + std::to_string(e), {1800 + 1200 * e, row.top, row.width, 255});
     }
     Text(f, nullptr, "Label22", "Material :", {4320, 5520, 1035, 255});
-    Value(f, "lblMat", {5400, 5520, 1455, 255});
+    k.lblMat = &Value(f, "lblMat", {5400, 5520, 1455, 255});
     Text(f, nullptr, "Label23", "Colour :", {7200, 5520, 795, 255});
-    Value(f, "lblCol", {8040, 5520, 1695, 255});
+    k.lblCol = &Value(f, "lblCol", {8040, 5520, 1695, 255});
     Text(f, nullptr, "Label2", "Dot :", {4320, 6000, 1035, 255});
-    Value(f, "lblDot", {5400, 6000, 1455, 255});
+    k.lblDot = &Value(f, "lblDot", {5400, 6000, 1455, 255});
     Text(f, nullptr, "Label15", "Special order :", {4320, 6480, 1515, 255});
-    Control& special = Value(f, "lblSpecial", {5880, 6480, 4335, 1455});
-    special.GetStyle().wordWrap = true;
-    special.GetStyle().multiLine = true;
+    k.lblSpecial = &Value(f, "lblSpecial", {5880, 6480, 4335, 1455});
+    k.lblSpecial->GetStyle().wordWrap = true;
+    k.lblSpecial->GetStyle().multiLine = true;
 
     Control* contact = &f.Add("Frame2", Kind::Frame);
     contact->SetCaption("Contact us");
@@ -106,46 +107,50 @@ OrderPageForm::OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberF
     lab->SetCaption("Reserved for lab");
     lab->SetGeom({7080, 8040, 3255, 615});
     Text(f, lab, "Label20", "Reference No :", {120, 300, 1335, 255});
+    return k;
+}
 
-    f.onLoad = [this] { Form_Load(); };
-    f.onActivate = [this] { Form_Activate(); };
+} // namespace
+
+OrderPageForm::OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberFormat fmt)
+    : toolkit_(toolkit), order_(order), fmt_(fmt), form_("PrinForm", "Order Form", 11430, 11100),
+      k_(BuildPrinForm(form_))
+{
+    form_.onLoad = [this] { Form_Load(); };
+    form_.onActivate = [this] { Form_Activate(); };
 }
 
 void OrderPageForm::Form_Load()
 {
-    Form& f = form_;
+    const PrinFormControls& k = k_;
     const OrderRecord& o = order_;
-    f["lblDate"].SetCaption(toolkit_.Today());
+    k.lblDate->SetCaption(toolkit_.Today());
     auto fill = [&](int e) {
-        // Appended rather than "_" + std::to_string(e): GCC 12 at -O3 reports a
-        // false -Wrestrict inside that operator+ (its insert at the front).
-        std::string i = "_";
-        i += std::to_string(e);
-        f["lblBC" + i].SetCaption(o.orderBC[e]);
-        f["lblPow" + i].SetCaption(o.orderPower[e]);
-        f["lblDiam" + i].SetCaption(Format(o.orderDiam[e], "0.0", fmt_));
-        f["lblSeries" + i].SetCaption(IntToText(o.orderSeries[e]));
-        f["lblEdgeth" + i].SetCaption(o.orderEdgeThick[e]);
-        f["lblCenterth" + i].SetCaption(o.orderCenterThick[e]);
+        k.lblBC[e]->SetCaption(o.orderBC[e]);
+        k.lblPow[e]->SetCaption(o.orderPower[e]);
+        k.lblDiam[e]->SetCaption(Format(o.orderDiam[e], "0.0", fmt_));
+        k.lblSeries[e]->SetCaption(IntToText(o.orderSeries[e]));
+        k.lblEdgeth[e]->SetCaption(o.orderEdgeThick[e]);
+        k.lblCenterth[e]->SetCaption(o.orderCenterThick[e]);
     };
     fill(0);
-    f["lblSpecial"].SetCaption(o.orderSpecial);
+    k.lblSpecial->SetCaption(o.orderSpecial);
     if (o.orderLeftEye) {
         fill(1);
     } else {
-        for (const char* name : {"lblBC_1", "lblPow_1", "lblDiam_1", "lblSeries_1", "lblEdgeth_1", "lblCenterth_1"})
-            f[name].SetCaption("-");
+        for (Control* c : {k.lblBC[1], k.lblPow[1], k.lblDiam[1], k.lblSeries[1], k.lblEdgeth[1], k.lblCenterth[1]})
+            c->SetCaption("-");
     }
-    f["lblAccName"].SetCaption(o.orderAccName);
-    f["lblAccNum"].SetCaption(o.orderAccNum);
-    f["lblAccfax"].SetCaption(o.orderAccFax);
-    f["lblPatName"].SetCaption(o.orderPatName);
-    f["lblPatNum"].SetCaption(o.orderPatNum);
-    f["lblCol"].SetCaption(o.orderColor);
-    f["lblMat"].SetCaption(o.orderMaterial);
-    f["lblDot"].SetCaption(o.orderDot ? "Yes" : "No");
-    for (std::size_t i = 0; i < LensTypes().size(); ++i)
-        f[LensTypes()[i].imageName].SetVisible(i == o.orderLensType);
+    k.lblAccName->SetCaption(o.orderAccName);
+    k.lblAccNum->SetCaption(o.orderAccNum);
+    k.lblAccfax->SetCaption(o.orderAccFax);
+    k.lblPatName->SetCaption(o.orderPatName);
+    k.lblPatNum->SetCaption(o.orderPatNum);
+    k.lblCol->SetCaption(o.orderColor);
+    k.lblMat->SetCaption(o.orderMaterial);
+    k.lblDot->SetCaption(o.orderDot ? "Yes" : "No");
+    for (std::size_t i = 0; i < k.images.size(); ++i)
+        k.images[i]->SetVisible(i == o.orderLensType);
 }
 
 void OrderPageForm::Form_Activate()

@@ -39,8 +39,8 @@ protected:
     // button's Click runs even for the type chosen on loading.
     void Choose(OrderDetailsForm& d, std::size_t type)
     {
-        d["optType_" + std::to_string((type + 1) % LensTypes().size())].SetValue(1);
-        d["optType_" + std::to_string(type)].SetValue(1);
+        d.Controls().optType[(type + 1) % LensTypes().size()]->SetValue(1);
+        d.Controls().optType[type]->SetValue(1);
     }
 
     std::unique_ptr<OrderDetailsForm> details_;
@@ -56,18 +56,18 @@ TEST_F(LensTypeTest, EveryTypeSelectsItsMaterialAndPrintsOnlyItsPicture)
         tk.printed.clear();
         OrderDetailsForm& d = Open();
         Choose(d, i);
-        EXPECT_EQ(d["optType_" + std::to_string(i)].Caption(), row.caption);
-        EXPECT_EQ(d["txtMat"].Text(), row.material);
-        EXPECT_EQ(d["txtCol"].Text(), row.colour);
-        EXPECT_EQ(d["txtCol"].BackColor(), row.colourBack);
-        EXPECT_TRUE(d["txtCol"].Locked());
+        EXPECT_EQ(d.Controls().optType[i]->Caption(), row.caption);
+        EXPECT_EQ(d.Controls().txtMat->Text(), row.material);
+        EXPECT_EQ(d.Controls().txtCol->Text(), row.colour);
+        EXPECT_EQ(d.Controls().txtCol->BackColor(), row.colourBack);
+        EXPECT_TRUE(d.Controls().txtCol->Locked());
         EXPECT_EQ(d.materialIndex, row.materialIndex);
         EXPECT_EQ(d.colorIndex, row.colorIndex);
-        d["cmdChgMat"].RaiseClick();
-        EXPECT_EQ(d["txtMat"].Text(), row.otherMaterial);
+        d.Controls().cmdChgMat->RaiseClick();
+        EXPECT_EQ(d.Controls().txtMat->Text(), row.otherMaterial);
 
         Choose(d, i);
-        d["cmdPrint"].RaiseClick();
+        d.Controls().cmdPrint->RaiseClick();
         ASSERT_EQ(tk.printed.size(), 1u);
         for (const Row& other : kRows)
             EXPECT_EQ(tk.printed[0].count(other.image), &other == &row ? 1u : 0u) << other.image;
@@ -78,8 +78,11 @@ TEST_F(LensTypeTest, EveryTypeSelectsItsMaterialAndPrintsOnlyItsPicture)
         // The picture each image control draws is its type's own.
         OrderPageForm page(tk, module.order, fmt_);
         page.Form_Load();
-        for (const Row& other : kRows) {
-            const Control& image = page.GetForm()[other.image];
+        for (std::size_t j = 0; j < std::size(kRows); ++j) {
+            const Row& other = kRows[j];
+            const Control& image = *page.Controls().images[j];
+            // The name is what the printed page is read by.
+            EXPECT_EQ(image.Name(), other.image);
             EXPECT_EQ(image.Visible(), &other == &row) << other.image;
             EXPECT_EQ(image.GetStyle().picture, other.picture) << other.image;
         }
@@ -90,7 +93,7 @@ TEST_F(LensTypeTest, OnlyTheOrderPageIsAPaintedPage)
 {
     OrderPageForm page(tk, module.order, fmt_);
     EXPECT_TRUE(page.GetForm().PaintedPage());
-    EXPECT_EQ(page.GetForm()["Image1"].GetStyle().picture, Picture::Logo);
+    EXPECT_EQ(page.Controls().Image1->GetStyle().picture, Picture::Logo);
     EXPECT_FALSE(Open().GetForm().PaintedPage());
     EXPECT_FALSE(form1_->GetForm().PaintedPage());
     EXPECT_EQ(form1_->GetForm().BackPicture(), Picture::Background);

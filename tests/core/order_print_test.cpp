@@ -17,23 +17,27 @@ protected:
             Pres(1, {"47", "47.5", "-3", "", "", "12", "2.75"});
         Calculate();
     }
-    // Opens the order window from the main window and runs `fill` in it.
-    void Order(std::function<void(Form&)> fill)
+    // Opens the order window on the suggested lens as Print in the main
+    // window does, and runs `fill` in it.
+    void Order(const std::function<void(const Form4Controls&)>& fill)
     {
-        tk.onShow["Form4"] = std::move(fill);
-        k->cmdPrint->RaiseClick();
+        CopySuggestedLens(*k, module.order, fmt_);
+        OrderDetailsForm details(tk, module.order, fmt_);
+        tk.onShow["Form4"] = [&](Form&) { fill(details.Controls()); };
+        LoadAndShowModal(tk, details.GetForm());
+        tk.onShow.erase("Form4");
     }
 };
 
 TEST_F(PrintTest, RightEyeOnlyPrintsDashesForTheLeft)
 {
     Calculated(false);
-    Order([](Form& f) {
-        f["txtAccName"].UserSetText("<b>Smith</b> & Sons");
-        f["txtPatName"].UserSetText("J. Doe");
-        f["optDot_1"].SetValue(1);
-        f["txtSpecial"].UserSetText("line one\nline two");
-        f["cmdPrint"].RaiseClick();
+    Order([](const Form4Controls& d) {
+        d.txtAccName->UserSetText("<b>Smith</b> & Sons");
+        d.txtPatName->UserSetText("J. Doe");
+        d.optDot[1]->SetValue(1);
+        d.txtSpecial->UserSetText("line one\nline two");
+        d.cmdPrint->RaiseClick();
     });
     ASSERT_EQ(tk.printed.size(), 1u);
     const auto& page = tk.printed[0];
@@ -60,10 +64,10 @@ TEST_F(PrintTest, RightEyeOnlyPrintsDashesForTheLeft)
 TEST_F(PrintTest, BothEyesVeltoAndTwoOrdersInARow)
 {
     Calculated(true);
-    Order([](Form& f) {
-        f["optType_1"].SetValue(1);
-        f["cboEdgeThos"].UserSetText("Thin");
-        f["cmdPrint"].RaiseClick();
+    Order([](const Form4Controls& d) {
+        d.optType[1]->SetValue(1);
+        d.cboEdgeTh[1]->UserSetText("Thin");
+        d.cmdPrint->RaiseClick();
     });
     ASSERT_EQ(tk.printed.size(), 1u);
     EXPECT_EQ(tk.printed[0].at("lblDiam_1"), "9.0");
@@ -75,7 +79,7 @@ TEST_F(PrintTest, BothEyesVeltoAndTwoOrdersInARow)
 
     k->chkPresOS->SetValue(0);
     Calculate();
-    Order([](Form& f) { f["cmdPrint"].RaiseClick(); });
+    Order([](const Form4Controls& d) { d.cmdPrint->RaiseClick(); });
     ASSERT_EQ(tk.printed.size(), 2u);
     EXPECT_EQ(tk.printed[1].at("lblDiam_1"), "-");
     EXPECT_EQ(tk.printed[1].at("lblMat"), "Comfort 02");
@@ -105,14 +109,14 @@ TEST_F(PrintTest, FailedPrintSaysWhyAndKeepsTheOrderWindowOpen)
         tk.answers = {Answer::No};
         bool stillOpen = false;
         std::string kept;
-        Order([&](Form& f) {
-            f["txtAccName"].UserSetText("Vision Care");
-            f["cmdPrint"].RaiseClick();
-            stillOpen = !f.Unloaded();
-            kept = f["txtAccName"].Text();
+        Order([&](const Form4Controls& d) {
+            d.txtAccName->UserSetText("Vision Care");
+            d.cmdPrint->RaiseClick();
+            stillOpen = !d.form->Unloaded();
+            kept = d.txtAccName->Text();
             // Printing again once the printer is back.
             tk.printOutcome = {};
-            f["cmdPrint"].RaiseClick();
+            d.cmdPrint->RaiseClick();
         });
         EXPECT_TRUE(stillOpen);
         EXPECT_EQ(kept, "Vision Care");
@@ -133,10 +137,10 @@ TEST_F(PrintTest, FailedPrintSavesThePageAsPdfInstead)
     tk.printOutcome = {PrintFault::NotAccepting, "PDF", ""};
     tk.answers = {Answer::Yes};
     tk.fileAnswers = {"/home/dr/Order.pdf"};
-    Order([](Form& f) {
-        f["txtPatName"].UserSetText("Jane Doe");
-        f["cboEdgeThos"].UserSetText("Minus Carrier");
-        f["cmdPrint"].RaiseClick();
+    Order([](const Form4Controls& d) {
+        d.txtPatName->UserSetText("Jane Doe");
+        d.cboEdgeTh[1]->UserSetText("Minus Carrier");
+        d.cmdPrint->RaiseClick();
     });
     EXPECT_EQ(tk.suggestedFiles, std::vector<std::string>{"Order Jane Doe 08-12-2026.pdf"});
     ASSERT_EQ(tk.saved.size(), 1u);
@@ -184,12 +188,12 @@ TEST_F(PrintTest, PdfThatIsNotWrittenKeepsTheOrderWindowOpen)
         tk.saveOutcome = row.outcome;
         bool stillOpen = false;
         std::string kept;
-        Order([&](Form& f) {
-            f["txtPatNum"].UserSetText("P-77");
-            f["cmdSavePdf"].RaiseClick();
-            stillOpen = !f.Unloaded();
-            kept = f["txtPatNum"].Text();
-            f["cmdCancel"].RaiseClick();
+        Order([&](const Form4Controls& d) {
+            d.txtPatNum->UserSetText("P-77");
+            d.cmdSavePdf->RaiseClick();
+            stillOpen = !d.form->Unloaded();
+            kept = d.txtPatNum->Text();
+            d.cmdCancel->RaiseClick();
         });
         EXPECT_TRUE(stillOpen);
         EXPECT_EQ(kept, "P-77");
@@ -209,9 +213,9 @@ TEST_F(PrintTest, SaveAsPdfWritesThePageWithoutPrinting)
 {
     Calculated(false);
     tk.fileAnswers = {"/tmp/x.pdf"};
-    Order([](Form& f) {
-        f["txtAccNum"].UserSetText("AC-1");
-        f["cmdSavePdf"].RaiseClick();
+    Order([](const Form4Controls& d) {
+        d.txtAccNum->UserSetText("AC-1");
+        d.cmdSavePdf->RaiseClick();
     });
     EXPECT_TRUE(tk.printed.empty());
     EXPECT_TRUE(tk.boxes.empty());
@@ -251,7 +255,7 @@ TEST(OrderFileNameTest, NamesThePatientAndTheDateSafely)
 TEST_F(PrintTest, CancelPrintsNothing)
 {
     Calculated(false);
-    Order([](Form& f) { f["cmdCancel"].RaiseClick(); });
+    Order([](const Form4Controls& d) { d.cmdCancel->RaiseClick(); });
     EXPECT_TRUE(tk.printed.empty());
     EXPECT_EQ(tk.unloaded, std::vector<std::string>{"Form4"});
     EXPECT_EQ(module.order.orderBC[0], "7.70");

@@ -22,8 +22,8 @@ protected:
         details_->GetForm().onLoad();
         return *details_;
     }
-    std::string Material() const { return (*details_)["txtMat"].Text(); }
-    std::string Colour() const { return (*details_)["txtCol"].Text(); }
+    std::string Material() const { return details_->Controls().txtMat->Text(); }
+    std::string Colour() const { return details_->Controls().txtCol->Text(); }
 
     std::unique_ptr<OrderDetailsForm> details_;
 };
@@ -59,30 +59,31 @@ TEST_F(OrderTest, LoadShowsTheLensAndTheDefaults)
 {
     module.order.orderLeftEye = false;
     OrderDetailsForm& d = Open();
-    EXPECT_EQ(d["optType_0"].Value(), 1);
+    EXPECT_EQ(d.Controls().optType[0]->Value(), 1);
     EXPECT_EQ(Material(), "Comfort 02");
     EXPECT_EQ(Colour(), "Blue");
-    EXPECT_EQ(d["txtCol"].BackColor(), 0xFF8080u);
-    EXPECT_EQ(d["lblBCod"].Caption(), "7.70");
-    EXPECT_EQ(d["lblDiamod"].Caption(), "9.2");
-    EXPECT_EQ(d["lblSeriesod"].Caption(), "2");
-    for (const char* name : {"lblBCos", "lblPowos", "lblDiamos", "lblSeriesos"})
-        EXPECT_EQ(d[name].Caption(), "-");
-    EXPECT_FALSE(d["cboEdgeThos"].Visible());
-    EXPECT_FALSE(d["cboCenterThos"].Visible());
-    EXPECT_TRUE(d["lblOS"].Visible());
-    EXPECT_EQ(d["cboEdgeThod"].Text(), "Standard");
-    EXPECT_EQ(d["cboCenterThod"].Text(), "Standard");
-    EXPECT_EQ(d["optDot_0"].Value(), 1);
+    EXPECT_EQ(d.Controls().txtCol->BackColor(), 0xFF8080u);
+    EXPECT_EQ(d.Controls().lblBC[0]->Caption(), "7.70");
+    EXPECT_EQ(d.Controls().lblDiam[0]->Caption(), "9.2");
+    EXPECT_EQ(d.Controls().lblSeries[0]->Caption(), "2");
+    const Form4Controls& k4 = d.Controls();
+    for (const Control* c : {k4.lblBC[1], k4.lblPow[1], k4.lblDiam[1], k4.lblSeries[1]})
+        EXPECT_EQ(c->Caption(), "-") << c->Name();
+    EXPECT_FALSE(d.Controls().cboEdgeTh[1]->Visible());
+    EXPECT_FALSE(d.Controls().cboCenterTh[1]->Visible());
+    EXPECT_TRUE(d.Controls().lblOS->Visible());
+    EXPECT_EQ(d.Controls().cboEdgeTh[0]->Text(), "Standard");
+    EXPECT_EQ(d.Controls().cboCenterTh[0]->Text(), "Standard");
+    EXPECT_EQ(d.Controls().optDot[0]->Value(), 1);
     EXPECT_FALSE(d.noteAccepted);
 
     module.order.orderLeftEye = true;
     OrderDetailsForm& both = Open();
-    EXPECT_EQ(both["lblDiamos"].Caption(), "9.0");
-    EXPECT_EQ(both["lblPowos"].Caption(), "1.50");
-    EXPECT_TRUE(both["cboEdgeThos"].Visible());
-    EXPECT_EQ(both["cboEdgeThos"].Text(), "Standard");
-    EXPECT_EQ(both["cboCenterThos"].Text(), "Standard");
+    EXPECT_EQ(both.Controls().lblDiam[1]->Caption(), "9.0");
+    EXPECT_EQ(both.Controls().lblPow[1]->Caption(), "1.50");
+    EXPECT_TRUE(both.Controls().cboEdgeTh[1]->Visible());
+    EXPECT_EQ(both.Controls().cboEdgeTh[1]->Text(), "Standard");
+    EXPECT_EQ(both.Controls().cboCenterTh[1]->Text(), "Standard");
 }
 
 TEST_F(OrderTest, OtherMaterialWithCorvaneWalksTheList)
@@ -91,9 +92,9 @@ TEST_F(OrderTest, OtherMaterialWithCorvaneWalksTheList)
     std::vector<std::string> materials;
     std::vector<bool> otherColour;
     for (int i = 0; i < 11; ++i) {
-        d["cmdChgMat"].RaiseClick();
+        d.Controls().cmdChgMat->RaiseClick();
         materials.push_back(Material());
-        otherColour.push_back(d["cmdChgCol"].Enabled());
+        otherColour.push_back(d.Controls().cmdChgCol->Enabled());
     }
     EXPECT_EQ(materials, (std::vector<std::string>{"Boston XO", "Boston ES", "Paragon HDS", "Comfort 02", "Comfort 02",
                                                    "Comfort 02", "Comfort 02", "Specify", "Comfort 02", "Boston XO",
@@ -108,15 +109,15 @@ TEST_F(OrderTest, OtherMaterialWithCorvaneWalksTheList)
 TEST_F(OrderTest, OtherMaterialWithVeltoStartsAtParagon)
 {
     OrderDetailsForm& d = Open();
-    d["optType_1"].SetValue(1);
+    d.Controls().optType[1]->SetValue(1);
     EXPECT_EQ(Material(), "Boston XO");
     EXPECT_EQ(Colour(), "Ice blue");
-    d["cmdChgMat"].RaiseClick();
+    d.Controls().cmdChgMat->RaiseClick();
     EXPECT_EQ(Material(), "Paragon HDS");
-    EXPECT_FALSE(d["cmdChgCol"].Enabled());
+    EXPECT_FALSE(d.Controls().cmdChgCol->Enabled());
     // A change of lens type leaves "Other Color" disabled.
-    d["optType_0"].SetValue(1);
-    EXPECT_FALSE(d["cmdChgCol"].Enabled());
+    d.Controls().optType[0]->SetValue(1);
+    EXPECT_FALSE(d.Controls().cmdChgCol->Enabled());
     EXPECT_FALSE(d.noteAccepted);
 }
 
@@ -124,12 +125,12 @@ TEST_F(OrderTest, CancelInTheNoteChangesNothing)
 {
     OrderDetailsForm& d = Open();
     tk.answers = {Answer::Cancel, Answer::Cancel};
-    d["cmdChgMat"].RaiseClick();
-    d["cmdChgCol"].RaiseClick();
+    d.Controls().cmdChgMat->RaiseClick();
+    d.Controls().cmdChgCol->RaiseClick();
     EXPECT_EQ(Material(), "Comfort 02");
     EXPECT_EQ(Colour(), "Blue");
     EXPECT_EQ(tk.boxes.size(), 2u);
-    d["cmdChgCol"].RaiseClick();
+    d.Controls().cmdChgCol->RaiseClick();
     EXPECT_EQ(tk.boxes.size(), 3u);
     EXPECT_EQ(Colour(), "Specify");
 }
@@ -137,37 +138,37 @@ TEST_F(OrderTest, CancelInTheNoteChangesNothing)
 TEST_F(OrderTest, ColourCycles)
 {
     OrderDetailsForm& d = Open();
-    d["cmdChgMat"].RaiseClick();
-    d["cmdChgMat"].RaiseClick();
+    d.Controls().cmdChgMat->RaiseClick();
+    d.Controls().cmdChgMat->RaiseClick();
     ASSERT_EQ(Material(), "Boston ES");
     std::vector<std::string> es;
     for (int i = 0; i < 6; ++i) {
-        d["cmdChgCol"].RaiseClick();
+        d.Controls().cmdChgCol->RaiseClick();
         es.push_back(Colour());
     }
     EXPECT_EQ(es, (std::vector<std::string>{"Green", "Brown", "Grey", "Ice blue", "Blue", "Green"}));
-    EXPECT_EQ(d["txtCol"].BackColor(), 0x00C000u);
+    EXPECT_EQ(d.Controls().txtCol->BackColor(), 0x00C000u);
 
-    d["optType_1"].SetValue(1);
+    d.Controls().optType[1]->SetValue(1);
     std::vector<std::string> xo;
     for (int i = 0; i < 4; ++i) {
-        d["cmdChgCol"].RaiseClick();
+        d.Controls().cmdChgCol->RaiseClick();
         xo.push_back(Colour());
     }
     EXPECT_EQ(xo, (std::vector<std::string>{"Violet", "Blue", "Ice blue", "Violet"}));
-    EXPECT_EQ(d["txtCol"].BackColor(), 0xFF80FFu);
+    EXPECT_EQ(d.Controls().txtCol->BackColor(), 0xFF80FFu);
 }
 
 TEST_F(OrderTest, OtherColourOnComfortAsksForTheColour)
 {
     OrderDetailsForm& d = Open();
     for (int i = 0; i < 2; ++i) {
-        d["cmdChgCol"].RaiseClick();
+        d.Controls().cmdChgCol->RaiseClick();
         EXPECT_EQ(Colour(), "Specify");
-        EXPECT_FALSE(d["txtCol"].Locked());
-        EXPECT_EQ(tk.focus, &d["txtCol"]);
-        EXPECT_EQ(d["txtCol"].SelLength(), 7);
-        EXPECT_EQ(d["txtCol"].BackColor(), kSystemWindow);
+        EXPECT_FALSE(d.Controls().txtCol->Locked());
+        EXPECT_EQ(tk.focus, d.Controls().txtCol);
+        EXPECT_EQ(d.Controls().txtCol->SelLength(), 7);
+        EXPECT_EQ(d.Controls().txtCol->BackColor(), kSystemWindow);
     }
 }
 
@@ -175,27 +176,27 @@ TEST_F(OrderTest, SpecifyMaterialIsFreeText)
 {
     OrderDetailsForm& d = Open();
     for (int i = 0; i < 8; ++i)
-        d["cmdChgMat"].RaiseClick();
+        d.Controls().cmdChgMat->RaiseClick();
     ASSERT_EQ(Material(), "Specify");
-    EXPECT_FALSE(d["txtMat"].Locked());
+    EXPECT_FALSE(d.Controls().txtMat->Locked());
     EXPECT_EQ(Colour(), "Specify");
-    EXPECT_EQ(tk.focus, &d["txtCol"]);
-    EXPECT_FALSE(d["cmdChgCol"].Enabled());
-    d["cmdChgMat"].RaiseClick();
+    EXPECT_EQ(tk.focus, d.Controls().txtCol);
+    EXPECT_FALSE(d.Controls().cmdChgCol->Enabled());
+    d.Controls().cmdChgMat->RaiseClick();
     EXPECT_EQ(Material(), "Comfort 02");
-    EXPECT_TRUE(d["txtMat"].Locked());
-    EXPECT_TRUE(d["txtCol"].Locked());
+    EXPECT_TRUE(d.Controls().txtMat->Locked());
+    EXPECT_TRUE(d.Controls().txtCol->Locked());
     EXPECT_EQ(Colour(), "Blue");
 }
 
 TEST_F(OrderTest, EnterMovesOnInTheListedFieldsOnly)
 {
     OrderDetailsForm& d = Open();
-    tk.SetFocus(d["txtPatNum"]);
-    EXPECT_EQ(d["txtPatNum"].RaiseKeyPress(13), 0);
+    tk.SetFocus(*d.Controls().txtPatNum);
+    EXPECT_EQ(d.Controls().txtPatNum->RaiseKeyPress(13), 0);
     tk.FlushTabs();
-    EXPECT_EQ(tk.focus, &d["cboEdgeThod"]);
-    EXPECT_EQ(d["txtSpecial"].RaiseKeyPress(13), 13);
+    EXPECT_EQ(tk.focus, d.Controls().cboEdgeTh[0]);
+    EXPECT_EQ(d.Controls().txtSpecial->RaiseKeyPress(13), 13);
 }
 
 } // namespace

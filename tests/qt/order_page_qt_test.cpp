@@ -17,6 +17,8 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 
+#include <vector>
+
 using namespace corvane;
 using namespace corvane::test;
 
@@ -152,12 +154,14 @@ void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
     QCOMPARE(page.pages, 1);
     OrderPageForm form(calc_->app.Toolkit(), o, NumberFormat{'.'});
     form.Form_Load();
-    const char* values[] = {"lblAccName",  "lblAccNum",     "lblAccfax",    "lblPatName",  "lblPatNum",   "lblMat",
-                            "lblCol",      "lblDot",        "lblDate",      "lblBC_0",     "lblBC_1",     "lblPow_0",
-                            "lblPow_1",    "lblDiam_0",     "lblDiam_1",    "lblSeries_0", "lblSeries_1", "lblEdgeth_0",
-                            "lblEdgeth_1", "lblCenterth_0", "lblCenterth_1"};
-    for (const char* name : values) {
-        const Control& c = form.GetForm()[name];
+    const PrinFormControls& k = form.Controls();
+    std::vector<const Control*> values = {k.lblAccName, k.lblAccNum, k.lblAccfax, k.lblPatName, k.lblPatNum,
+                                          k.lblMat,     k.lblCol,    k.lblDot,    k.lblDate};
+    for (const EyeArray* eyes : {&k.lblBC, &k.lblPow, &k.lblDiam, &k.lblSeries, &k.lblEdgeth, &k.lblCenterth})
+        values.insert(values.end(), eyes->begin(), eyes->end());
+    for (const Control* value : values) {
+        const Control& c = *value;
+        const char* name = c.Name().c_str();
         QStringList crossing;
         const QString text = page.TextIn(page.Cell(c.Geom()), &crossing);
         QVERIFY2(text == QString::fromStdString(c.Caption()),
@@ -165,7 +169,7 @@ void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
         QVERIFY2(crossing.isEmpty(), qPrintable(QLatin1String(name) + QStringLiteral(" crosses its cell: ") +
                                                 crossing.join(QLatin1Char(' '))));
     }
-    QCOMPARE(page.TextIn(page.Cell(form.GetForm()["lblSpecial"].Geom())),
+    QCOMPARE(page.TextIn(page.Cell(k.lblSpecial->Geom())),
              QString::fromStdString(o.orderSpecial).replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
