@@ -72,6 +72,9 @@ FormView::FormView(Form& form, QWidget* parent) : QDialog(parent), form_(form), 
     // Every control has its design place: the window keeps its design size.
     setFixedSize(size);
     setSizeGripEnabled(false);
+    // A keyboard user sees where the focus is from the moment the window
+    // opens: the style draws its focus frame at once, not only after a Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(form.BackColor(), pal));
     setPalette(pal);
