@@ -111,12 +111,14 @@ void DialogsQtTest::addCorrectionByKeyboard()
     Calculated("-2.00", "1.5");
     QCOMPARE(Label("lblResFinalSerie_0"), QStringLiteral("???"));
     QString seen;
-    calc_->driver.Then([&seen](QWidget* modal) {
+    int marks = 0;
+    calc_->driver.Then([&seen, &marks](QWidget* modal) {
         auto* cmd1 = modal->findChild<QPushButton*>(QStringLiteral("cmd1"));
         auto* cmd2 = modal->findChild<QPushButton*>(QStringLiteral("cmd2"));
         if (cmd1 == nullptr || cmd2 == nullptr || !cmd1->hasFocus())
             return false;
         seen = modal->windowTitle() + ": " + cmd1->text() + " " + cmd2->text();
+        marks = FocusMarks(cmd1);
         QTest::keyClick(cmd1, Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         return true;
@@ -124,6 +126,8 @@ void DialogsQtTest::addCorrectionByKeyboard()
     QTest::mouseClick(calc_->find("lblResFinalSerie_0"), Qt::LeftButton);
     QVERIFY(calc_->driver.Done());
     QCOMPARE(seen, QStringLiteral("Add Correction: 2.00 1.50"));
+    // The focus shows on the first button as the dialog opens.
+    QVERIFY2(marks >= 20, qPrintable(QStringLiteral("%1 pixels show the focus").arg(marks)));
     QCOMPARE(Label("lblResFinalSerie_0"), QStringLiteral("1"));
     QCOMPARE(Label("lblResPresSerie_0"), QStringLiteral("1"));
     QCOMPARE(calc_->app.Main().Controls().cboPresAdd[0]->Text(), std::string("1.5"));

@@ -28,6 +28,8 @@ private slots:
     void specifyShowsTheWindowColour();
     void mainWindowBackAsItWas_data();
     void mainWindowBackAsItWas();
+    void focusShowsFromTheStart_data();
+    void focusShowsFromTheStart();
 
 private:
     // Opens the order window for a right-eye lens and runs `act` in it; the
@@ -203,6 +205,36 @@ void OrderWindowQtTest::mainWindowBackAsItWas()
     QCOMPARE(calc_->Focused(), QStringLiteral("txtPresKera1_0"));
     calc_->Key(Qt::Key_Tab);
     QCOMPARE(calc_->Focused(), QStringLiteral("txtPresKera2_0"));
+}
+
+void OrderWindowQtTest::focusShowsFromTheStart_data()
+{
+    QTest::addColumn<QString>("from"); // empty: where the window opens it
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QColor>("against"); // what the focus must stand out from
+    QTest::newRow("Corvane as the window opens") << ""
+                                                 << "optType_0" << QColor();
+    QTest::newRow("Tab onto the blue colour box") << "cmdCancel"
+                                                  << "txtCol" << QColor(128, 128, 255);
+}
+
+void OrderWindowQtTest::focusShowsFromTheStart()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QColor, against);
+    QString focused;
+    int marks = 0;
+    InOrderWindow([&](QWidget* f) {
+        if (!from.isEmpty()) {
+            f->findChild<QWidget*>(from)->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        focused = calc_->Focused();
+        marks = FocusMarks(f->findChild<QWidget*>(to), against);
+    });
+    QCOMPARE(focused, to);
+    QVERIFY2(marks >= 20, qPrintable(QStringLiteral("%1 pixels show the focus").arg(marks)));
 }
 
 QTEST_MAIN(OrderWindowQtTest)

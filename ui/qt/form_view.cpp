@@ -72,9 +72,6 @@ FormView::FormView(Form& form, QWidget* parent) : QDialog(parent), form_(form), 
     // Every control has its design place: the window keeps its design size.
     setFixedSize(size);
     setSizeGripEnabled(false);
-    // A keyboard user sees where the focus is from the moment the window
-    // opens: the style draws its focus frame at once, not only after a Tab.
-    setAttribute(Qt::WA_KeyboardFocusChange);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(form.BackColor(), pal));
     setPalette(pal);
@@ -282,6 +279,15 @@ void FormView::closeEvent(QCloseEvent* event)
     form_.SetUnloaded(true);
     event->accept();
     hide();
+}
+
+void FormView::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A keyboard user sees where the focus is from the moment the window
+    // opens: the style draws its focus frame at once, not only after a Tab.
+    // (Showing a window clears this.)
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void FormView::paintEvent(QPaintEvent* event)

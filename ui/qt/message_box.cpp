@@ -13,7 +13,9 @@ namespace corvane {
 namespace {
 
 // A Yes/No box asks a question that only Yes or No answers: Esc and the
-// close box (or the window manager's close command) leave it open.
+// close box (or the window manager's close command) leave it open. Every box
+// shows the focus on its button from the start, not only once the keyboard
+// has moved it (showing a window clears that).
 class QuestionBox : public QMessageBox {
 public:
     QuestionBox(QWidget* parent, bool mustAnswer) : QMessageBox(parent), mustAnswer_(mustAnswer)
@@ -24,6 +26,11 @@ public:
     }
 
 protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    }
     void keyPressEvent(QKeyEvent* event) override
     {
         if (mustAnswer_ && event->matches(QKeySequence::Cancel)) {
@@ -114,9 +121,6 @@ int TitleBarAllowance() { return 130; }
 Answer ShowMessageBox(QWidget* parent, const QString& title, const QString& text, Buttons buttons)
 {
     QuestionBox box(parent, buttons == Buttons::YesNo);
-    // The focus shows on the default button from the start, not only once
-    // the keyboard has moved it.
-    box.setAttribute(Qt::WA_KeyboardFocusChange);
     QFont font = box.font();
     font.setFamilies(FontFamilies("MS Sans Serif"));
     box.setFont(font);
