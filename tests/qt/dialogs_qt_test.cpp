@@ -21,8 +21,8 @@ private slots:
     void powerCorrectionClosedWithEscape();
     void addCorrectionByKeyboard();
     void pastedOverRefractionIsCut();
-    void baseCurveAnswers_data();
-    void baseCurveAnswers();
+    void questionAnswers_data();
+    void questionAnswers();
 
 private:
     // Both methods for the right eye, with the given current lens.
@@ -111,12 +111,14 @@ void DialogsQtTest::addCorrectionByKeyboard()
     Calculated("-2.00", "1.5");
     QCOMPARE(Label("lblResFinalSerie_0"), QStringLiteral("???"));
     QString seen;
-    calc_->driver.Then([&seen](QWidget* modal) {
+    int marks = 0;
+    calc_->driver.Then([&seen, &marks](QWidget* modal) {
         auto* cmd1 = modal->findChild<QPushButton*>(QStringLiteral("cmd1"));
         auto* cmd2 = modal->findChild<QPushButton*>(QStringLiteral("cmd2"));
         if (cmd1 == nullptr || cmd2 == nullptr || !cmd1->hasFocus())
             return false;
         seen = modal->windowTitle() + ": " + cmd1->text() + " " + cmd2->text();
+        marks = FocusMarks(cmd1);
         QTest::keyClick(cmd1, Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         return true;
@@ -124,6 +126,8 @@ void DialogsQtTest::addCorrectionByKeyboard()
     QTest::mouseClick(calc_->find("lblResFinalSerie_0"), Qt::LeftButton);
     QVERIFY(calc_->driver.Done());
     QCOMPARE(seen, QStringLiteral("Add Correction: 2.00 1.50"));
+    // The focus shows on the first button as the dialog opens.
+    QVERIFY2(marks >= 20, qPrintable(QStringLiteral("%1 pixels show the focus").arg(marks)));
     QCOMPARE(Label("lblResFinalSerie_0"), QStringLiteral("1"));
     QCOMPARE(Label("lblResPresSerie_0"), QStringLiteral("1"));
     QCOMPARE(calc_->app.Main().Controls().cboPresAdd[0]->Text(), std::string("1.5"));
@@ -153,28 +157,57 @@ void DialogsQtTest::pastedOverRefractionIsCut()
     QCOMPARE(Label("lblResFinalPow_0"), QStringLiteral("-3.25"));
 }
 
-void DialogsQtTest::baseCurveAnswers_data()
+void DialogsQtTest::questionAnswers_data()
 {
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<QString>("title");
     QTest::addColumn<int>("answer"); // 0: Esc, -1: the close box
     QTest::addColumn<QString>("from");
-    QTest::newRow("Yes takes the current lens") << int(QMessageBox::Yes) << "lblResCurBC_0";
-    QTest::newRow("No takes the K reading") << int(QMessageBox::No) << "lblResPresBC_0";
-    QTest::newRow("Esc is No") << 0 << "lblResPresBC_0";
-    QTest::newRow("close box is No") << -1 << "lblResPresBC_0";
+    const QString bc = QStringLiteral("lblResFinalBC_0");
+    const QString pow = QStringLiteral("lblResFinalPow_0");
+    QTest::newRow("base curve: Yes takes the current lens")
+        << bc << "Base Curve" << int(QMessageBox::Yes) << "lblResCurBC_0";
+    QTest::newRow("base curve: No takes the K reading")
+        << bc << "Base Curve" << int(QMessageBox::No) << "lblResPresBC_0";
+    // Backing out chooses nothing: the question stays until Yes (here) or No.
+    QTest::newRow("base curve: Esc leaves it open") << bc << "Base Curve" << 0 << "lblResCurBC_0";
+    QTest::newRow("base curve: close box leaves it open") << bc << "Base Curve" << -1 << "lblResCurBC_0";
+    QTest::newRow("power: Esc leaves it open") << pow << "Power" << 0 << "lblResCurPow_0";
 }
 
-void DialogsQtTest::baseCurveAnswers()
+void DialogsQtTest::questionAnswers()
 {
+    QFETCH(QString, marker);
+    QFETCH(QString, title);
     QFETCH(int, answer);
     QFETCH(QString, from);
     Calculated("-2.50", "2", "8.20");
-    QCOMPARE(Label("lblResFinalBC_0"), QStringLiteral("???"));
-    QString title;
-    calc_->driver.AnswerBox(answer, &title);
-    QTest::mouseClick(calc_->find("lblResFinalBC_0"), Qt::LeftButton);
+    const QByteArray label = marker.toLatin1();
+    QCOMPARE(Label(label.constData()), QStringLiteral("???"));
+    QString seen;
+    calc_->driver.AnswerBox(answer, &seen);
+    bool stayed = false;
+    QString whileOpen;
+    if (answer <= 0) {
+        calc_->driver.Then([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            stayed = box != nullptr && box->windowTitle() == title;
+            whileOpen = Label(label.constData());
+            if (box != nullptr)
+                QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+            else
+                modal->close();
+            return true;
+        });
+    }
+    QTest::mouseClick(calc_->find(label.constData()), Qt::LeftButton);
     QVERIFY(calc_->driver.Done());
-    QCOMPARE(title, QStringLiteral("Base Curve"));
-    QCOMPARE(Label("lblResFinalBC_0"), Label(from.toLatin1().constData()));
+    QCOMPARE(seen, title);
+    if (answer <= 0) {
+        QVERIFY2(stayed, "backing out answered the question");
+        QCOMPARE(whileOpen, QStringLiteral("???"));
+    }
+    QCOMPARE(Label(label.constData()), Label(from.toLatin1().constData()));
 }
 
 QTEST_MAIN(DialogsQtTest)

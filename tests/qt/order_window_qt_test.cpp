@@ -1,3 +1,4 @@
+#include "page_reader.h"
 #include "qt_fixture.h"
 
 #include <QLineEdit>
@@ -25,6 +26,10 @@ private slots:
     void lockedBoxesRefuseTyping();
     void specifyShowsTheWindowColour_data();
     void specifyShowsTheWindowColour();
+    void mainWindowBackAsItWas_data();
+    void mainWindowBackAsItWas();
+    void focusShowsFromTheStart_data();
+    void focusShowsFromTheStart();
 
 private:
     // Opens the order window for a right-eye lens and runs `act` in it; the
@@ -32,11 +37,14 @@ private:
     void InOrderWindow(const std::function<void(QWidget*)>& act);
 
     std::unique_ptr<QtCalculator> calc_;
+    RecordingPrinter* printer_ = nullptr;
 };
 
 void OrderWindowQtTest::init()
 {
-    calc_ = std::make_unique<QtCalculator>();
+    auto printer = std::make_unique<RecordingPrinter>();
+    printer_ = printer.get();
+    calc_ = std::make_unique<QtCalculator>(std::move(printer));
     calc_->CalculateForOrder(false);
     QVERIFY(calc_->find("cmdPrint")->isEnabled());
 }
@@ -165,6 +173,68 @@ void OrderWindowQtTest::specifyShowsTheWindowColour()
     QCOMPARE(text, QStringLiteral("Specify"));
     QCOMPARE(blue, QColor(128, 128, 255));
     QCOMPARE(shown, system);
+}
+
+void OrderWindowQtTest::mainWindowBackAsItWas_data()
+{
+    QTest::addColumn<QString>("leave");
+    QTest::newRow("Print") << "cmdPrint";
+    QTest::newRow("Cancel") << "cmdCancel";
+    QTest::newRow("close box") << "close";
+}
+
+void OrderWindowQtTest::mainWindowBackAsItWas()
+{
+    QFETCH(QString, leave);
+    // Alt+I opens the order and leaves the main window's focus where it is.
+    calc_->find("txtPresKera1_0")->setFocus(Qt::MouseFocusReason);
+    calc_->driver.Then([&leave](QWidget* modal) {
+        if (modal->objectName() != QStringLiteral("Form4"))
+            return false;
+        if (leave == QStringLiteral("close"))
+            modal->close();
+        else
+            QTest::mouseClick(modal->findChild<QWidget*>(leave), Qt::LeftButton);
+        return true;
+    });
+    calc_->Key(Qt::Key_I, Qt::AltModifier);
+    QTRY_VERIFY(calc_->driver.Done());
+    QCOMPARE(printer_->calls, leave == QStringLiteral("cmdPrint") ? 1 : 0);
+    // No window manager here: the program itself gives the keyboard back.
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(calc_->view()));
+    QCOMPARE(calc_->Focused(), QStringLiteral("txtPresKera1_0"));
+    calc_->Key(Qt::Key_Tab);
+    QCOMPARE(calc_->Focused(), QStringLiteral("txtPresKera2_0"));
+}
+
+void OrderWindowQtTest::focusShowsFromTheStart_data()
+{
+    QTest::addColumn<QString>("from"); // empty: where the window opens it
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QColor>("against"); // what the focus must stand out from
+    QTest::newRow("Corvane as the window opens") << ""
+                                                 << "optType_0" << QColor();
+    QTest::newRow("Tab onto the blue colour box") << "cmdCancel"
+                                                  << "txtCol" << QColor(128, 128, 255);
+}
+
+void OrderWindowQtTest::focusShowsFromTheStart()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QColor, against);
+    QString focused;
+    int marks = 0;
+    InOrderWindow([&](QWidget* f) {
+        if (!from.isEmpty()) {
+            f->findChild<QWidget*>(from)->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        focused = calc_->Focused();
+        marks = FocusMarks(f->findChild<QWidget*>(to), against);
+    });
+    QCOMPARE(focused, to);
+    QVERIFY2(marks >= 20, qPrintable(QStringLiteral("%1 pixels show the focus").arg(marks)));
 }
 
 QTEST_MAIN(OrderWindowQtTest)

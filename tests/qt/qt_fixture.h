@@ -2,15 +2,40 @@
 
 #include "app/calculator_app.h"
 #include "modal_driver.h"
+#include "ui/qt/appearance.h"
 #include "ui/qt/form_view.h"
 
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
 namespace corvane::test {
+
+// How many pixels of a focused widget's rendering the focus changes: the
+// widget is drawn with the focus, then without it (the focus is given back).
+// With `against`, only changes that stand out from that colour (contrast 3:1)
+// count.
+inline int FocusMarks(QWidget* w, const QColor& against = QColor())
+{
+    const QImage focused = w->grab().toImage();
+    w->clearFocus();
+    const QImage plain = w->grab().toImage();
+    w->setFocus(Qt::OtherFocusReason);
+    int marks = 0;
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x) {
+            const QColor a = focused.pixelColor(x, y);
+            const QColor b = plain.pixelColor(x, y);
+            const int diff =
+                std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+            marks += diff >= 48 && (!against.isValid() || Contrast(a, against) >= 3.0) ? 1 : 0;
+        }
+    return marks;
+}
 
 // A fresh calculator on screen for one test, with a modal driver; both are
 // gone when the test ends.

@@ -1,5 +1,8 @@
 #include "ui/qt/appearance.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace corvane {
 
 QColor ToQColor(Color c, const QPalette& palette)
@@ -15,6 +18,23 @@ QColor ToQColor(Color c, const QPalette& palette)
         return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                       static_cast<int>((c >> 16) & 0xFF));
     }
+}
+
+namespace {
+
+double Luminance(const QColor& c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+} // namespace
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QStringList FontFamilies(const std::string& designFace)

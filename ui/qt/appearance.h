@@ -20,4 +20,8 @@ QFont DesignFont(const Style& style, bool bold);
 // The colour that a control colour stands for, resolved against the palette.
 QColor ToQColor(Color c, const QPalette& palette);
 
+// Contrast ratio of two colours by their relative luminance, from 1 (none)
+// to 21 (black on white). A focus indication wants 3 or more.
+double Contrast(const QColor& a, const QColor& b);
+
 } // namespace corvane

@@ -281,6 +281,15 @@ void FormView::closeEvent(QCloseEvent* event)
     hide();
 }
 
+void FormView::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A keyboard user sees where the focus is from the moment the window
+    // opens: the style draws its focus frame at once, not only after a Tab.
+    // (Showing a window clears this.)
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void FormView::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);

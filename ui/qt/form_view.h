@@ -41,6 +41,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
     void closeEvent(QCloseEvent* event) override;

@@ -2,13 +2,55 @@
 
 #include "ui/qt/widget_binding.h"
 
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QSpacerItem>
 
 namespace corvane {
 namespace {
+
+// A Yes/No box asks a question that only Yes or No answers: Esc and the
+// close box (or the window manager's close command) leave it open. Every box
+// shows the focus on its button from the start, not only once the keyboard
+// has moved it (showing a window clears that).
+class QuestionBox : public QMessageBox {
+public:
+    QuestionBox(QWidget* parent, bool mustAnswer) : QMessageBox(parent), mustAnswer_(mustAnswer)
+    {
+        if (mustAnswer_)
+            setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
+                           ~Qt::WindowCloseButtonHint);
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (mustAnswer_ && event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (mustAnswer_) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool mustAnswer_;
+};
 
 Answer FromStandard(int pressed, Buttons buttons)
 {
@@ -54,7 +96,6 @@ void SetButtons(QMessageBox& box, Buttons buttons)
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
         break;
     }
 }
@@ -79,7 +120,7 @@ int TitleBarAllowance() { return 130; }
 
 Answer ShowMessageBox(QWidget* parent, const QString& title, const QString& text, Buttons buttons)
 {
-    QMessageBox box(parent);
+    QuestionBox box(parent, buttons == Buttons::YesNo);
     QFont font = box.font();
     font.setFamilies(FontFamilies("MS Sans Serif"));
     box.setFont(font);

@@ -11,7 +11,8 @@ namespace corvane {
 // Shows a modal message box as every window of the program shows one: plain
 // text in the windows' typeface, an icon only for the exclamation set, wide
 // enough for its title. Returns the button pressed; Esc and the close box
-// answer Cancel, No or OK, the set's way of saying no.
+// answer Cancel or OK, and do nothing on a Yes/No box, which only Yes or No
+// closes.
 Answer ShowMessageBox(QWidget* parent, const QString& title, const QString& text, Buttons buttons);
 
 // The room a window title needs besides its text: the window manager's icon

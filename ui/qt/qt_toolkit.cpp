@@ -87,6 +87,11 @@ void QtToolkit::ShowModal(Form& form)
         view.exec();
     form.SetUnloaded(true);
     stack_.erase(std::remove(stack_.begin(), stack_.end(), &view), stack_.end());
+    // The window below takes the keyboard back, its focus where it was. Left
+    // to the window manager, two windows closing at once (the printed form,
+    // then the order window) can leave no window active at all.
+    if (FormView* below = TopView(); below != nullptr && below->isVisible())
+        below->activateWindow();
 }
 
 void QtToolkit::Unload(Form& form)

@@ -217,6 +217,13 @@ void WidgetBinding::ApplyColors()
             pal.setColor(widget_->backgroundRole(), color);
         if (qobject_cast<QComboBox*>(widget_))
             pal.setColor(QPalette::Button, color);
+        // The style rings a focused box in the highlight colour, which a
+        // painted box of like colour hides ("Blue"): ring it in its text
+        // colour then.
+        const QColor highlight = system.color(QPalette::Highlight);
+        const bool hidden =
+            editor && Contrast(highlight, color) < 3.0 && Contrast(fore, color) > Contrast(highlight, color);
+        pal.setColor(QPalette::Highlight, hidden ? fore : highlight);
         widget_->setAutoFillBackground(!editor);
     } else {
         widget_->setAutoFillBackground(false);
