@@ -32,6 +32,7 @@ private slots:
     void accessKeysReachTheFields();
     void valuesArePlainText();
     void accessibleNamesSayWhatAndWhichEye();
+    void widgetsBuiltLaterMatchOnesBuiltAtOnce();
 
 private:
     std::unique_ptr<QtCalculator> calc_;
@@ -306,6 +307,39 @@ void Form1QtTest::accessibleNamesSayWhatAndWhichEye()
             QVERIFY2(!name(c->Name().c_str()).isEmpty(), c->Name().c_str());
         }
     }
+}
+
+// Stacking, tab chain, buddies and names of a window's widgets, in order.
+QStringList Layout(QWidget* window)
+{
+    QStringList seen;
+    for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        auto* label = qobject_cast<QLabel*>(w);
+        seen << w->objectName() + QStringLiteral(" buddy ") +
+                    (label != nullptr && label->buddy() != nullptr ? label->buddy()->objectName() : QString()) +
+                    QStringLiteral(" name ") + w->accessibleName() + QStringLiteral(" hint ") + w->toolTip();
+    }
+    seen << QStringLiteral("tab chain:");
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+            seen << w->objectName();
+    return seen;
+}
+
+void Form1QtTest::widgetsBuiltLaterMatchOnesBuiltAtOnce()
+{
+    FormView* view = calc_->view();
+    QVERIFY(view->findChild<QWidget*>(QStringLiteral("chkPres")) != nullptr);
+    QVERIFY(view->findChild<QWidget*>(QStringLiteral("txtPresKera1_0")) == nullptr);
+    QTest::mouseClick(calc_->find("chkPres"), Qt::LeftButton);
+    QVERIFY(view->findChild<QWidget*>(QStringLiteral("txtPresKera1_0")) != nullptr);
+    // The rest built in reverse: each must still take its place in the form.
+    Form& form = view->GetForm();
+    for (auto it = form.Controls().rbegin(); it != form.Controls().rend(); ++it)
+        view->Realize(**it);
+    const QStringList lazy = Layout(view);
+    FormView whole(form, nullptr);
+    QCOMPARE(lazy, Layout(&whole));
 }
 
 QTEST_MAIN(Form1QtTest)

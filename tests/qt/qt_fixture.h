@@ -48,9 +48,13 @@ struct QtCalculator {
 
     FormView* view() const { return app.MainView(); }
 
+    // The widget of a hidden control is built when first asked for, as when
+    // it is first shown.
     template <class W = QWidget>
     W* find(const char* name) const
     {
+        if (Control* control = view()->GetForm().Find(name))
+            view()->Realize(*control);
         return view()->findChild<W*>(QString::fromLatin1(name));
     }
 

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane {
@@ -63,7 +64,8 @@ private:
 
 } // namespace
 
-FormView::FormView(Form& form, QWidget* parent) : QDialog(parent), form_(form), scale_(ScreenScale())
+FormView::FormView(Form& form, QWidget* parent, bool buildHiddenLater)
+    : QDialog(parent), form_(form), scale_(ScreenScale())
 {
     setObjectName(QString::fromStdString(form.Name()));
     setWindowTitle(QString::fromStdString(form.Caption()));
@@ -79,13 +81,15 @@ FormView::FormView(Form& form, QWidget* parent) : QDialog(parent), form_(form), 
     // Controls are born with the usual face, not the system's: no font is
     // loaded only to be replaced.
     setFont(DesignFont(Style{}, false));
-    Build();
+    Build(buildHiddenLater);
 }
 
 FormView::~FormView()
 {
     for (WidgetBinding* b : bindings_)
         b->GetControl().SetObserver(nullptr);
+    for (Control* c : later_)
+        c->SetObserver(nullptr);
 }
 
 QWidget* FormView::Create(Control& c, QWidget* parent)
@@ -154,44 +158,111 @@ QWidget* FormView::Create(Control& c, QWidget* parent)
     return new QWidget(parent);
 }
 
-void FormView::Build()
+void FormView::Build(bool buildHiddenLater)
 {
     if (form_.PaintedPage())
         return;
     for (const auto& owned : form_.Controls()) {
         Control& c = *owned;
-        QWidget* parent = this;
-        if (c.Container() != nullptr)
-            parent = WidgetOf(*c.Container());
-        QWidget* w = Create(c, parent);
-        const Geometry& g = c.Geom();
-        const int height = c.GetKind() == Kind::Line ? 1 : static_cast<int>(std::lround(g.height * scale_));
-        w->setGeometry(static_cast<int>(std::lround(g.left * scale_)), static_cast<int>(std::lround(g.top * scale_)),
-                       static_cast<int>(std::lround(g.width * scale_)), std::max(height, 1));
-        if (c.GetKind() == Kind::Line) {
-            QPalette pal = w->palette();
-            pal.setColor(QPalette::WindowText, ToQColor(c.ForeColor(), pal));
-            w->setPalette(pal);
+        // Most of the main window is hidden until a section is ticked or a
+        // result shown: building those widgets at start-up cost more than
+        // all that is shown. Frames and what they hold are built at once.
+        if (buildHiddenLater && !c.Visible() && c.Container() == nullptr && c.GetKind() != Kind::Frame) {
+            later_.push_back(&c);
+            c.SetObserver(this);
+            continue;
         }
-        auto* binding = new WidgetBinding(c, w, this);
-        bindings_.push_back(binding);
-        byControl_[&c] = binding;
+        BuildWidget(c);
     }
-    for (const auto& owned : form_.Controls()) {
-        if (Control* buddy = owned->Buddy())
+    ChainTabOrder();
+}
+
+QWidget* FormView::BuildWidget(Control& c)
+{
+    QWidget* parent = this;
+    if (c.Container() != nullptr)
+        parent = WidgetOf(*c.Container());
+    QWidget* w = Create(c, parent);
+    const Geometry& g = c.Geom();
+    const int height = c.GetKind() == Kind::Line ? 1 : static_cast<int>(std::lround(g.height * scale_));
+    w->setGeometry(static_cast<int>(std::lround(g.left * scale_)), static_cast<int>(std::lround(g.top * scale_)),
+                   static_cast<int>(std::lround(g.width * scale_)), std::max(height, 1));
+    if (c.GetKind() == Kind::Line) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::WindowText, ToQColor(c.ForeColor(), pal));
+        w->setPalette(pal);
+    }
+    if (c.TabIndex() < 0 && c.GetKind() != Kind::Label)
+        w->setFocusPolicy(Qt::NoFocus);
+    StackInFormOrder(c, w);
+    auto* binding = new WidgetBinding(c, w, this);
+    bindings_.push_back(binding);
+    byControl_[&c] = binding;
+    ConnectBuddies(c, w);
+    return w;
+}
+
+QWidget* FormView::Realize(Control& control)
+{
+    if (QWidget* w = WidgetOf(control))
+        return w;
+    auto it = std::find(later_.begin(), later_.end(), &control);
+    if (it == later_.end())
+        return nullptr;
+    later_.erase(it);
+    QWidget* w = BuildWidget(control);
+    ChainTabOrder();
+    return w;
+}
+
+// Widgets overlap and paint in the order of the form's controls, as if all
+// had been built at once.
+void FormView::StackInFormOrder(const Control& control, QWidget* widget) const
+{
+    const auto& controls = form_.Controls();
+    auto it = std::find_if(controls.begin(), controls.end(), [&control](const auto& c) { return c.get() == &control; });
+    for (++it; it != controls.end(); ++it) {
+        QWidget* next = WidgetOf(**it);
+        if (next != nullptr && next->parentWidget() == widget->parentWidget()) {
+            widget->stackUnder(next);
+            return;
+        }
+    }
+}
+
+// A caption label moves the focus to its buddy by its access key, whichever
+// of the two was built first.
+void FormView::ConnectBuddies(const Control& control, QWidget* widget) const
+{
+    if (Control* buddy = control.Buddy())
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            if (QWidget* target = WidgetOf(*buddy))
+                label->setBuddy(target);
+    for (const auto& owned : form_.Controls())
+        if (owned->Buddy() == &control)
             if (auto* label = qobject_cast<QLabel*>(WidgetOf(*owned)))
-                label->setBuddy(WidgetOf(*buddy));
-    }
+                label->setBuddy(widget);
+}
+
+void FormView::ChainTabOrder() const
+{
     QWidget* previous = nullptr;
     for (Control* c : form_.TabOrder()) {
         QWidget* w = WidgetOf(*c);
+        if (w == nullptr)
+            continue;
         if (previous != nullptr)
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
-    for (const auto& owned : form_.Controls())
-        if (owned->TabIndex() < 0 && owned->GetKind() != Kind::Label)
-            WidgetOf(*owned)->setFocusPolicy(Qt::NoFocus);
+}
+
+void FormView::PropertyChanged(Control& control, Prop prop)
+{
+    if (prop != Prop::Visible || !control.Visible())
+        return;
+    Realize(control);
+    update();
 }
 
 QWidget* FormView::WidgetOf(const Control& control) const

@@ -16,14 +16,20 @@ class WidgetBinding;
 
 // A window built from a form: one standard widget per control, named after
 // it and placed at its design position; or, for a page, the page painted.
-class FormView : public QDialog {
+// With `buildHiddenLater`, the widget of a control hidden when the window
+// opens is built when the control is first shown (or asked for), in the
+// place, stacking and tab order it would have had.
+class FormView : public QDialog, private ControlObserver {
     Q_OBJECT
 public:
-    FormView(Form& form, QWidget* parent);
+    FormView(Form& form, QWidget* parent, bool buildHiddenLater = false);
     ~FormView() override;
 
     Form& GetForm() const { return form_; }
+    // The control's widget; nullptr while it is left to be built.
     QWidget* WidgetOf(const Control& control) const;
+    // The control's widget, built now if it was left for later.
+    QWidget* Realize(Control& control);
     // Pixels per twip on this screen.
     double Scale() const { return scale_; }
 
@@ -47,14 +53,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Build();
+    void Build(bool buildHiddenLater);
     QWidget* Create(Control& control, QWidget* parent);
+    QWidget* BuildWidget(Control& control);
+    void StackInFormOrder(const Control& control, QWidget* widget) const;
+    void ConnectBuddies(const Control& control, QWidget* widget) const;
+    void ChainTabOrder() const;
+    // A control left to be built tells its first showing here.
+    void PropertyChanged(Control& control, Prop prop) override;
     void ChangeFocus(Control* next);
 
     Form& form_;
     double scale_;
     std::vector<WidgetBinding*> bindings_;
     std::map<const Control*, WidgetBinding*> byControl_;
+    std::vector<Control*> later_;
     Control* focus_ = nullptr;
     bool closing_ = false;
     // Lent to each editable combo box while it is built; see Create.

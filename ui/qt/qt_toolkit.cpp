@@ -26,7 +26,8 @@ QtToolkit::~QtToolkit() = default;
 
 FormView* QtToolkit::ShowMain(Form& form)
 {
-    main_ = std::make_unique<FormView>(form, nullptr);
+    // The main window's hidden controls get their widgets when first shown.
+    main_ = std::make_unique<FormView>(form, nullptr, true);
     stack_.push_back(main_.get());
     main_->show();
     return main_.get();
