@@ -1,0 +1,3 @@
+#include "lens/engine.h"
+
+#include <gtest/gtest.h>
