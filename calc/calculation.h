@@ -29,7 +29,7 @@ public:
     // What eye e shows since the last Calculate command.
     const lens::EyeResult& Eye(int e) const { return eyes_[e]; }
     // The refinement's settled eye; it writes the captions itself.
-    void Settled(int e, lens::EyeResult eye) { eyes_[e] = std::move(eye); }
+    void Settled(int e, lens::EyeResult eye) { eyes_[e] = eye; }
 
     // The control of an entry of eye e.
     Control* EntryControl(lens::Entry entry, int e) const;

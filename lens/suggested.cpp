@@ -79,7 +79,7 @@ EyeResult SettlePowerFromCurrentLens(EyeResult eye)
 PowerCorrection SettlePowerByOverRefraction(EyeResult eye, std::string powerEntry, double overRefraction,
                                             const NumberFormat& fmt)
 {
-    PowerCorrection out{std::move(eye), std::move(powerEntry), std::nullopt};
+    PowerCorrection out{eye, std::move(powerEntry), std::nullopt};
     if (!PowerOpen(out.eye) || overRefraction == 0)
         return out;
     // The entry may have been edited since Calculate.
@@ -115,7 +115,7 @@ AddOptions AddChoices(const AddTexts& adds, const NumberFormat& fmt)
 
 SeriesChoice SettleSeries(EyeResult eye, AddTexts adds, AddChoice choice)
 {
-    SeriesChoice out{std::move(eye), std::move(adds)};
+    SeriesChoice out{eye, std::move(adds)};
     if (!SeriesOpen(out.eye))
         return out;
     Design& pres = *out.eye.pres;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "scripted_toolkit.h"
 #include "lens/numbers.h"
+#include "scripted_toolkit.h"
 #include "ui/form1_controls.h"
 
 #include <ostream>

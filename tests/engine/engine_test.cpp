@@ -253,7 +253,7 @@ TEST(EngineSuggested, Merge)
         const SuggestedLens lens = SuggestFinalLens(kPres, c.cur, c.worn);
         EXPECT_EQ(Texts(lens, "?", kFmt), c.lens) << c.name;
         EXPECT_EQ(HelpLine(lens).value_or(""), c.help) << c.name;
-        EXPECT_EQ(HasOpenValue(lens), std::string(c.help) != "" || c.lens.serie == "?") << c.name;
+        EXPECT_EQ(HasOpenValue(lens), !std::string(c.help).empty() || c.lens.serie == "?") << c.name;
     }
     EXPECT_EQ(ShowSingleMethodResult(kCur), (SuggestedLens{7.9, -3, 9.2, 1, false}));
 }
@@ -269,9 +269,9 @@ struct SettleCase {
 };
 PowerCorrection Over(EyeResult eye, const char* entry, double over)
 {
-    return SettlePowerByOverRefraction(std::move(eye), entry, over, kFmt);
+    return SettlePowerByOverRefraction(eye, entry, over, kFmt);
 }
-PowerCorrection Plain(EyeResult eye) { return {std::move(eye), "-2.50", std::nullopt}; }
+PowerCorrection Plain(EyeResult eye) { return {eye, "-2.50", std::nullopt}; }
 const SettleCase kSettles[] = {
     {"base curve fits",
      kCur,
