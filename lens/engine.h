@@ -35,7 +35,7 @@ struct Fault {
 // A tolerance warning of the keratometry design: shown, then the focus goes
 // to the entry; the lens is withheld.
 struct Warning {
-    const char* message;
+    std::string message;
     Entry entry;
     bool operator==(const Warning&) const = default;
 };
