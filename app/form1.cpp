@@ -6,7 +6,7 @@ namespace corvane {
 
 Form1::Form1(Toolkit& toolkit, Module1& module, NumberFormat fmt)
     : toolkit_(toolkit), module_(module), fmt_(fmt), form_("Form1", kForm1Caption, 9525, 7605), k_(BuildForm1(form_)),
-      calc_(k_, toolkit, fmt), refine_(k_, calc_, toolkit, module, fmt), sections_(k_, toolkit)
+      calc_(k_, toolkit, fmt), refine_(k_, calc_, toolkit, fmt), sections_(k_, toolkit)
 {
     form_.onLoad = [this] { Form_Load(); };
     k_.btnGo->onClick = [this] { calc_.btnGo_Click(); };
@@ -38,6 +38,7 @@ void Form1::cmdClear_Click()
             c->SetText(c == k_.cboPresVertex[e] ? IntToText(12) : "");
     }
     k_.HideResults();
+    calc_.Clear();
     k_.chkPres->SetValue(0);
     k_.chkCur->SetValue(0);
     k_.cmdPrint->SetEnabled(false);
@@ -48,7 +49,10 @@ void Form1::cmdQuit_Click() { toolkit_.Unload(form_); }
 
 void Form1::cmdPrint_Click()
 {
-    CopySuggestedLens(k_, module_.order, fmt_);
+    // The button is enabled only once the right eye has a suggested lens.
+    if (!calc_.Eye(0).suggested)
+        return;
+    CopySuggestedLens(*calc_.Eye(0).suggested, calc_.Eye(1).suggested, module_.order, fmt_);
     OrderDetailsForm details(toolkit_, module_.order, fmt_);
     LoadAndShowModal(toolkit_, details.GetForm());
 }

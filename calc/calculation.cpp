@@ -1,11 +1,26 @@
 #include "calc/calculation.h"
 
-#include "calc/lens_rules.h"
-
 namespace corvane {
 namespace {
 
 bool Ticked(const Control* box) { return box->Value() == 1; }
+
+template <std::size_t N>
+std::array<std::string, N> Read(const std::array<Control*, N>& entries)
+{
+    std::array<std::string, N> texts;
+    for (std::size_t i = 0; i < N; ++i)
+        texts[i] = entries[i]->Text();
+    return texts;
+}
+
+// An entry whose text stays is not touched.
+template <std::size_t N>
+void WriteBack(const std::array<Control*, N>& entries, const std::array<std::string, N>& texts)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        entries[i]->SetText(texts[i]);
+}
 
 } // namespace
 
@@ -13,87 +28,145 @@ Calculation::Calculation(const Form1Controls& controls, Toolkit& toolkit, Number
     : k_(controls), toolkit_(toolkit), fmt_(fmt)
 {}
 
-double Calculation::Value(const Control* c) const { return ToNumber(c->Text(), fmt_); }
-
-bool Calculation::Numeric(const Control* c) const { return IsNumeric(c->Text(), fmt_); }
-
-void Calculation::Write(Control* c, double v) const { c->SetText(NumberToText(v, fmt_)); }
-
-void Calculation::Hundredths(Control* c, bool negativeToo) const
+Control* Calculation::EntryControl(lens::Entry entry, int e) const
 {
-    const double v = Value(c);
-    if (rules::InHundredths(v, negativeToo))
-        Write(c, Div(v, 100));
+    using lens::Entry;
+    switch (entry) {
+    case Entry::None:
+        return nullptr;
+    case Entry::Kera1:
+        return k_.txtPresKera1[e];
+    case Entry::Kera2:
+        return k_.txtPresKera2[e];
+    case Entry::Sphere:
+        return k_.txtPresPow[e];
+    case Entry::Cylinder:
+        return k_.txtPresCyl[e];
+    case Entry::Axis:
+        return k_.txtPresAxe[e];
+    case Entry::Vertex:
+        return k_.cboPresVertex[e];
+    case Entry::PresAdd:
+        return k_.cboPresAdd[e];
+    case Entry::CurBC:
+        return k_.txtCurBC[e];
+    case Entry::CurPower:
+        return k_.txtCurPow[e];
+    case Entry::CurDiam:
+        return k_.txtCurDiam[e];
+    case Entry::CurAdd:
+        return k_.txtCurAdd[e];
+    }
+    return nullptr;
+}
+
+void Calculation::Report(int e, const lens::Fault& fault) const
+{
+    ReportEyeError(toolkit_, e, fault.error, EntryControl(fault.entry, e));
 }
 
 void Calculation::btnGo_Click()
 {
-    state_.presLensDone = {false, false};
-    state_.curLensDone = {false, false};
+    eyes_ = {};
     k_.HideResults();
     for (int e = 0; e < 2; ++e) {
         if (Ticked(e == 0 ? k_.chkPres : k_.chkPresOS))
             ValidatePrescription(e);
         if (Ticked(e == 0 ? k_.chkCur : k_.chkCurOS)) {
             ValidateCurrentLens(e);
-            if (state_.curLensDone[e] && state_.presLensDone[e])
+            if (eyes_[e].cur && eyes_[e].pres)
                 SuggestFinalLens(e);
         }
-        if (state_.presLensDone[e] != state_.curLensDone[e])
+        if (eyes_[e].pres.has_value() != eyes_[e].cur.has_value())
             ShowSingleMethodResult(e);
     }
     k_.cmdPrint->SetEnabled(false);
     EnablePrintIfComplete();
 }
 
-void Calculation::Trapped(int e, bool& done, const std::function<void()>& checks, const std::function<void()>& design,
-                          const ResultGroup& group)
-{
-    bool designing = false;
-    try {
-        checks();
-        done = true;
-        designing = true;
-        design();
-    } catch (const FieldError& err) {
-        ReportEyeError(toolkit_, e, err, err.Field);
-    } catch (const RuntimeError& err) {
-        if (designing) {
-            // A design that failed half-way produced no lens: nothing of an
-            // earlier one may be shown or merged in its place.
-            done = false;
-            group.ShowValues(e, false);
-        }
-        ReportEyeError(toolkit_, e, err, nullptr);
-    }
-}
-
+// The tolerance warnings come after the entries were rewritten; a design
+// that failed half-way shows nothing of an earlier one.
 void Calculation::ValidatePrescription(int e)
 {
-    Trapped(
-        e, state_.presLensDone[e], [&] { CheckPrescription(e); }, [&] { DesignFromPrescription(e); }, k_.PresGroup());
+    const std::array<Control*, 7> entries = k_.PresEntries(e);
+    if (const std::optional<lens::Fault> fault = lens::ValidatePrescription(Read(entries), fmt_)) {
+        Report(e, *fault);
+        return;
+    }
+    const lens::PrescriptionDesign design = lens::DesignFromPrescription(Read(entries), fmt_);
+    WriteBack(entries, design.entries);
+    for (const lens::Warning& warning : design.warnings) {
+        toolkit_.MsgBox(warning.message, Buttons::Ok, "Error");
+        toolkit_.SetFocus(*EntryControl(warning.entry, e));
+    }
+    const ResultGroup group = k_.PresGroup();
+    eyes_[e].pres = design.lens;
+    if (!design.lens) {
+        group.ShowValues(e, false);
+        if (design.fault)
+            Report(e, *design.fault);
+        return;
+    }
+    group.ShowFrame(e);
+    group.SetCaptions(e, lens::Texts(*design.lens, fmt_));
+    group.ShowValues(e, true);
 }
 
 void Calculation::ValidateCurrentLens(int e)
 {
-    Trapped(
-        e, state_.curLensDone[e], [&] { CheckCurrentLens(e); }, [&] { DesignFromCurrentLens(e); }, k_.CurGroup());
+    const std::array<Control*, 4> entries = k_.CurEntries(e);
+    const lens::CurrentLensCheck check = lens::ValidateCurrentLens(
+        Read(entries), Ticked(e == 0 ? k_.chkPres : k_.chkPresOS), k_.cboPresAdd[e]->Text(), fmt_);
+    WriteBack(entries, check.entries);
+    if (check.fault) {
+        Report(e, *check.fault);
+        return;
+    }
+    const lens::CurrentLensDesign design = lens::DesignFromCurrentLens(check.entries, fmt_);
+    WriteBack(entries, design.entries);
+    const ResultGroup group = k_.CurGroup();
+    eyes_[e].cur = design.lens;
+    if (!design.lens) {
+        group.ShowValues(e, false);
+        if (design.fault)
+            Report(e, *design.fault);
+        return;
+    }
+    wornDiameter_[e] = design.wornDiameter;
+    group.ShowFrame(e);
+    group.ShowValues(e, true);
+    group.SetCaptions(e, lens::Texts(*design.lens, fmt_));
+}
+
+void Calculation::SuggestFinalLens(int e)
+{
+    lens::EyeResult& eye = eyes_[e];
+    eye.suggested = lens::SuggestFinalLens(*eye.pres, *eye.cur, wornDiameter_[e]);
+    const ResultGroup fin = k_.FinalGroup();
+    fin.ShowFrame(e);
+    fin.ShowValues(e, true);
+    fin.SetCaptions(e, lens::Texts(*eye.suggested, kMarker, fmt_));
+    if (const std::optional<std::string> help = lens::HelpLine(*eye.suggested))
+        k_.lblhelp->SetCaption(*help);
 }
 
 void Calculation::ShowSingleMethodResult(int e)
 {
+    lens::EyeResult& eye = eyes_[e];
+    eye.suggested = lens::ShowSingleMethodResult(eye.pres ? *eye.pres : *eye.cur);
     const ResultGroup fin = k_.FinalGroup();
     fin.ShowValues(e, true);
     fin.ShowFrame(e);
-    fin.SetCaptions(e, (state_.presLensDone[e] ? k_.PresGroup() : k_.CurGroup()).Captions(e));
+    fin.SetCaptions(e, lens::Texts(*eye.suggested, kMarker, fmt_));
 }
 
 void Calculation::EnablePrintIfComplete()
 {
-    const ResultGroup fin = k_.FinalGroup();
-    if (!fin.bc[0]->Visible() || fin.Shows(0, kMarker))
+    const std::optional<lens::SuggestedLens>& right = eyes_[0].suggested;
+    const std::optional<lens::SuggestedLens>& left = eyes_[1].suggested;
+    if (!right || lens::HasOpenValue(*right))
         return;
-    if (fin.bc[1]->Visible() && fin.Shows(1, kMarker))
+    if (left && lens::HasOpenValue(*left))
         return;
     k_.cmdPrint->SetEnabled(true);
 }

@@ -1,11 +1,12 @@
 #include "calc/refine_dialogs.h"
 
-#include "ui/base/errors.h"
+#include "lens/errors.h"
+#include "lens/numbers.h"
 
 namespace corvane {
 
-PowerCorrectionForm::PowerCorrectionForm(Toolkit& toolkit, DialogResults& module, NumberFormat fmt)
-    : toolkit_(toolkit), module_(module), fmt_(fmt), form_("Form2", "Power Correction", 4200, 1500)
+PowerCorrectionForm::PowerCorrectionForm(Toolkit& toolkit, NumberFormat fmt)
+    : toolkit_(toolkit), fmt_(fmt), form_("Form2", "Power Correction", 4200, 1500)
 {
     Control& label = form_.Add("Label1", Kind::Label);
     label.SetCaption("Please Enter the Over-Refraction :");
@@ -31,16 +32,15 @@ void PowerCorrectionForm::cmdOK_Click()
     try {
         if (!IsNumeric(txtRefra->Text(), fmt_))
             throw RuntimeError(699, "The Refraction is not a number");
-        module_.overRefraction = ToNumber(txtRefra->Text(), fmt_);
-        module_.overRefractionAccepted = true;
+        result_ = ToNumber(txtRefra->Text(), fmt_);
         toolkit_.Unload(form_);
     } catch (const RuntimeError& err) {
         toolkit_.MsgBox(ErrorMessage(err), Buttons::OkExclamation, "Corvane");
     }
 }
 
-AddCorrectionForm::AddCorrectionForm(Toolkit& toolkit, DialogResults& module, NumberFormat fmt)
-    : toolkit_(toolkit), module_(module), fmt_(fmt), form_("Form3", "Add Correction", 3600, 1500)
+AddCorrectionForm::AddCorrectionForm(Toolkit& toolkit, double presAdd, double curAdd, NumberFormat fmt)
+    : toolkit_(toolkit), presAdd_(presAdd), curAdd_(curAdd), fmt_(fmt), form_("Form3", "Add Correction", 3600, 1500)
 {
     Control& label = form_.Add("Label1", Kind::Label);
     label.SetCaption("Choose the correct Add :");
@@ -58,21 +58,35 @@ AddCorrectionForm::AddCorrectionForm(Toolkit& toolkit, DialogResults& module, Nu
 
 void AddCorrectionForm::Form_Load()
 {
-    cmd1->SetCaption(Format(module_.presAddOption, "0.00", fmt_));
-    cmd2->SetCaption(Format(module_.curAddOption, "0.00", fmt_));
-    module_.addChoice = 0;
+    cmd1->SetCaption(Format(presAdd_, "0.00", fmt_));
+    cmd2->SetCaption(Format(curAdd_, "0.00", fmt_));
+    result_.reset();
 }
 
 void AddCorrectionForm::cmd1_Click()
 {
-    module_.addChoice = 1;
+    result_ = lens::AddChoice::Prescription;
     toolkit_.Unload(form_);
 }
 
 void AddCorrectionForm::cmd2_Click()
 {
-    module_.addChoice = 2;
+    result_ = lens::AddChoice::CurrentLens;
     toolkit_.Unload(form_);
+}
+
+std::optional<double> AskOverRefraction(Toolkit& toolkit, NumberFormat fmt)
+{
+    PowerCorrectionForm dialog(toolkit, fmt);
+    LoadAndShowModal(toolkit, dialog.GetForm());
+    return dialog.Result();
+}
+
+std::optional<lens::AddChoice> AskAddChoice(Toolkit& toolkit, double presAdd, double curAdd, NumberFormat fmt)
+{
+    AddCorrectionForm dialog(toolkit, presAdd, curAdd, fmt);
+    LoadAndShowModal(toolkit, dialog.GetForm());
+    return dialog.Result();
 }
 
 } // namespace corvane

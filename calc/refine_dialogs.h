@@ -1,36 +1,41 @@
 #pragma once
 
-#include "calc/dialog_results.h"
+#include "lens/engine.h"
 #include "ui/base/form.h"
-#include "ui/base/numbers.h"
 #include "ui/base/toolkit.h"
+
+#include <optional>
 
 namespace corvane {
 
 // "Power Correction": the over-refraction for the power marker.
 class PowerCorrectionForm {
 public:
-    PowerCorrectionForm(Toolkit& toolkit, DialogResults& module, NumberFormat fmt);
+    PowerCorrectionForm(Toolkit& toolkit, NumberFormat fmt);
     Form& GetForm() { return form_; }
     void cmdOK_Click();
+    // The over-refraction accepted by "Ok"; none when closed otherwise.
+    const std::optional<double>& Result() const { return result_; }
 
     Control* txtRefra = nullptr;
     Control* cmdOK = nullptr;
 
 private:
     Toolkit& toolkit_;
-    DialogResults& module_;
     NumberFormat fmt_;
     Form form_;
+    std::optional<double> result_;
 };
 
 // "Add Correction": the choice between the prescription's and the current
 // lens's add.
 class AddCorrectionForm {
 public:
-    AddCorrectionForm(Toolkit& toolkit, DialogResults& module, NumberFormat fmt);
+    AddCorrectionForm(Toolkit& toolkit, double presAdd, double curAdd, NumberFormat fmt);
     Form& GetForm() { return form_; }
     void Form_Load();
+    // The add chosen; none when closed without a choice.
+    const std::optional<lens::AddChoice>& Result() const { return result_; }
     void cmd1_Click();
     void cmd2_Click();
 
@@ -39,9 +44,15 @@ public:
 
 private:
     Toolkit& toolkit_;
-    DialogResults& module_;
+    double presAdd_;
+    double curAdd_;
     NumberFormat fmt_;
     Form form_;
+    std::optional<lens::AddChoice> result_;
 };
+
+// Each dialog shown modally; its answer as a value.
+std::optional<double> AskOverRefraction(Toolkit& toolkit, NumberFormat fmt);
+std::optional<lens::AddChoice> AskAddChoice(Toolkit& toolkit, double presAdd, double curAdd, NumberFormat fmt);
 
 } // namespace corvane

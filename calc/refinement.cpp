@@ -4,61 +4,43 @@
 
 namespace corvane {
 
-Refinement::Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, DialogResults& module,
-                       NumberFormat fmt)
-    : k_(controls), calc_(calc), toolkit_(toolkit), module_(module), fmt_(fmt)
+Refinement::Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, NumberFormat fmt)
+    : k_(controls), calc_(calc), toolkit_(toolkit), fmt_(fmt)
 {}
-
-bool Refinement::ReadEntry(int Index, Control* entry, int number, const char* message, double& value)
-{
-    if (!IsNumeric(entry->Text(), fmt_)) {
-        ReportEyeError(toolkit_, Index, RuntimeError(number, message), entry);
-        return false;
-    }
-    value = ToNumber(entry->Text(), fmt_);
-    return true;
-}
 
 void Refinement::lblResFinalBC_Click(int Index)
 {
-    Control* final = k_.lblResFinalBC[Index];
-    if (final->Caption() != kMarker)
+    if (!lens::BaseCurveOpen(calc_.Eye(Index)))
         return;
     const Answer a = toolkit_.MsgBox("Does the current spherical base curve provide an alignment fitting ?",
                                      Buttons::YesNo, "Base Curve");
-    final->SetCaption((a == Answer::Yes ? k_.lblResCurBC : k_.lblResPresBC)[Index]->Caption());
+    const lens::EyeResult eye = lens::SettleBaseCurve(calc_.Eye(Index), a == Answer::Yes);
+    k_.lblResFinalBC[Index]->SetCaption(lens::Texts(*eye.suggested, kMarker, fmt_).bc);
+    calc_.Settled(Index, eye);
     calc_.EnablePrintIfComplete();
 }
 
 void Refinement::lblResFinalPow_Click(int Index)
 {
-    Control* final = k_.lblResFinalPow[Index];
-    if (final->Caption() != kMarker)
+    if (!lens::PowerOpen(calc_.Eye(Index)))
         return;
     const Answer a =
         toolkit_.MsgBox("Does the current lens' power Provide best distance vision accuity ?", Buttons::YesNo, "Power");
     if (a == Answer::Yes) {
-        final->SetCaption(k_.lblResCurPow[Index]->Caption());
-    } else {
-        module_.overRefractionAccepted = false;
-        PowerCorrectionForm dialog(toolkit_, module_, fmt_);
-        LoadAndShowModal(toolkit_, dialog.GetForm());
+        const lens::EyeResult eye = lens::SettlePowerFromCurrentLens(calc_.Eye(Index));
+        k_.lblResFinalPow[Index]->SetCaption(lens::Texts(*eye.suggested, kMarker, fmt_).pow);
+        calc_.Settled(Index, eye);
+    } else if (const std::optional<double> over = AskOverRefraction(toolkit_, fmt_)) {
         // A dialog closed without "Ok" corrects nothing.
-        if (module_.overRefractionAccepted && module_.overRefraction != 0) {
-            double typed = 0;
-            if (ReadEntry(Index, k_.txtCurPow[Index], 621, "The current lens power is not numeric", typed)) {
-                try {
-                    const std::string entry = NumberToText(Add(typed, module_.overRefraction), fmt_);
-                    const double designed = ToNumber(k_.lblResCurPow[Index]->Caption(), fmt_);
-                    const std::string label = NumberToText(Add(designed, module_.overRefraction), fmt_);
-                    const std::string shown = NumberToText(ToNumber(label, fmt_), fmt_);
-                    k_.txtCurPow[Index]->SetText(entry);
-                    k_.lblResCurPow[Index]->SetCaption(label);
-                    final->SetCaption(shown);
-                } catch (const RuntimeError& err) {
-                    ReportEyeError(toolkit_, Index, err, nullptr);
-                }
-            }
+        const lens::PowerCorrection r =
+            lens::SettlePowerByOverRefraction(calc_.Eye(Index), k_.txtCurPow[Index]->Text(), *over, fmt_);
+        if (r.fault) {
+            calc_.Report(Index, *r.fault);
+        } else {
+            k_.txtCurPow[Index]->SetText(r.powerEntry);
+            k_.lblResCurPow[Index]->SetCaption(lens::Texts(*r.eye.cur, fmt_).pow);
+            k_.lblResFinalPow[Index]->SetCaption(lens::Texts(*r.eye.suggested, kMarker, fmt_).pow);
+            calc_.Settled(Index, r.eye);
         }
     }
     calc_.EnablePrintIfComplete();
@@ -66,26 +48,24 @@ void Refinement::lblResFinalPow_Click(int Index)
 
 void Refinement::lblResFinalSerie_Click(int Index)
 {
-    Control* final = k_.lblResFinalSerie[Index];
-    if (final->Caption() != kMarker)
+    if (!lens::SeriesOpen(calc_.Eye(Index)))
         return;
-    double pres = 0;
-    double cur = 0;
-    if (!ReadEntry(Index, k_.cboPresAdd[Index], 617, "The add is not numeric", pres) ||
-        !ReadEntry(Index, k_.txtCurAdd[Index], 625, "The client's add is not numeric", cur))
+    Control* presAdd = k_.cboPresAdd[Index];
+    Control* curAdd = k_.txtCurAdd[Index];
+    const lens::AddTexts adds{presAdd->Text(), curAdd->Text()};
+    const lens::AddOptions options = lens::AddChoices(adds, fmt_);
+    if (options.fault) {
+        calc_.Report(Index, *options.fault);
         return;
-    module_.presAddOption = pres;
-    module_.curAddOption = cur;
-    AddCorrectionForm dialog(toolkit_, module_, fmt_);
-    LoadAndShowModal(toolkit_, dialog.GetForm());
-    if (module_.addChoice == 1) {
-        k_.txtCurAdd[Index]->SetText(k_.cboPresAdd[Index]->Text());
-        k_.lblResCurSerie[Index]->SetCaption(k_.lblResPresSerie[Index]->Caption());
-        final->SetCaption(k_.lblResPresSerie[Index]->Caption());
-    } else if (module_.addChoice == 2) {
-        k_.cboPresAdd[Index]->SetText(k_.txtCurAdd[Index]->Text());
-        k_.lblResPresSerie[Index]->SetCaption(k_.lblResCurSerie[Index]->Caption());
-        final->SetCaption(k_.lblResCurSerie[Index]->Caption());
+    }
+    if (const std::optional<lens::AddChoice> choice = AskAddChoice(toolkit_, options.pres, options.cur, fmt_)) {
+        const lens::SeriesChoice r = lens::SettleSeries(calc_.Eye(Index), adds, *choice);
+        curAdd->SetText(r.adds.cur);
+        presAdd->SetText(r.adds.pres);
+        k_.lblResCurSerie[Index]->SetCaption(lens::Texts(*r.eye.cur, fmt_).serie);
+        k_.lblResPresSerie[Index]->SetCaption(lens::Texts(*r.eye.pres, fmt_).serie);
+        k_.lblResFinalSerie[Index]->SetCaption(lens::Texts(*r.eye.suggested, kMarker, fmt_).serie);
+        calc_.Settled(Index, r.eye);
     }
     calc_.EnablePrintIfComplete();
 }

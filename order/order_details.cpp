@@ -234,20 +234,20 @@ void OrderDetailsForm::cmdSavePdf_Click()
 
 void OrderDetailsForm::cmdCancel_Click() { toolkit_.Unload(form_); }
 
-void CopySuggestedLens(const Form1Controls& k, OrderRecord& order, const NumberFormat& fmt)
+void CopySuggestedLens(const lens::SuggestedLens& right, const std::optional<lens::SuggestedLens>& left,
+                       OrderRecord& order, const NumberFormat& fmt)
 {
-    const ResultGroup fin = k.FinalGroup();
-    auto copy = [&](int e) {
-        const LensTexts lens = fin.Captions(e);
+    auto copy = [&](int e, const lens::SuggestedLens& suggested) {
+        const lens::OrderedLens lens = lens::OrderLens(suggested, fmt);
         order.orderBC[e] = lens.bc;
-        order.orderPower[e] = lens.pow;
-        order.orderDiam[e] = ToNumber(lens.diam, fmt);
-        order.orderSeries[e] = ToWholeNumber(ToNumber(lens.serie, fmt));
+        order.orderPower[e] = lens.power;
+        order.orderDiam[e] = lens.diam;
+        order.orderSeries[e] = lens.series;
     };
-    copy(0);
-    order.orderLeftEye = fin.bc[1]->Visible();
-    if (order.orderLeftEye)
-        copy(1);
+    copy(0, right);
+    order.orderLeftEye = left.has_value();
+    if (left)
+        copy(1, *left);
 }
 
 } // namespace corvane

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "lens/engine.h"
 #include "order/order_controls.h"
 #include "order/order_record.h"
 #include "ui/base/form.h"
-#include "ui/base/numbers.h"
 #include "ui/base/toolkit.h"
 #include "ui/form1_controls.h"
 
@@ -13,8 +13,10 @@
 
 namespace corvane {
 
-// Copies the suggested lens of each eye into the order record.
-void CopySuggestedLens(const Form1Controls& k, OrderRecord& order, const NumberFormat& fmt);
+// Copies the suggested lens of each eye into the order record; the left eye
+// is ordered when it has one.
+void CopySuggestedLens(const lens::SuggestedLens& right, const std::optional<lens::SuggestedLens>& left,
+                       OrderRecord& order, const NumberFormat& fmt);
 
 // "Order Form": the page that goes to the laboratory, filled from the order
 // record and printed as soon as it is shown.

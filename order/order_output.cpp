@@ -1,6 +1,6 @@
 #include "order/order_forms.h"
 
-#include "ui/base/errors.h"
+#include "lens/errors.h"
 
 namespace corvane {
 namespace {

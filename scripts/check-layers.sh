@@ -2,14 +2,17 @@
 # The layers of the sources: each folder includes only itself and the
 # folders below it, so that no two folders include each other.
 #
-#   ui/base   numbers, errors, the control model, the toolkit interface
+#   lens      the lens engine: numbers, errors, rules, the calculation
+#             (standard C++ only, the bottom layer)
+#   ui/base   the control model, the toolkit interface (over lens)
 #   ui        the main window's own model            (over ui/base)
 #   calc      calculation and refinement              (over ui)
 #   order     the order record, windows and page      (over ui)
 #   ui/qt     the Qt binding of the toolkit interface (over ui/base only)
 #   app       the composition: the program itself     (over everything)
 #
-# Every #include "..." of those folders is checked; includes are written
+# Every #include "..." of those folders is checked, and lens/ includes no
+# Qt header (#include <Q...>); includes are written
 # from the project root ("ui/base/form.h"), a bare name is a file of the
 # same folder. Git's globs cross folders ('ui/*.h' takes ui/qt/ too), and
 # files not yet committed are checked as well. Prints each offending line
@@ -18,12 +21,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 declare -A allowed=(
-  [ui/base]="ui/base"
-  [ui]="ui/base ui"
-  [calc]="ui/base ui calc"
-  [order]="ui/base ui order"
-  [ui/qt]="ui/base ui/qt"
-  [app]="ui/base ui calc order ui/qt app"
+  [lens]="lens"
+  [ui/base]="lens ui/base"
+  [ui]="lens ui/base ui"
+  [calc]="lens ui/base ui calc"
+  [order]="lens ui/base ui order"
+  [ui/qt]="lens ui/base ui/qt"
+  [app]="lens ui/base ui calc order ui/qt app"
 )
 
 faults=0
@@ -53,7 +57,13 @@ while IFS= read -r file; do
         ;;
     esac
   done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file" || true)
-done < <(git ls-files --cached --others --exclude-standard 'ui/*.h' 'ui/*.cpp' 'calc/*.h' 'calc/*.cpp' 'order/*.h' 'order/*.cpp' 'app/*.h' 'app/*.cpp')
+  if [ "$folder" = lens ]; then
+    while IFS= read -r hit; do
+      echo "$file:$hit: the engine includes no Qt header"
+      faults=$((faults + 1))
+    done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file" || true)
+  fi
+done < <(git ls-files --cached --others --exclude-standard 'lens/*.h' 'lens/*.cpp' 'ui/*.h' 'ui/*.cpp' 'calc/*.h' 'calc/*.cpp' 'order/*.h' 'order/*.cpp' 'app/*.h' 'app/*.cpp')
 
 if [ "$faults" -ne 0 ]; then
   echo "layer check: $faults include(s) against the layers" >&2

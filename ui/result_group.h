@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lens/engine.h"
 #include "ui/base/controls.h"
 
 #include <array>
@@ -10,10 +11,7 @@ namespace corvane {
 
 // The four values of a lens as a result group shows them: base curve,
 // power, diameter, series.
-struct LensTexts {
-    std::string bc, pow, diam, serie;
-    bool operator==(const LensTexts&) const = default;
-};
+using LensTexts = lens::LensTexts;
 
 // One result group of the main window ("From K Reading", "From Current
 // lens", "Suggested lens"): five row captions ("B. C. :", "Power :",

@@ -48,9 +48,9 @@ TEST_P(BadInputTest, EndsInANumberedMessageOrAResult)
     EXPECT_EQ(CheckLensShape(FinalLens(0), fmt_, true, false), "");
 
     // The suggestion comes from what this calculation produced, nothing else.
-    const CalcState& s = form1_->Calc().State();
-    EXPECT_EQ(CheckSources(PresLens(0), CurLens(0), FinalLens(0), s.presLensDone[0], s.curLensDone[0]), "");
-    if (s.presLensDone[0] && s.curLensDone[0]) {
+    const lens::EyeResult& s = form1_->Calc().Eye(0);
+    EXPECT_EQ(CheckSources(PresLens(0), CurLens(0), FinalLens(0), s.pres.has_value(), s.cur.has_value()), "");
+    if (s.pres && s.cur) {
         EXPECT_EQ(CheckMerged(PresLens(0), CurLens(0), FinalLens(0), k->txtCurDiam[0]->Text(), fmt_), "");
     }
 

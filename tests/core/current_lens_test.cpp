@@ -155,7 +155,7 @@ TEST_P(ValidateCurrentLensTest, ReportsTheFirstFault)
     ASSERT_NE(tk.focus, nullptr);
     EXPECT_EQ(tk.focus->Name(), std::string(c.focus) + "_" + std::to_string(e));
     EXPECT_EQ(CurLens(e), kNoLens);
-    EXPECT_FALSE(form1_->Calc().State().curLensDone[e]);
+    EXPECT_FALSE(form1_->Calc().Eye(e).cur.has_value());
     // No suggestion of the current lens; at most a prescription-only one.
     EXPECT_EQ(FinalLens(e), PresLens(e));
 }
@@ -200,7 +200,7 @@ TEST_F(Form1Test, OverflowInTheCurrentLensDesignLeavesNoStaleLens)
     ASSERT_EQ(tk.boxes.size(), 1u);
     EXPECT_EQ(tk.boxes[0].text, "Error 6\r\nOverflow");
     EXPECT_EQ(tk.boxes[0].title, "Error for OD");
-    EXPECT_FALSE(form1_->Calc().State().curLensDone[0]);
+    EXPECT_FALSE(form1_->Calc().Eye(0).cur.has_value());
     EXPECT_EQ(CurLens(0), kNoLens);
     // The prescription alone now makes the suggestion.
     EXPECT_EQ(FinalLens(0), (Lens{"7.70", "-2.50", "9.2", "2"}));

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "lens/numbers.h"
 #include "scripted_toolkit.h"
-#include "ui/base/numbers.h"
 #include "ui/form1_controls.h"
 
 #include <ostream>

@@ -21,7 +21,8 @@ protected:
     // window does, and runs `fill` in it.
     void Order(const std::function<void(const Form4Controls&)>& fill)
     {
-        CopySuggestedLens(*k, module.order, fmt_);
+        const Calculation& calc = form1_->Calc();
+        CopySuggestedLens(*calc.Eye(0).suggested, calc.Eye(1).suggested, module.order, fmt_);
         OrderDetailsForm details(tk, module.order, fmt_);
         tk.onShow["Form4"] = [&](Form&) { fill(details.Controls()); };
         LoadAndShowModal(tk, details.GetForm());

@@ -276,7 +276,7 @@ TEST_P(ValidatePrescriptionTest, FirstFailingCheckWins)
     EXPECT_EQ(tk.focus->Name(), std::string(c.focus) + "_" + std::to_string(e));
     EXPECT_EQ(PresLens(e), kNoLens);
     EXPECT_EQ(FinalLens(e), kNoLens);
-    EXPECT_FALSE(form1_->Calc().State().presLensDone[e]);
+    EXPECT_FALSE(form1_->Calc().Eye(e).pres.has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ValidatePrescriptionTest,
@@ -311,7 +311,7 @@ TEST_F(Form1Test, DivisionByZeroInTheVertexStepShowsNoStaleLens)
     EXPECT_EQ(tk.boxes[0].text, "Error 11\r\nDivision by zero");
     EXPECT_EQ(tk.boxes[0].title, "Error for OD");
     EXPECT_TRUE(tk.focusMoves.empty());
-    EXPECT_FALSE(form1_->Calc().State().presLensDone[0]);
+    EXPECT_FALSE(form1_->Calc().Eye(0).pres.has_value());
     EXPECT_EQ(PresLens(0), kNoLens);
     EXPECT_EQ(FinalLens(0), kNoLens);
     EXPECT_FALSE(k->cmdPrint->Enabled());

@@ -1,19 +1,22 @@
-// Feeds arbitrary texts into every entry of both eyes, ticks the sections,
-// runs Calculate, may edit entries, clicks every marker with scripted
-// answers, and checks each outcome against the shared oracle: numbered
-// messages, well-formed results of this very calculation, the suggestion
-// merged from both designs, and each settled marker against its source.
+// Calls the lens engine directly and checks properties of its answers
+// instead of re-typing its rules:
+//   - arbitrary texts in every entry: the first failed check has a number of
+//     its own; a lens is well formed; normalised entries pass the checks;
+//   - the same lens for keratometry given in mm or in dioptres, and for
+//     entries typed with or without the decimal point;
+//   - the left eye designed like the right one from the same entries, with
+//     another eye designed in between;
+//   - a merge of two equal designs has no open value;
+//   - every settled value comes from one of the two designs or from the
+//     over-refraction.
 //
-// Input: byte 0 ticks the sections (bits 0..3: chkPres, chkPresOS, chkCur,
-// chkCurOS), picks the locale (bit 4: comma) and edits entries after
-// Calculate (bit 5); byte 1 gives the answers to the six marker questions,
-// one bit each; the rest, split at line feeds, is the eleven entries of the
-// right eye, the eleven of the left eye, the edited prescription add,
-// current power and current add of each eye, then the over-refractions
-// typed into "Power Correction".
+// Input: byte 0 picks the locale (bit 0: comma) and the answers to the
+// settling questions (bits 1..4); byte 1 picks the forms of the generated
+// entries; the rest, split at line feeds, is the seven prescription entries,
+// the four current-lens entries, the over-refraction, then the numbers of
+// the generated entries.
 
-#include "../core/lens_oracle.h"
-#include "app/form1.h"
+#include "lens/engine.h"
 
 #include <cmath>
 #include <cstdint>
@@ -25,135 +28,138 @@
 namespace {
 
 using namespace corvane;
-using test::Lens;
+using namespace corvane::lens;
 
-void Require(const std::string& problem)
+void Require(bool ok, const char* problem)
 {
-    if (problem.empty())
+    if (ok)
         return;
-    std::fprintf(stderr, "invariant broken: %s\n", problem.c_str());
+    std::fprintf(stderr, "property broken: %s\n", problem);
     std::abort();
 }
 
-struct Run {
-    Run(std::vector<std::string> fields, std::uint8_t flags)
-        : fields(std::move(fields)), fmt{(flags & 0x10) != 0 ? ',' : '.'}, form1(tk, module, fmt), k(form1.Controls())
-    {
-        form1.GetForm().onLoad();
-    }
+void CheckDesign(const Design& d)
+{
+    Require(std::isfinite(d.bc) && std::isfinite(d.power), "a lens value is not finite");
+    Require(d.diam == 9.0 || d.diam == 9.2 || d.diam == 9.5, "a diameter outside 9.0, 9.2, 9.5");
+    Require(d.series >= 1 && d.series <= 3, "a series outside 1..3");
+}
 
-    std::string Field(std::size_t i) const { return i < fields.size() ? fields[i] : std::string(); }
-    Lens Pres(int e) const { return test::Shown(k.PresGroup(), e); }
-    Lens Cur(int e) const { return test::Shown(k.CurGroup(), e); }
-    Lens Final(int e) const { return test::Shown(k.FinalGroup(), e); }
+void CheckFault(const Fault& f)
+{
+    const int n = f.error.Number;
+    Require((n >= 601 && n <= 625) || n == kErrOverflow || n == kErrDivisionByZero, "an unknown error number");
+    Require((n >= 601) == (f.entry != Entry::None), "a check without its entry");
+}
 
-    void CheckAll(bool afterCalculate, bool refined)
-    {
-        for (const test::ShownBox& box : tk.boxes)
-            Require(test::CheckBox(box, true));
-        const CalcState& s = form1.Calc().State();
-        for (int e = 0; e < 2; ++e) {
-            Require(test::CheckLensShape(Pres(e), fmt, false, false));
-            Require(test::CheckLensShape(Cur(e), fmt, false, refined));
-            Require(test::CheckLensShape(Final(e), fmt, true, refined));
-            if (!afterCalculate)
-                continue;
-            Require(test::CheckSources(Pres(e), Cur(e), Final(e), s.presLensDone[e], s.curLensDone[e]));
-            if (s.presLensDone[e] && s.curLensDone[e])
-                Require(test::CheckMerged(Pres(e), Cur(e), Final(e), k.txtCurDiam[e]->Text(), fmt));
-        }
-        bool typed = false;
-        for (const std::string& f : fields)
-            typed = typed || test::HasNonFinite(f);
-        for (const auto& c : form1.GetForm().Controls())
-            if (!typed && test::HasNonFinite(c->Text()))
-                Require(c->Name() + " shows " + c->Text());
-    }
-
-    std::vector<std::string> fields;
-    NumberFormat fmt;
-    test::ScriptedToolkit tk;
-    Module1 module;
-    Form1 form1;
-    const Form1Controls& k;
+struct Designed {
+    std::optional<Design> lens;
+    PrescriptionEntries entries;
 };
 
-// A base-curve marker settles on the design the answer chose.
-void SettleBaseCurve(Run& r, int e, Answer answer)
+Designed Prescription(const PrescriptionEntries& in, const NumberFormat& fmt)
 {
-    const Lens pres = r.Pres(e);
-    const Lens cur = r.Cur(e);
-    const std::string before = r.k.lblResFinalBC[e]->Caption();
-    r.tk.answers = {answer};
-    r.k.lblResFinalBC[e]->RaiseClick();
-    const std::string& after = r.k.lblResFinalBC[e]->Caption();
-    if (before != "???")
-        Require(after == before ? "" : "a settled base curve changed");
+    if (const std::optional<Fault> fault = ValidatePrescription(in, fmt)) {
+        CheckFault(*fault);
+        return {std::nullopt, in};
+    }
+    const PrescriptionDesign d = DesignFromPrescription(in, fmt);
+    if (d.fault)
+        CheckFault(*d.fault);
     else
-        Require(after == (answer == Answer::Yes ? cur.bc : pres.bc) ? "" : "base curve settled on " + after);
+        Require(!ValidatePrescription(d.entries, fmt), "normalised entries fail a check");
+    if (d.lens)
+        CheckDesign(*d.lens);
+    Require(!d.lens || (d.warnings.empty() && !d.fault), "a lens shown despite a warning");
+    return {d.lens, d.entries};
 }
 
-// A power marker settles on the current design, or on it corrected by the
-// accepted over-refraction; otherwise everything stays.
-void SettlePower(Run& r, int e, Answer answer)
+std::optional<CurrentLensDesign> Current(const CurrentLensEntries& in, const std::string& presAdd,
+                                         const NumberFormat& fmt)
 {
-    Control* fin = r.k.lblResFinalPow[e];
-    Control* label = r.k.lblResCurPow[e];
-    Control* entry = r.k.txtCurPow[e];
-    const std::string before = fin->Caption();
-    const std::string labelBefore = label->Caption();
-    const std::string entryBefore = entry->Text();
-    r.module.overRefractionAccepted = false;
-    r.tk.answers = {answer};
-    fin->RaiseClick();
-    if (before != "???") {
-        Require(fin->Caption() == before ? "" : "a settled power changed");
-        return;
+    const CurrentLensCheck check = ValidateCurrentLens(in, !presAdd.empty(), presAdd, fmt);
+    if (check.fault) {
+        CheckFault(*check.fault);
+        return std::nullopt;
     }
-    if (answer == Answer::Yes) {
-        Require(fin->Caption() == labelBefore ? "" : "power settled on " + fin->Caption());
-        return;
-    }
-    if (fin->Caption() == "???") {
-        Require(label->Caption() == labelBefore && entry->Text() == entryBefore ? "" : "an unsettled power wrote");
-        const double over = r.module.overRefraction;
-        const bool corrects = r.module.overRefractionAccepted && over != 0 && IsNumeric(entryBefore, r.fmt) &&
-                              std::isfinite(ToNumber(entryBefore, r.fmt) + over) &&
-                              std::isfinite(ToNumber(labelBefore, r.fmt) + over);
-        Require(corrects ? "an accepted over-refraction left the marker" : "");
-        return;
-    }
-    const double over = r.module.overRefraction;
-    const std::string corrected = NumberToText(ToNumber(labelBefore, r.fmt) + over, r.fmt);
-    Require(label->Caption() == corrected ? "" : "corrected design power " + label->Caption());
-    Require(fin->Caption() == NumberToText(ToNumber(corrected, r.fmt), r.fmt) ? "" : "corrected power differs");
-    Require(entry->Text() == NumberToText(ToNumber(entryBefore, r.fmt) + over, r.fmt) ? "" : "corrected entry");
+    CurrentLensDesign d = DesignFromCurrentLens(check.entries, fmt);
+    if (d.fault)
+        CheckFault(*d.fault);
+    if (d.lens)
+        CheckDesign(*d.lens);
+    return d;
 }
 
-// A series marker takes the chosen add and that side's series.
-void SettleSeries(Run& r, int e)
+// A number of hundredths from a field, within the given size.
+long Hundredths(const std::string& field, long from, long to)
 {
-    const Form1Controls& k = r.k;
-    const std::string before = k.lblResFinalSerie[e]->Caption();
-    const std::string presAdd = k.cboPresAdd[e]->Text();
-    const std::string curAdd = k.txtCurAdd[e]->Text();
-    const std::string presSerie = k.lblResPresSerie[e]->Caption();
-    const std::string curSerie = k.lblResCurSerie[e]->Caption();
-    r.module.addChoice = 0;
-    k.lblResFinalSerie[e]->RaiseClick();
-    const std::string& after = k.lblResFinalSerie[e]->Caption();
-    const bool readable = IsNumeric(presAdd, r.fmt) && IsNumeric(curAdd, r.fmt);
-    const bool unchanged = after == before && k.cboPresAdd[e]->Text() == presAdd && k.txtCurAdd[e]->Text() == curAdd;
-    if (before != "???" || !readable || r.module.addChoice == 0) {
-        Require(unchanged ? "" : "an unsettled series wrote");
-    } else if (r.module.addChoice == 1) {
-        Require(after == presSerie && k.lblResCurSerie[e]->Caption() == presSerie && k.txtCurAdd[e]->Text() == presAdd
-                    ? ""
-                    : "series settled on the prescription add wrongly");
+    unsigned long h = 0;
+    for (unsigned char c : field)
+        h = h * 31 + c;
+    return from + static_cast<long>(h % static_cast<unsigned long>(to - from + 1));
+}
+
+// A value typed as the practitioner may: with its decimal point, or as
+// hundredths where those are read so (100 or more in size).
+std::string Typed(long hundredths, bool withoutPoint, const NumberFormat& fmt)
+{
+    if (withoutPoint && (hundredths >= 100 || hundredths <= -100))
+        return std::to_string(hundredths);
+    return NumberToText(static_cast<double>(hundredths) / 100, fmt);
+}
+
+// The same prescription in two forms designs the same lens.
+void SameLensInEveryForm(const std::vector<std::string>& f, std::uint8_t forms, const NumberFormat& fmt)
+{
+    auto field = [&](std::size_t i) { return i < f.size() ? f[i] : std::string(); };
+    const long r1 = Hundredths(field(12), 650, 900);
+    const long r2 = Hundredths(field(13), 650, 900);
+    const long sphere = Hundredths(field(14), -2000, 2000);
+    const long cyl = Hundredths(field(15), -600, 600);
+    const long axis = Hundredths(field(16), 1, 180);
+    const long add = Hundredths(field(17), 75, 300);
+    auto entries = [&](bool radii, bool withoutPoint) {
+        auto kera = [&](long r) {
+            return radii ? Typed(r, withoutPoint, fmt) : NumberToText(Div(337.5, static_cast<double>(r) / 100), fmt);
+        };
+        return PrescriptionEntries{kera(r1),
+                                   kera(r2),
+                                   Typed(sphere, withoutPoint, fmt),
+                                   cyl == 0 ? std::string() : Typed(cyl, withoutPoint, fmt),
+                                   cyl == 0 ? std::string() : std::to_string(axis),
+                                   "12",
+                                   Typed(add, withoutPoint, fmt)};
+    };
+    const bool radii = (forms & 1) != 0;
+    const bool withoutPoint = (forms & 2) != 0;
+    const Designed a = Prescription(entries(radii, withoutPoint), fmt);
+    const Designed b = Prescription(entries(!radii, !withoutPoint), fmt);
+    Require(a.lens == b.lens, "mm and dioptres, or a typed decimal point, design different lenses");
+}
+
+void Settled(const Design& pres, const Design& cur, double worn, std::uint8_t answers, double over,
+             const NumberFormat& fmt)
+{
+    Require(!HasOpenValue(SuggestFinalLens(pres, pres, worn)), "a merge of equal designs is open");
+    EyeResult eye{pres, cur, SuggestFinalLens(pres, cur, worn)};
+    eye = SettleBaseCurve(eye, (answers & 1) != 0);
+    if ((answers & 2) != 0) {
+        eye = SettlePowerFromCurrentLens(eye);
     } else {
-        Require(after == curSerie && k.lblResPresSerie[e]->Caption() == curSerie && k.cboPresAdd[e]->Text() == curAdd
-                    ? ""
-                    : "series settled on the current add wrongly");
+        const PowerCorrection r = SettlePowerByOverRefraction(eye, NumberToText(cur.power + 0.5, fmt), over, fmt);
+        if (r.fault)
+            CheckFault(*r.fault);
+        eye = r.eye;
+    }
+    const AddChoice choice = (answers & 4) != 0 ? AddChoice::Prescription : AddChoice::CurrentLens;
+    eye = SettleSeries(eye, {"2", "1.5"}, choice).eye;
+    const SuggestedLens& s = *eye.suggested;
+    Require(!s.bc || *s.bc == pres.bc || *s.bc == cur.bc, "a base curve from neither design");
+    Require(!s.series || *s.series == pres.series || *s.series == cur.series, "a series from neither design");
+    Require(!s.diam || *s.diam == 9.0 || *s.diam == 9.2 || *s.diam == 9.5, "a diameter outside the three");
+    if (s.power && *s.power != pres.power && *s.power != cur.power) {
+        const double shown = ToNumber(Format(cur.power, "0.00", fmt), fmt);
+        Require(*s.power == ToNumber(NumberToText(shown + over, fmt), fmt), "a power from nowhere");
     }
 }
 
@@ -163,71 +169,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 2)
         return 0;
-    const std::uint8_t flags = data[0];
-    const std::uint8_t answers = data[1];
-    std::vector<std::string> fields(1);
+    const NumberFormat fmt{(data[0] & 1) != 0 ? ',' : '.'};
+    std::vector<std::string> f(1);
     for (std::size_t i = 2; i < size; ++i) {
         if (data[i] == '\n')
-            fields.emplace_back();
+            f.emplace_back();
         else
-            fields.back().push_back(static_cast<char>(data[i]));
+            f.back().push_back(static_cast<char>(data[i]));
     }
-    Run r(std::move(fields), flags);
-    const Form1Controls& k = r.k;
+    auto field = [&](std::size_t i) { return i < f.size() ? f[i] : std::string(); };
+    PrescriptionEntries pres;
+    for (std::size_t i = 0; i < pres.size(); ++i)
+        pres[i] = field(i);
+    CurrentLensEntries cur;
+    for (std::size_t i = 0; i < cur.size(); ++i)
+        cur[i] = field(7 + i);
 
-    std::size_t nextOver = 28;
-    r.tk.onShow["Form2"] = [&](Form& f) {
-        f["txtRefra"].UserSetText(r.Field(nextOver++));
-        f["cmdOK"].RaiseClick();
-    };
-    r.tk.onShow["Form3"] = [&](Form& f) {
-        if ((nextOver & 1) != 0)
-            f["cmd1"].RaiseClick();
-        else if ((nextOver & 2) != 0)
-            f["cmd2"].RaiseClick();
-        ++nextOver;
-    };
+    const Designed right = Prescription(pres, fmt);
+    const std::optional<CurrentLensDesign> worn = Current(cur, right.entries[6], fmt);
+    // Another eye in between: nothing of it may reach the next design.
+    Prescription({"40", "41", "-9.75", "-1", "90", "12", "3"}, fmt);
+    const Designed left = Prescription(pres, fmt);
+    Require(left.lens == right.lens && left.entries == right.entries, "the left eye designed unlike the right");
 
-    // Ticking the left eye copies the right one: the texts come after.
-    if ((flags & 1) != 0) {
-        k.chkPres->SetValue(1);
-        if ((flags & 2) != 0)
-            k.chkPresOS->SetValue(1);
-    }
-    if ((flags & 4) != 0) {
-        k.chkCur->SetValue(1);
-        if ((flags & 8) != 0)
-            k.chkCurOS->SetValue(1);
-    }
-    for (int e = 0; e < 2; ++e) {
-        const std::size_t first = static_cast<std::size_t>(e) * 11;
-        for (std::size_t i = 0; i < 7; ++i)
-            k.PresEntries(e)[i]->SetText(r.Field(first + i));
-        for (std::size_t i = 0; i < 4; ++i)
-            k.CurEntries(e)[i]->SetText(r.Field(first + 7 + i));
-    }
+    SameLensInEveryForm(f, data[1], fmt);
 
-    k.btnGo->RaiseClick();
-    r.CheckAll(true, false);
-    if ((flags & 0x20) != 0) {
-        // The practitioner edits entries before settling the markers.
-        for (int e = 0; e < 2; ++e) {
-            const std::size_t first = 22 + static_cast<std::size_t>(e) * 3;
-            k.cboPresAdd[e]->SetText(r.Field(first));
-            k.txtCurPow[e]->SetText(r.Field(first + 1));
-            k.txtCurAdd[e]->SetText(r.Field(first + 2));
-        }
+    if (right.lens && worn && worn->lens) {
+        double over = 0;
+        if (IsNumeric(field(11), fmt))
+            over = ToNumber(field(11), fmt);
+        Settled(*right.lens, *worn->lens, worn->wornDiameter, static_cast<std::uint8_t>(data[0] >> 1), over, fmt);
     }
-    for (int e = 0; e < 2; ++e) {
-        auto answer = [&](int bit) { return ((answers >> (e * 3 + bit)) & 1) != 0 ? Answer::Yes : Answer::No; };
-        SettleBaseCurve(r, e, answer(0));
-        SettlePower(r, e, answer(1));
-        SettleSeries(r, e);
-    }
-    r.CheckAll(false, true);
-    // A second calculation starts from the entries as written back.
-    r.tk.boxes.clear();
-    k.btnGo->RaiseClick();
-    r.CheckAll(true, false);
     return 0;
 }

@@ -88,7 +88,6 @@ void DialogsQtTest::powerCorrectionTypedWithEnter()
 void DialogsQtTest::powerCorrectionClosedWithEscape()
 {
     Calculated("-2.50", "2");
-    calc_->app.Shared().overRefraction = -0.25; // accepted by an earlier dialog
     ModalDriver& d = calc_->driver;
     d.PressInBox(QMessageBox::No);
     d.Then([](QWidget* modal) {
@@ -153,7 +152,7 @@ void DialogsQtTest::pastedOverRefractionIsCut()
     QTest::mouseClick(calc_->find("lblResFinalPow_0"), Qt::LeftButton);
     QVERIFY(d.Done());
     QCOMPARE(pasted, QStringLiteral("-0.25"));
-    QCOMPARE(calc_->app.Shared().overRefraction, -0.25);
+    QCOMPARE(calc_->find<QLineEdit>("txtCurPow_0")->text(), QStringLiteral("-2.75"));
     QCOMPARE(Label("lblResFinalPow_0"), QStringLiteral("-3.25"));
 }
 

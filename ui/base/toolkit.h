@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/base/errors.h"
+#include "lens/errors.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/base/numbers.h"
+#include "lens/numbers.h"
 
 class QLocale;
 

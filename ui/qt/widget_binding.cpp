@@ -1,6 +1,6 @@
 #include "ui/qt/widget_binding.h"
 
-#include "ui/base/errors.h"
+#include "lens/errors.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/message_box.h"
 

@@ -3,10 +3,10 @@
 #include <optional>
 
 // The laboratory's design rules for the Corvane lens, as plain functions of
-// numbers; their tables sit beside them in lens_rules.cpp. Every figure is
+// numbers; their tables sit beside them in rules.cpp. Every figure is
 // an exact double: a rule that compares or steps by a decimal uses the
 // double nearest to that decimal. The arithmetic raises the numbered errors
-// of the checked helpers in ui/base/numbers.h (Overflow, Division by zero).
+// of the checked helpers in lens/numbers.h (Overflow, Division by zero).
 namespace corvane::rules {
 
 // Entries typed without a decimal point: a size of 100 or more (or, where

@@ -1,6 +1,6 @@
-#include "ui/base/numbers.h"
+#include "lens/numbers.h"
 
-#include "ui/base/errors.h"
+#include "lens/errors.h"
 
 #include <algorithm>
 #include <array>

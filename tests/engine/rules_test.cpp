@@ -2,7 +2,7 @@
 // above it, with the figures written out here independently of the code's
 // tables, so that a changed cell or bound fails a test.
 
-#include "calc/lens_rules.h"
+#include "lens/rules.h"
 
 #include <gtest/gtest.h>
 

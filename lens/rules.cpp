@@ -1,6 +1,6 @@
-#include "calc/lens_rules.h"
+#include "lens/rules.h"
 
-#include "ui/base/numbers.h"
+#include "lens/numbers.h"
 
 #include <algorithm>
 #include <cmath>

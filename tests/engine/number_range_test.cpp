@@ -1,5 +1,5 @@
-#include "ui/base/errors.h"
-#include "ui/base/numbers.h"
+#include "lens/errors.h"
+#include "lens/numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/base/errors.h"
+#include "lens/errors.h"
 
 namespace corvane {
 

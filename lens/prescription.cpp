@@ -1,0 +1,204 @@
+#include "lens/engine.h"
+#include "lens/rules.h"
+
+namespace corvane::lens {
+namespace {
+
+enum : std::size_t { kKera1, kKera2, kSphere, kCyl, kAxis, kVertex, kAdd };
+
+constexpr Entry kEntries[] = {Entry::Kera1, Entry::Kera2,  Entry::Sphere, Entry::Cylinder,
+                              Entry::Axis,  Entry::Vertex, Entry::PresAdd};
+
+// The design's working values, in the order the steps compute them.
+struct Working {
+    const NumberFormat& fmt;
+    PrescriptionDesign& out;
+    double flatK = 0;
+    double steepK = 0;
+    double power = 0;
+    double cyl = 0;
+    int axis = 0;
+    bool withheld = false;
+
+    std::string& Text(std::size_t i) const { return out.entries[i]; }
+    double Value(std::size_t i) const { return ToNumber(Text(i), fmt); }
+    void Write(std::size_t i, double v) const { Text(i) = NumberToText(v, fmt); }
+    // Entries typed without a decimal point are in hundredths.
+    void Hundredths(std::size_t i, bool negativeToo) const
+    {
+        const double v = Value(i);
+        if (rules::InHundredths(v, negativeToo))
+            Write(i, Div(v, 100));
+    }
+    void Warn(const char* message, std::size_t entry)
+    {
+        withheld = true;
+        out.warnings.push_back({message, kEntries[entry]});
+    }
+};
+
+// Entries typed without a decimal point, then readings given as radii.
+void Normalise(Working& w)
+{
+    w.Hundredths(kKera1, false);
+    w.Hundredths(kKera2, false);
+    w.Hundredths(kSphere, true);
+    if (!w.Text(kCyl).empty())
+        w.Hundredths(kCyl, true);
+    if (!w.Text(kAdd).empty())
+        w.Hundredths(kAdd, true);
+    for (std::size_t i : {kKera1, kKera2}) {
+        const double v = w.Value(i);
+        if (rules::IsRadius(v))
+            w.Write(i, rules::OtherCurvatureUnit(v));
+    }
+}
+
+// The readings are ordered by their texts, as written back; returns the
+// toricity of the cornea.
+double OrderReadings(Working& w)
+{
+    const bool firstIsFlat = w.Text(kKera1) < w.Text(kKera2);
+    w.flatK = w.Value(firstIsFlat ? kKera1 : kKera2);
+    w.steepK = w.Value(firstIsFlat ? kKera2 : kKera1);
+    return Sub(w.steepK, w.flatK);
+}
+
+void ReadRefraction(Working& w)
+{
+    w.power = w.Value(kSphere);
+    w.cyl = w.Text(kCyl).empty() ? 0 : w.Value(kCyl);
+    w.axis = w.Text(kAxis).empty() ? 0 : ToWholeNumber(w.Value(kAxis));
+}
+
+// The refraction in minus-cylinder form, shown so in the entries.
+void TransposePlusCylinder(Working& w)
+{
+    if (w.Text(kCyl).empty() || !(w.cyl > 0))
+        return;
+    w.power = Add(w.power, w.cyl);
+    w.cyl = -w.cyl;
+    w.axis = rules::TransposedAxis(w.axis);
+    w.Write(kSphere, w.power);
+    w.Text(kAxis) = IntToText(w.axis);
+    w.Write(kCyl, w.cyl);
+}
+
+void CheckLowerReading(Working& w)
+{
+    if (rules::FlatKInRange(w.flatK))
+        return;
+    const std::size_t lower = w.Value(kKera2) > w.Value(kKera1) ? kKera1 : kKera2;
+    w.Warn(rules::FlatKBelowRange(w.flatK)
+               ? "The Lower keratometry is outside of the recommended tolerances. Please consult"
+               : "The lower keratometry is outside of the recommended tolerances. Please consult",
+           lower);
+}
+
+void CheckAxisBand(Working& w, double toricity)
+{
+    const rules::AxisBand& band = rules::BandOf(w.axis);
+    if (rules::ToricityOutside(band, toricity))
+        w.Warn("The keratometry is outside of the recommended tolerances. Please consult", kKera1);
+    if (rules::CylinderOutside(band, w.cyl))
+        w.Warn("The cylinder is outside of the recommended tolerances. Please consult", kCyl);
+}
+
+// The design itself; the tolerance checks never stop it, they withhold the
+// lens.
+Design Designed(Working& w)
+{
+    Design lens;
+    Normalise(w);
+    const double toricity = OrderReadings(w);
+    ReadRefraction(w);
+    TransposePlusCylinder(w);
+    CheckLowerReading(w);
+    CheckAxisBand(w, toricity);
+    // Outside the table the lens is withheld (the lower-reading check has
+    // said why).
+    if (const std::optional<double> bc = rules::TableBaseCurve(w.flatK))
+        lens.bc = *bc;
+    else
+        w.withheld = true;
+    lens.bc = rules::FlattenForToricity(lens.bc, toricity);
+    lens.series = rules::SeriesOf(w.Value(kAdd));
+    if (const std::optional<double> diameter = rules::PrescriptionDiameter(w.flatK, w.power))
+        lens.diam = *diameter;
+    else
+        w.withheld = true;
+    // Vertex distance, eighth-dioptre steps, then half a dioptre less.
+    if (rules::NeedsVertexStep(w.power))
+        w.power = rules::VertexCorrected(w.power, w.Value(kVertex));
+    lens.power = rules::DesignPower(rules::SnapToEighth(w.power));
+    return lens;
+}
+
+} // namespace
+
+std::optional<Fault> ValidatePrescription(const PrescriptionEntries& entries, const NumberFormat& fmt)
+{
+    // The checks in the order they run; each may take the ones above it as
+    // passed.
+    struct Check {
+        std::size_t entry;
+        int number;
+        const char* message;
+        bool (*fails)(const PrescriptionEntries& in, const NumberFormat& fmt);
+    };
+    using In = const PrescriptionEntries&;
+    using Fmt = const NumberFormat&;
+    static constexpr Check kChecks[] = {
+        {kKera1, 601, "The first keratometry is needed", [](In in, Fmt) { return in[kKera1].empty(); }},
+        {kKera1, 602, "The first keratometry is not numeric", [](In in, Fmt f) { return !IsNumeric(in[kKera1], f); }},
+        {kKera1, 603, "The keratometry can't be 0", [](In in, Fmt f) { return ToNumber(in[kKera1], f) == 0; }},
+        {kKera2, 604, "The second keratometry is needed", [](In in, Fmt) { return in[kKera2].empty(); }},
+        {kKera2, 605, "The second keratometry is not numeric", [](In in, Fmt f) { return !IsNumeric(in[kKera2], f); }},
+        {kKera2, 606, "The keratometry can't be 0", [](In in, Fmt f) { return ToNumber(in[kKera2], f) == 0; }},
+        {kSphere, 607, "The power is needed", [](In in, Fmt) { return in[kSphere].empty(); }},
+        {kSphere, 608, "The power is not numeric", [](In in, Fmt f) { return !IsNumeric(in[kSphere], f); }},
+        {kCyl, 610, "The cylinder is not numeric",
+         [](In in, Fmt f) { return !in[kCyl].empty() && !IsNumeric(in[kCyl], f); }},
+        {kCyl, 609, "The cylinder is needed", [](In in, Fmt) { return in[kCyl].empty() && !in[kAxis].empty(); }},
+        {kAxis, 612, "The axis is not numeric",
+         [](In in, Fmt f) { return !in[kAxis].empty() && !IsNumeric(in[kAxis], f); }},
+        {kAxis, 612, "The axis must range between 1 and 180",
+         [](In in, Fmt f) {
+             if (in[kAxis].empty())
+                 return false;
+             const double axis = ToNumber(in[kAxis], f);
+             return axis > 180 || !(axis > 0);
+         }},
+        {kAxis, 611, "The axis is needed", [](In in, Fmt) { return in[kAxis].empty() && !in[kCyl].empty(); }},
+        {kVertex, 613, "The vetex is needed", [](In in, Fmt) { return in[kVertex].empty(); }},
+        {kVertex, 614, "The vertex is not numeric", [](In in, Fmt f) { return !IsNumeric(in[kVertex], f); }},
+        {kVertex, 615, "The vertex must be between 0 and 99",
+         [](In in, Fmt f) {
+             const double d = ToNumber(in[kVertex], f);
+             return d >= 100 || d < 0;
+         }},
+        {kAdd, 616, "The add is needed", [](In in, Fmt) { return in[kAdd].empty(); }},
+        {kAdd, 617, "The add is not numeric", [](In in, Fmt f) { return !IsNumeric(in[kAdd], f); }},
+    };
+    for (const Check& check : kChecks)
+        if (check.fails(entries, fmt))
+            return Fault{RuntimeError(check.number, check.message), kEntries[check.entry]};
+    return std::nullopt;
+}
+
+PrescriptionDesign DesignFromPrescription(PrescriptionEntries entries, const NumberFormat& fmt)
+{
+    PrescriptionDesign out{std::move(entries), {}, std::nullopt, std::nullopt};
+    Working w{fmt, out};
+    try {
+        const Design lens = Designed(w);
+        if (!w.withheld)
+            out.lens = lens;
+    } catch (const RuntimeError& err) {
+        // A design that failed half-way produced no lens.
+        out.fault = Fault{err, Entry::None};
+    }
+    return out;
+}
+
+} // namespace corvane::lens

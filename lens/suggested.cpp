@@ -1,0 +1,142 @@
+#include "lens/engine.h"
+#include "lens/rules.h"
+
+namespace corvane::lens {
+namespace {
+
+std::string PowerText(double power, bool corrected, const NumberFormat& fmt)
+{
+    return corrected ? NumberToText(power, fmt) : Format(power, "0.00", fmt);
+}
+
+} // namespace
+
+LensTexts Texts(const Design& lens, const NumberFormat& fmt)
+{
+    return {Format(lens.bc, "0.00", fmt), PowerText(lens.power, lens.powerCorrected, fmt),
+            Format(lens.diam, "0.0", fmt), IntToText(lens.series)};
+}
+
+bool HasOpenValue(const SuggestedLens& lens) { return !lens.bc || !lens.power || !lens.diam || !lens.series; }
+
+LensTexts Texts(const SuggestedLens& lens, const std::string& open, const NumberFormat& fmt)
+{
+    return {lens.bc ? Format(*lens.bc, "0.00", fmt) : open,
+            lens.power ? PowerText(*lens.power, lens.powerCorrected, fmt) : open,
+            lens.diam ? Format(*lens.diam, "0.0", fmt) : open, lens.series ? IntToText(*lens.series) : open};
+}
+
+SuggestedLens SuggestFinalLens(const Design& pres, const Design& cur, double wornDiameter)
+{
+    SuggestedLens lens;
+    if (pres.power == cur.power)
+        lens.power = pres.power;
+    if (rules::SameBaseCurve(pres.bc, cur.bc))
+        lens.bc = pres.bc;
+    lens.diam = rules::MergedDiameter(wornDiameter, pres.diam, cur.diam);
+    if (cur.series == pres.series)
+        lens.series = pres.series;
+    return lens;
+}
+
+SuggestedLens ShowSingleMethodResult(const Design& lens)
+{
+    return {lens.bc, lens.power, lens.diam, lens.series, lens.powerCorrected};
+}
+
+std::optional<std::string> HelpLine(const SuggestedLens& lens)
+{
+    if (!lens.bc)
+        return "Click on the ??? to choose the Base Curve";
+    if (!lens.power)
+        return "Click on the ??? to choose the Power";
+    return std::nullopt;
+}
+
+// An open value needs both designs: only the merge leaves one.
+bool BaseCurveOpen(const EyeResult& eye) { return eye.suggested && eye.pres && eye.cur && !eye.suggested->bc; }
+
+bool PowerOpen(const EyeResult& eye) { return eye.suggested && eye.pres && eye.cur && !eye.suggested->power; }
+
+bool SeriesOpen(const EyeResult& eye) { return eye.suggested && eye.pres && eye.cur && !eye.suggested->series; }
+
+EyeResult SettleBaseCurve(EyeResult eye, bool currentFits)
+{
+    if (BaseCurveOpen(eye))
+        eye.suggested->bc = (currentFits ? eye.cur : eye.pres)->bc;
+    return eye;
+}
+
+EyeResult SettlePowerFromCurrentLens(EyeResult eye)
+{
+    if (PowerOpen(eye)) {
+        eye.suggested->power = eye.cur->power;
+        eye.suggested->powerCorrected = eye.cur->powerCorrected;
+    }
+    return eye;
+}
+
+PowerCorrection SettlePowerByOverRefraction(EyeResult eye, std::string powerEntry, double overRefraction,
+                                            const NumberFormat& fmt)
+{
+    PowerCorrection out{eye, std::move(powerEntry), std::nullopt};
+    if (!PowerOpen(out.eye) || overRefraction == 0)
+        return out;
+    // The entry may have been edited since Calculate.
+    if (!IsNumeric(out.powerEntry, fmt)) {
+        out.fault = Fault{RuntimeError(621, "The current lens power is not numeric"), Entry::CurPower};
+        return out;
+    }
+    try {
+        // The design's power as it is shown, corrected, written and read
+        // back: what the practitioner sees is what is ordered.
+        const std::string entry = NumberToText(Add(ToNumber(out.powerEntry, fmt), overRefraction), fmt);
+        const double shown = ToNumber(Texts(*out.eye.cur, fmt).pow, fmt);
+        const double corrected = ToNumber(NumberToText(Add(shown, overRefraction), fmt), fmt);
+        out.powerEntry = entry;
+        out.eye.cur->power = corrected;
+        out.eye.cur->powerCorrected = true;
+        out.eye.suggested->power = corrected;
+        out.eye.suggested->powerCorrected = true;
+    } catch (const RuntimeError& err) {
+        out.fault = Fault{err, Entry::None};
+    }
+    return out;
+}
+
+AddOptions AddChoices(const AddTexts& adds, const NumberFormat& fmt)
+{
+    if (!IsNumeric(adds.pres, fmt))
+        return {0, 0, Fault{RuntimeError(617, "The add is not numeric"), Entry::PresAdd}};
+    if (!IsNumeric(adds.cur, fmt))
+        return {0, 0, Fault{RuntimeError(625, "The client's add is not numeric"), Entry::CurAdd}};
+    return {ToNumber(adds.pres, fmt), ToNumber(adds.cur, fmt), std::nullopt};
+}
+
+SeriesChoice SettleSeries(EyeResult eye, AddTexts adds, AddChoice choice)
+{
+    SeriesChoice out{eye, std::move(adds)};
+    if (!SeriesOpen(out.eye))
+        return out;
+    Design& pres = *out.eye.pres;
+    Design& cur = *out.eye.cur;
+    if (choice == AddChoice::Prescription) {
+        out.adds.cur = out.adds.pres;
+        cur.series = pres.series;
+    } else {
+        out.adds.pres = out.adds.cur;
+        pres.series = cur.series;
+    }
+    out.eye.suggested->series = pres.series;
+    return out;
+}
+
+OrderedLens OrderLens(const SuggestedLens& lens, const NumberFormat& fmt)
+{
+    if (HasOpenValue(lens))
+        RaiseTypeMismatch();
+    const LensTexts texts = Texts(lens, std::string(), fmt);
+    return {texts.bc, texts.pow, *lens.diam, *lens.series};
+}
+
+} // namespace corvane::lens
