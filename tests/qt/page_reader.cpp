@@ -95,7 +95,7 @@ QString PdfPage::AllText() const
     return texts.join(QLatin1Char(' '));
 }
 
-PrintOutcome RecordingPrinter::Print(const Form& page)
+PrintOutcome RecordingPrinter::Print(const Form& page, PrintLostHandler /*whenLost*/)
 {
     ++calls;
     if (outcome.fault != PrintFault::None)

@@ -48,7 +48,7 @@ public:
         std::map<QString, QString> captions;
         QByteArray pdf;
     };
-    PrintOutcome Print(const Form& page) override;
+    PrintOutcome Print(const Form& page, PrintLostHandler whenLost) override;
 
     PrintOutcome outcome;
     std::vector<Page> pages;
