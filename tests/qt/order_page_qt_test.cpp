@@ -22,10 +22,11 @@ using namespace corvane::test;
 
 namespace {
 
-// Every field of the order window at its longest, in wide letters.
-const QString kAccName = QStringLiteral("Westminster Wide Optics");
+// Every field of the order window at its longest, in wide letters; the
+// fax number has no limit.
+const QString kAccName = QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWW");
 const QString kAccNum = QStringLiteral("MWMWMWMWMWMWMWMWMWMWMW1");
-const QString kAccFax = QStringLiteral("(555) 010-9999 ext 1234");
+const QString kAccFax = QStringLiteral("+44 (0)20 7946 0958 ext. 12345 or 12346");
 const QString kPatName = QStringLiteral("Wilhelmina Montgomery-W");
 const QString kPatNum = QStringLiteral("WWMM-0042-9876-5432-MMW");
 const QString kMaterial = QStringLiteral("Menicon WMW 14");
@@ -126,6 +127,10 @@ void OrderPageQtTest::FillEveryField(QWidget* f)
     QTest::keyClicks(special, QStringLiteral("First line"));
     QTest::keyClick(special, Qt::Key_Return);
     QTest::keyClicks(special, QStringLiteral("Second line"));
+    for (int i = 3; i <= 6; ++i) {
+        QTest::keyClick(special, Qt::Key_Return);
+        QTest::keyClicks(special, QStringLiteral("Line %1").arg(i));
+    }
 }
 
 void OrderPageQtTest::AnswerFileDialog(const QString& path)
@@ -152,18 +157,48 @@ void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
     QCOMPARE(page.pages, 1);
     OrderPageForm form(calc_->app.Toolkit(), o, NumberFormat{'.'});
     form.Form_Load();
-    const char* values[] = {"lblAccName",  "lblAccNum",     "lblAccfax",    "lblPatName",  "lblPatNum",   "lblMat",
-                            "lblCol",      "lblDot",        "lblDate",      "lblBC_0",     "lblBC_1",     "lblPow_0",
-                            "lblPow_1",    "lblDiam_0",     "lblDiam_1",    "lblSeries_0", "lblSeries_1", "lblEdgeth_0",
-                            "lblEdgeth_1", "lblCenterth_0", "lblCenterth_1"};
-    for (const char* name : values) {
+    // Each value with the caption of its row.
+    const std::pair<const char*, const char*> values[] = {
+        {"lblAccName", "Label14"},  {"lblAccNum", "Label13"},     {"lblAccfax", "Label16"},
+        {"lblPatName", "Label12"},  {"lblPatNum", "Label18"},     {"lblMat", "Label22"},
+        {"lblCol", "Label23"},      {"lblDot", "Label2"},         {"lblDate", "lblDate"},
+        {"lblBC_0", "Label8"},      {"lblBC_1", "Label8"},        {"lblPow_0", "Label9"},
+        {"lblPow_1", "Label9"},     {"lblDiam_0", "Label10"},     {"lblDiam_1", "Label10"},
+        {"lblSeries_0", "Label11"}, {"lblSeries_1", "Label11"},   {"lblEdgeth_0", "Label26"},
+        {"lblEdgeth_1", "Label26"}, {"lblCenterth_0", "Label27"}, {"lblCenterth_1", "Label27"}};
+    // Where a word's baseline is in its box: the PDF gives the font's ascent
+    // and descent.
+    const QFontMetricsF font(QFont(QStringLiteral("Liberation Sans")));
+    const double ascent = font.ascent() / (font.ascent() + font.descent());
+    for (const auto& [name, captionName] : values) {
         const Control& c = form.GetForm()[name];
+        // A value that does not fit on one line wraps inside its row: its
+        // cell reaches down to the next row (the rows are 360 twips apart).
+        Geometry row = c.Geom();
+        row.height = 360;
         QStringList crossing;
-        const QString text = page.TextIn(page.Cell(c.Geom()), &crossing);
-        QVERIFY2(text == QString::fromStdString(c.Caption()),
-                 qPrintable(QStringLiteral("%1: \"%2\" in its cell").arg(QLatin1String(name), text)));
+        const QString text = page.TextIn(page.Cell(row), &crossing);
+        QVERIFY2(QString(text).remove(QLatin1Char(' ')) == QString::fromStdString(c.Caption()).remove(QLatin1Char(' ')),
+                 qPrintable(QStringLiteral("%1: \"%2\" in its row").arg(QLatin1String(name), text)));
         QVERIFY2(crossing.isEmpty(), qPrintable(QLatin1String(name) + QStringLiteral(" crosses its cell: ") +
                                                 crossing.join(QLatin1Char(' '))));
+        const QList<PdfWord> caption = page.WordsIn(page.Cell(form.GetForm()[captionName].Geom()));
+        const QList<PdfWord> value = page.WordsIn(page.Cell(row));
+        if (caption.isEmpty() || value.isEmpty())
+            continue;
+        // Never below 7.5 points, its caption's 9.75 points being the measure.
+        const double captionHeight = caption[0].box.height();
+        const double captionBase = caption[0].box.top() + ascent * captionHeight;
+        for (const PdfWord& w : value)
+            QVERIFY2(
+                w.box.height() >= captionHeight * 7.5 / 9.75 - 0.05,
+                qPrintable(QStringLiteral("%1: \"%2\" is smaller than 7.5 points").arg(QLatin1String(name), w.text)));
+        // The first line stands on the caption's baseline.
+        const PdfWord& first = *std::min_element(
+            value.begin(), value.end(), [](const PdfWord& a, const PdfWord& b) { return a.box.top() < b.box.top(); });
+        QVERIFY2(qAbs(first.box.top() + ascent * first.box.height() - captionBase) < 0.3,
+                 qPrintable(
+                     QStringLiteral("%1: \"%2\" is off its caption's baseline").arg(QLatin1String(name), first.text)));
     }
     QCOMPARE(page.TextIn(page.Cell(form.GetForm()["lblSpecial"].Geom())),
              QString::fromStdString(o.orderSpecial).replace(QLatin1Char('\n'), QLatin1Char(' ')));
@@ -194,7 +229,7 @@ void OrderPageQtTest::everyFieldReachesTheRecordAndThePage()
     QCOMPARE(o.orderEdgeThick, (std::array<std::string, 2>{"Minus Carrier", "Thin"}));
     QCOMPARE(o.orderCenterThick, (std::array<std::string, 2>{"Thick", "Standard"}));
     QVERIFY(!o.orderDot);
-    QCOMPARE(o.orderSpecial, std::string("First line\nSecond line"));
+    QCOMPARE(o.orderSpecial, std::string("First line\nSecond line\nLine 3\nLine 4\nLine 5\nLine 6"));
 
     const auto& captions = printer_->pages[0].captions;
     QCOMPARE(captions.at(QStringLiteral("lblDate")),

@@ -105,7 +105,8 @@ void PaintLine(QPainter& p, const Control& c, const QRectF& r, double room)
     const QFont font = FittedFont(c, text, r.width(), p.device());
     p.setFont(font);
     const QFontMetricsF metrics(font, p.device());
-    const double baseline = r.top() + QFontMetricsF(FontOf(c), p.device()).ascent();
+    const QFontMetricsF own(FontOf(c), p.device());
+    const double baseline = r.top() + own.ascent();
     const double width = metrics.horizontalAdvance(text);
     if (width <= r.width()) {
         const Align align = c.GetStyle().align;
@@ -126,7 +127,10 @@ void PaintLine(QPainter& p, const Control& c, const QRectF& r, double room)
     for (int i = 0; i < layout.lineCount(); ++i) {
         const double y = baseline + i * metrics.lineSpacing();
         const bool last = i + 1 == layout.lineCount();
-        const bool roomForNext = y + metrics.lineSpacing() + metrics.descent() <= r.top() + room;
+        // The next row's letters start below its top, as far as that of the
+        // line above: descenders may reach there.
+        const bool roomForNext =
+            y + metrics.lineSpacing() + metrics.descent() <= r.top() + room + own.ascent() - 1.05 * own.capHeight();
         const QTextLine line = layout.lineAt(i);
         if (last || roomForNext) {
             p.drawText(QPointF(r.left(), y), text.mid(line.textStart(), line.textLength()).trimmed());

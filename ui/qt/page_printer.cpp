@@ -226,9 +226,10 @@ std::optional<PrintOutcome> Fate(const CupsApi& c, http_t* http, const std::stri
     const JobState job = StateOfJob(c, http, jobId);
     if (job.state == IPP_JSTATE_COMPLETED || job.state == kUnknownJob)
         return PrintOutcome{};
-    if (job.state == IPP_JSTATE_CANCELED && job.said.starts_with("job-canceled"))
+    // Someone cancelled it, at the printer or on the service.
+    if (job.state == IPP_JSTATE_CANCELED)
         return PrintOutcome{PrintFault::JobFailed, printer, "the job was cancelled"};
-    if (job.state == IPP_JSTATE_ABORTED || job.state == IPP_JSTATE_CANCELED)
+    if (job.state == IPP_JSTATE_ABORTED)
         return PrintOutcome{PrintFault::JobFailed, printer, job.said};
     if (job.state == IPP_JSTATE_STOPPED)
         return PrintOutcome{PrintFault::PrinterStopped, printer, job.said};
