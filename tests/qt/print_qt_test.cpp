@@ -327,42 +327,41 @@ void PrintQtTest::jobLostLaterIsToldInMainWindow()
     QFETCH(bool, save);
     Calculate(false);
     Break(fault);
-    bool open = true;
-    calc_->OpenOrder([&open](QWidget* f) {
-        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("Jane Doe"));
-        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatNum")), QStringLiteral("P-77"));
-        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
-        open = f->isVisible();
-    });
-    QVERIFY(calc_->driver.Done());
-    QVERIFY2(!open && calc_->driver.boxes.isEmpty(), "the job was not taken");
-    QVERIFY(!Run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty());
-    if (fault == QStringLiteral("hold"))
-        Run(QStringLiteral("cancel"), {QStringLiteral("-a"), QStringLiteral("CorvaneHold")});
-
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("lost.pdf"));
     QWidget* over = nullptr;
-    calc_->driver.Then([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (box == nullptr)
-            return false;
-        calc_->driver.boxes << box->windowTitle() + QStringLiteral(" | ") + box->text();
-        over = box->parentWidget();
-        QTest::mouseClick(box->button(save ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
-        return true;
-    });
-    if (save) {
-        calc_->driver.Then([file](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            if (dialog == nullptr)
+    bool taken = false;
+    calc_->OpenOrder([&](QWidget* f) {
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("Jane Doe"));
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatNum")), QStringLiteral("P-77"));
+        // Armed before the click, so that a box in the order window is
+        // answered too (and the test fails instead of waiting).
+        calc_->driver.Then([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr)
                 return false;
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            name->setText(file);
-            QTest::keyClick(name, Qt::Key_Return);
+            calc_->driver.boxes << box->windowTitle() + QStringLiteral(" | ") + box->text();
+            over = box->parentWidget();
+            QTest::mouseClick(box->button(save ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
             return true;
         });
-    }
+        if (save)
+            calc_->driver.Then([file](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                if (dialog == nullptr)
+                    return false;
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name->setText(file);
+                QTest::keyClick(name, Qt::Key_Return);
+                return true;
+            });
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        taken = !f->isVisible() && calc_->driver.boxes.isEmpty();
+    });
+    QVERIFY2(taken, "the job was not taken");
+    QVERIFY(!Run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty());
+    if (fault == QStringLiteral("hold"))
+        Run(QStringLiteral("cancel"), {QStringLiteral("-a"), QStringLiteral("CorvaneHold")});
     QTRY_VERIFY_WITH_TIMEOUT(calc_->driver.Done() && QApplication::activeModalWidget() == nullptr, 20000);
     QCOMPARE(calc_->driver.boxes.size(), 1);
     QCOMPARE(calc_->driver.boxes[0],
