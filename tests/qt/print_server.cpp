@@ -65,7 +65,7 @@ QString MarginsPpd(const QString& folder)
                                                          .arg(m.captured(3).toDouble() - 17);
         at = m.capturedEnd();
     }
-    const QString path = folder + QStringLiteral("/margins.ppd");
+    QString path = folder + QStringLiteral("/margins.ppd");
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write((out + ppd.mid(at)).toLatin1()) < 0)
         return {};
