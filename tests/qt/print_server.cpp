@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,27 +48,14 @@ bool WriteDevice(const QString& name, int seconds, const char* said)
 // along every edge of every sheet.
 QString MarginsPpd(const QString& folder)
 {
-    QFile in(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"));
-    if (!in.open(QIODevice::ReadOnly))
-        return {};
-    QString ppd = QString::fromLatin1(in.readAll());
-    ppd.replace(QRegularExpression(QStringLiteral("\\*HWMargins:[^\\n]*")), QStringLiteral("*HWMargins: 17 17 17 17"));
-    static const QRegularExpression area(QStringLiteral("(\\*ImageableArea [^\"]*\")0 0 ([0-9.]+) ([0-9.]+)\""));
-    QString out;
-    qsizetype at = 0;
-    for (auto it = area.globalMatch(ppd); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        out += ppd.mid(at, m.capturedStart() - at) + QStringLiteral("%1 17 17 %2 %3\"")
-                                                         .arg(m.captured(1))
-                                                         .arg(m.captured(2).toDouble() - 17)
-                                                         .arg(m.captured(3).toDouble() - 17);
-        at = m.capturedEnd();
-    }
-    QString path = folder + QStringLiteral("/margins.ppd");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write((out + ppd.mid(at)).toLatin1()) < 0)
-        return {};
-    return path;
+    QProcess awk;
+    awk.setStandardOutputFile(folder + QStringLiteral("/margins.ppd"));
+    awk.start(QStringLiteral("awk"),
+              {QStringLiteral("/^\\*HWMargins:/ { print \"*HWMargins: 17 17 17 17\"; next }"
+                              "/^\\*ImageableArea / { split($0, q, \"\\\"\"); split(q[2], a, \" \");"
+                              "  print q[1] \"\\\"17 17 \" a[3] - 17 \" \" a[4] - 17 \"\\\"\"; next } { print }"),
+               QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")});
+    return awk.waitForFinished(30000) && awk.exitCode() == 0 ? folder + QStringLiteral("/margins.ppd") : QString();
 }
 
 } // namespace
