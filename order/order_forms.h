@@ -85,6 +85,13 @@ private:
 // (numbered like the program's run-time errors) and the PDF path.
 std::string PrintFailureMessage(const PrintOutcome& outcome);
 std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& path);
+// A taken job that did not come out: which order, why, and the offer to
+// save that order as a PDF.
+std::string LostPrintMessage(const OrderRecord& order, const PrintOutcome& lost);
+// What to do when the job of this order is lost after the order window has
+// gone: say so and offer its PDF. The handler keeps its own copy of the
+// order, since the record takes the next order meanwhile.
+PrintLostHandler ReportLostPrint(Toolkit& toolkit, OrderRecord order, NumberFormat fmt);
 // "Order <patient name or number> <date>.pdf", safe as a file name.
 std::string OrderFileName(const OrderRecord& order, const std::string& date);
 // Asks for a file and writes the order's page to it as a PDF; true once it

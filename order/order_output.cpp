@@ -45,6 +45,31 @@ std::string PrintFailureMessage(const PrintOutcome& outcome)
            "\r\n\r\nSave the order as a PDF instead?";
 }
 
+std::string LostPrintMessage(const OrderRecord& order, const PrintOutcome& lost)
+{
+    const std::string name = Trimmed(order.orderPatName);
+    const std::string number = Trimmed(order.orderPatNum);
+    const std::string account = Trimmed(order.orderAccName);
+    std::string which = name.empty() ? number : number.empty() ? name : name + " (" + number + ")";
+    if (!which.empty())
+        which = "for " + which;
+    else if (!account.empty())
+        which = "of the account " + account;
+    else
+        which = "without patient or account";
+    return ErrorMessage(
+               RuntimeError(kErrPrinter, "The order " + which + " did not come out: " + PrintFaultText(lost))) +
+           "\r\n\r\nSave that order as a PDF?";
+}
+
+PrintLostHandler ReportLostPrint(Toolkit& toolkit, OrderRecord order, NumberFormat fmt)
+{
+    return [&toolkit, order = std::move(order), fmt](const PrintOutcome& lost) {
+        if (toolkit.MsgBox(LostPrintMessage(order, lost), Buttons::YesNo, "Order Form") == Answer::Yes)
+            SaveOrderAsPdf(toolkit, order, fmt);
+    };
+}
+
 std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& path)
 {
     int number = kErrFileAccess;

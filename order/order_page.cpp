@@ -155,7 +155,7 @@ void OrderPageForm::Form_Load()
 
 void OrderPageForm::Form_Activate()
 {
-    printed_ = toolkit_.PrintForm(form_);
+    printed_ = toolkit_.PrintForm(form_, ReportLostPrint(toolkit_, order_, fmt_));
     toolkit_.Unload(form_);
 }
 

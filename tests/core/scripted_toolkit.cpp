@@ -77,8 +77,9 @@ std::map<std::string, std::string> Page(const Form& form)
 
 } // namespace
 
-PrintOutcome ScriptedToolkit::PrintForm(const Form& form)
+PrintOutcome ScriptedToolkit::PrintForm(const Form& form, PrintLostHandler whenLost)
 {
+    lostHandlers.push_back(std::move(whenLost));
     if (printOutcome.fault == PrintFault::None)
         printed.push_back(Page(form));
     return printOutcome;

@@ -28,7 +28,7 @@ public:
     void SendTab() override;
     void ShowModal(Form& form) override;
     void Unload(Form& form) override;
-    PrintOutcome PrintForm(const Form& form) override;
+    PrintOutcome PrintForm(const Form& form, PrintLostHandler whenLost) override;
     std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
     SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) override;
     std::string Today() override { return today; }
@@ -47,6 +47,8 @@ public:
     PrintOutcome printOutcome;
     // Captions of each printed page, by control name.
     std::vector<std::map<std::string, std::string>> printed;
+    // What each print asked to be told if its job is lost later.
+    std::vector<PrintLostHandler> lostHandlers;
     // The file dialog: the names it suggested, and the answers given (a
     // path, or nullopt for Cancel); Cancel when none is left.
     std::vector<std::string> suggestedFiles;

@@ -24,10 +24,11 @@ using namespace corvane::test;
 
 namespace {
 
-// Every field of the order window at its longest, in wide letters.
-const QString kAccName = QStringLiteral("Westminster Wide Optics");
+// Every field of the order window at its longest, in wide letters; the
+// fax number has no limit.
+const QString kAccName = QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWW");
 const QString kAccNum = QStringLiteral("MWMWMWMWMWMWMWMWMWMWMW1");
-const QString kAccFax = QStringLiteral("(555) 010-9999 ext 1234");
+const QString kAccFax = QStringLiteral("+44 (0)20 7946 0958 ext. 12345 or 12346");
 const QString kPatName = QStringLiteral("Wilhelmina Montgomery-W");
 const QString kPatNum = QStringLiteral("WWMM-0042-9876-5432-MMW");
 const QString kMaterial = QStringLiteral("Menicon WMW 14");
@@ -128,6 +129,10 @@ void OrderPageQtTest::FillEveryField(QWidget* f)
     QTest::keyClicks(special, QStringLiteral("First line"));
     QTest::keyClick(special, Qt::Key_Return);
     QTest::keyClicks(special, QStringLiteral("Second line"));
+    for (int i = 3; i <= 6; ++i) {
+        QTest::keyClick(special, Qt::Key_Return);
+        QTest::keyClicks(special, QStringLiteral("Line %1").arg(i));
+    }
 }
 
 void OrderPageQtTest::AnswerFileDialog(const QString& path)
@@ -155,19 +160,49 @@ void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
     OrderPageForm form(calc_->app.Toolkit(), o, NumberFormat{'.'});
     form.Form_Load();
     const PrinFormControls& k = form.Controls();
-    std::vector<const Control*> values = {k.lblAccName, k.lblAccNum, k.lblAccfax, k.lblPatName, k.lblPatNum,
-                                          k.lblMat,     k.lblCol,    k.lblDot,    k.lblDate};
-    for (const EyeArray* eyes : {&k.lblBC, &k.lblPow, &k.lblDiam, &k.lblSeries, &k.lblEdgeth, &k.lblCenterth})
-        values.insert(values.end(), eyes->begin(), eyes->end());
-    for (const Control* value : values) {
-        const Control& c = *value;
+    // Each value with the caption of its row.
+    const std::pair<const Control*, const char*> values[] = {
+        {k.lblAccName, "Label14"},   {k.lblAccNum, "Label13"},      {k.lblAccfax, "Label16"},
+        {k.lblPatName, "Label12"},   {k.lblPatNum, "Label18"},      {k.lblMat, "Label22"},
+        {k.lblCol, "Label23"},       {k.lblDot, "Label2"},          {k.lblDate, "lblDate"},
+        {k.lblBC[0], "Label8"},      {k.lblBC[1], "Label8"},        {k.lblPow[0], "Label9"},
+        {k.lblPow[1], "Label9"},     {k.lblDiam[0], "Label10"},     {k.lblDiam[1], "Label10"},
+        {k.lblSeries[0], "Label11"}, {k.lblSeries[1], "Label11"},   {k.lblEdgeth[0], "Label26"},
+        {k.lblEdgeth[1], "Label26"}, {k.lblCenterth[0], "Label27"}, {k.lblCenterth[1], "Label27"}};
+    // Where a word's baseline is in its box: the PDF gives the font's ascent
+    // and descent.
+    const QFontMetricsF font(QFont(QStringLiteral("Liberation Sans")));
+    const double ascent = font.ascent() / (font.ascent() + font.descent());
+    for (const auto& [control, captionName] : values) {
+        const Control& c = *control;
         const char* name = c.Name().c_str();
+        // A value that does not fit on one line wraps inside its row: its
+        // cell reaches down to the next row (the rows are 360 twips apart).
+        Geometry row = c.Geom();
+        row.height = 360;
         QStringList crossing;
-        const QString text = page.TextIn(page.Cell(c.Geom()), &crossing);
-        QVERIFY2(text == QString::fromStdString(c.Caption()),
-                 qPrintable(QStringLiteral("%1: \"%2\" in its cell").arg(QLatin1String(name), text)));
+        const QString text = page.TextIn(page.Cell(row), &crossing);
+        QVERIFY2(QString(text).remove(QLatin1Char(' ')) == QString::fromStdString(c.Caption()).remove(QLatin1Char(' ')),
+                 qPrintable(QStringLiteral("%1: \"%2\" in its row").arg(QLatin1String(name), text)));
         QVERIFY2(crossing.isEmpty(), qPrintable(QLatin1String(name) + QStringLiteral(" crosses its cell: ") +
                                                 crossing.join(QLatin1Char(' '))));
+        const QList<PdfWord> caption = page.WordsIn(page.Cell(form.GetForm()[captionName].Geom()));
+        const QList<PdfWord> value = page.WordsIn(page.Cell(row));
+        if (caption.isEmpty() || value.isEmpty())
+            continue;
+        // Never below 7.5 points, its caption's 9.75 points being the measure.
+        const double captionHeight = caption[0].box.height();
+        const double captionBase = caption[0].box.top() + ascent * captionHeight;
+        for (const PdfWord& w : value)
+            QVERIFY2(
+                w.box.height() >= captionHeight * 7.5 / 9.75 - 0.05,
+                qPrintable(QStringLiteral("%1: \"%2\" is smaller than 7.5 points").arg(QLatin1String(name), w.text)));
+        // The first line stands on the caption's baseline.
+        const PdfWord& first = *std::min_element(
+            value.begin(), value.end(), [](const PdfWord& a, const PdfWord& b) { return a.box.top() < b.box.top(); });
+        QVERIFY2(qAbs(first.box.top() + ascent * first.box.height() - captionBase) < 0.3,
+                 qPrintable(
+                     QStringLiteral("%1: \"%2\" is off its caption's baseline").arg(QLatin1String(name), first.text)));
     }
     QCOMPARE(page.TextIn(page.Cell(k.lblSpecial->Geom())),
              QString::fromStdString(o.orderSpecial).replace(QLatin1Char('\n'), QLatin1Char(' ')));
@@ -198,7 +233,7 @@ void OrderPageQtTest::everyFieldReachesTheRecordAndThePage()
     QCOMPARE(o.orderEdgeThick, (std::array<std::string, 2>{"Minus Carrier", "Thin"}));
     QCOMPARE(o.orderCenterThick, (std::array<std::string, 2>{"Thick", "Standard"}));
     QVERIFY(!o.orderDot);
-    QCOMPARE(o.orderSpecial, std::string("First line\nSecond line"));
+    QCOMPARE(o.orderSpecial, std::string("First line\nSecond line\nLine 3\nLine 4\nLine 5\nLine 6"));
 
     const auto& captions = printer_->pages[0].captions;
     QCOMPARE(captions.at(QStringLiteral("lblDate")),

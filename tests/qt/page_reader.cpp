@@ -87,6 +87,15 @@ QString PdfPage::TextIn(const QRectF& cell, QStringList* outside) const
     return texts.join(QLatin1Char(' '));
 }
 
+QList<PdfWord> PdfPage::WordsIn(const QRectF& cell) const
+{
+    QList<PdfWord> in;
+    for (const PdfWord& w : words)
+        if (cell.contains(w.box.center()))
+            in << w;
+    return in;
+}
+
 QString PdfPage::AllText() const
 {
     QStringList texts;
@@ -95,7 +104,7 @@ QString PdfPage::AllText() const
     return texts.join(QLatin1Char(' '));
 }
 
-PrintOutcome RecordingPrinter::Print(const Form& page)
+PrintOutcome RecordingPrinter::Print(const Form& page, PrintLostHandler /*whenLost*/)
 {
     ++calls;
     if (outcome.fault != PrintFault::None)

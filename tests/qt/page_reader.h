@@ -34,6 +34,8 @@ struct PdfPage {
     // edge.
     QString TextIn(const QRectF& cell, QStringList* outside = nullptr) const;
     QString AllText() const;
+    // The words whose centre is in the cell, as they come.
+    QList<PdfWord> WordsIn(const QRectF& cell) const;
 };
 
 PdfPage ReadPdf(const QString& path);
@@ -48,7 +50,7 @@ public:
         std::map<QString, QString> captions;
         QByteArray pdf;
     };
-    PrintOutcome Print(const Form& page) override;
+    PrintOutcome Print(const Form& page, PrintLostHandler whenLost) override;
 
     PrintOutcome outcome;
     std::vector<Page> pages;

@@ -1,4 +1,9 @@
+#include "page_reader.h"
+#include "print_server.h"
 #include "qt_fixture.h"
+
+#include "order/order_forms.h"
+#include "ui/qt/page_pdf.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -16,71 +21,12 @@
 #include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTemporaryDir>
-
-#include <pwd.h>
-#include <unistd.h>
+#include <QTemporaryFile>
 
 #include <algorithm>
 
 using namespace corvane;
 using namespace corvane::test;
-
-namespace {
-
-QString Run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(30000);
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
-// Where the virtual printer may write: the home folder of the account (as
-// the password file has it, which need not be $HOME) or the anonymous one.
-QFileInfoList PrintedFiles()
-{
-    QStringList dirs{QDir::homePath() + QStringLiteral("/PDF"), QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
-    if (const passwd* pw = getpwuid(getuid()))
-        dirs << QString::fromLocal8Bit(pw->pw_dir) + QStringLiteral("/PDF");
-    QFileInfoList all;
-    for (const QString& d : dirs)
-        all << QDir(d).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
-    std::sort(all.begin(), all.end(),
-              [](const QFileInfo& a, const QFileInfo& b) { return a.lastModified() > b.lastModified(); });
-    return all;
-}
-
-// The PDF that the virtual printer wrote for the last job, once complete.
-QString WaitForPdf(const QDateTime& since)
-{
-    for (int i = 0; i < 300; ++i) {
-        QTest::qWait(100);
-        if (!Run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty())
-            continue;
-        const QFileInfoList files = PrintedFiles();
-        if (files.isEmpty() || files.front().lastModified() < since)
-            continue;
-        QFile f(files.front().absoluteFilePath());
-        if (!f.open(QIODevice::ReadOnly))
-            continue;
-        if (f.readAll().trimmed().endsWith("%%EOF"))
-            return files.front().absoluteFilePath();
-    }
-    return {};
-}
-
-const QString kFailBackend = QStringLiteral("/usr/lib/cups/backend/corvane-fail");
-
-bool Running() { return Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")); }
-
-QString Script(const char* name) { return QStringLiteral(CORVANE_SOURCE_DIR "/scripts/") + QLatin1String(name); }
-
-QString PdfText(const QString& pdf)
-{
-    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-}
-
-} // namespace
 
 class PrintQtTest : public QObject {
     Q_OBJECT
@@ -90,7 +36,7 @@ private slots:
     void cleanup()
     {
         calc_.reset();
-        Restore();
+        RestorePrinter();
     }
 
     void twoEyeOrderArrivesOnPaper();
@@ -99,11 +45,14 @@ private slots:
     void printingFailureKeepsTheOrder();
     void rejectedOrderLeavesAsPdf();
     void cancelPrintsNothing();
+    void pageLandsInsidePrintableArea();
+    void jobLostLaterIsToldInMainWindow_data();
+    void jobLostLaterIsToldInMainWindow();
 
 private:
-    // Brings the server into a failing state; Restore() undoes every one.
+    // Brings the server into a failing state; RestorePrinter() undoes every
+    // one.
     void Break(const QString& fault);
-    static void Restore();
     static int CompletedJobs();
     void Calculate(bool leftEye);
 
@@ -123,57 +72,15 @@ void PrintQtTest::initTestCase()
 
 void PrintQtTest::Break(const QString& fault)
 {
-    auto admin = [](const char* command, const char* args) {
-        Run(QLatin1String(command), QString::fromLatin1(args).split(QLatin1Char(' ')));
-    };
-    if (fault == QStringLiteral("stop")) {
-        Run(QStringLiteral("bash"), {Script("printer.sh"), QStringLiteral("stop")});
-        for (int i = 0; i < 50 && Running(); ++i)
-            QTest::qWait(100);
-        QVERIFY2(!Running(), "the print service was not started by scripts/printer.sh and cannot be stopped");
-    } else if (fault == QStringLiteral("nodefault")) {
-        // A printer removed while it is the default leaves none.
-        admin("lpadmin", "-p CorvaneSpare -E -v file:/dev/null");
-        admin("lpadmin", "-d CorvaneSpare");
-        admin("lpadmin", "-x CorvaneSpare");
-        QVERIFY(Run(QStringLiteral("lpstat"), {QStringLiteral("-d")}).contains(QStringLiteral("no system default")));
-    } else if (fault == QStringLiteral("disable")) {
-        admin("cupsdisable", "PDF");
-    } else if (fault == QStringLiteral("reject")) {
-        admin("cupsreject", "PDF");
-    } else if (fault == QStringLiteral("broken")) {
-        // A queue whose device fails every job, and gives the job up.
-        QFile backend(kFailBackend);
-        QVERIFY(backend.open(QIODevice::WriteOnly));
-        backend.write(
-            "#!/bin/sh\n[ $# -eq 0 ] && { echo 'direct corvane-fail \"Unknown\" \"Failing printer\"'; exit 0; }\n"
-            "echo 'ERROR: the test printer fails every job' >&2\nexit 1\n");
-        backend.close();
-        backend.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                               QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-        admin("lpadmin", "-p CorvaneBroken -E -v corvane-fail:/ -o printer-error-policy=abort-job");
-        admin("lpadmin", "-d CorvaneBroken");
-    }
-}
-
-// Leaves the shared server as the printing tests found it.
-void PrintQtTest::Restore()
-{
-    if (!Running())
-        Run(QStringLiteral("bash"), {Script("printer.sh"), QStringLiteral("start")});
-    for (const char* command : {"cupsenable", "cupsaccept"})
-        Run(QLatin1String(command), {QStringLiteral("PDF")});
-    Run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("PDF")});
-    if (Run(QStringLiteral("lpstat"), {QStringLiteral("-p")}).contains(QStringLiteral("CorvaneBroken")))
-        Run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), QStringLiteral("CorvaneBroken")});
-    QFile::remove(kFailBackend);
+    const QString failed = BreakPrinter(fault);
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
 }
 
 int PrintQtTest::CompletedJobs()
 {
-    return static_cast<int>(
-        Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")})
-            .count(QLatin1Char('\n')));
+    return static_cast<int>(Run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
+                                                           QStringLiteral("-o"), QStringLiteral("PDF")})
+                                .count(QLatin1Char('\n')));
 }
 
 void PrintQtTest::Calculate(bool leftEye)
@@ -312,7 +219,7 @@ void PrintQtTest::printingFailureKeepsTheOrder()
     QVERIFY2(box.startsWith(QStringLiteral("Order Form | Error 482\nThe order could not be printed: ") + cause),
              qPrintable(box));
     QVERIFY2(box.endsWith(QStringLiteral("\n\nSave the order as a PDF instead?")), qPrintable(box));
-    Restore();
+    RestorePrinter();
     QTest::qWait(500);
     if (fault != QStringLiteral("broken"))
         QCOMPARE(CompletedJobs(), before);
@@ -368,6 +275,107 @@ void PrintQtTest::cancelPrintsNothing()
             .count(QLatin1Char('\n'));
     QCOMPARE(after, before);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+// On a printer that cannot print the outer 6 mm the whole form lands inside
+// that, at its own size, where the saved PDF has it.
+void PrintQtTest::pageLandsInsidePrintableArea()
+{
+    Calculate(true);
+    Break(QStringLiteral("margins"));
+    const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
+    calc_->OpenOrder([](QWidget* f) {
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("Jane Doe"));
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+    });
+    QVERIFY(calc_->driver.Done());
+    QVERIFY(calc_->driver.boxes.isEmpty());
+    const QString pdf = WaitForPdf(start);
+    QVERIFY2(!pdf.isEmpty(), "no complete PDF arrived");
+    QCOMPARE(ReadPdf(pdf).size, QSizeF(595, 842));
+    OrderPageForm form(calc_->app.Toolkit(), calc_->app.Shared().order, NumberFormat{'.'});
+    form.Form_Load();
+    const QByteArray saved = PagePdf(form.GetForm(), QPageSize(QPageSize::A4));
+    // Everything drawn, text, frames and pictures, on a rendering at one
+    // pixel a point: inside the printable area, and where the saved page
+    // has it, as large.
+    const QRect ink = InkBox(pdf);
+    QVERIFY2(QRect(17, 17, 595 - 34, 842 - 34).contains(ink), qPrintable(Shown(ink)));
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(saved);
+    file.flush();
+    QCOMPARE(Shown(ink), Shown(InkBox(file.fileName())));
+}
+
+// A job that the printer takes and loses later, after the order window has
+// gone: the main window names the order and why, and offers its PDF.
+void PrintQtTest::jobLostLaterIsToldInMainWindow_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<bool>("save");
+    QTest::newRow("held, then cancelled") << "hold"
+                                          << "on the printer CorvaneHold (the job was cancelled)." << false;
+    QTest::newRow("paper jam 3 s after taking it") << "jam"
+                                                   << "on the printer CorvaneJam (paper jam)." << true;
+}
+
+void PrintQtTest::jobLostLaterIsToldInMainWindow()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, cause);
+    QFETCH(bool, save);
+    Calculate(false);
+    Break(fault);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("lost.pdf"));
+    QWidget* over = nullptr;
+    bool taken = false;
+    calc_->OpenOrder([&](QWidget* f) {
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("Jane Doe"));
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatNum")), QStringLiteral("P-77"));
+        // Armed before the click, so that a box in the order window is
+        // answered too (and the test fails instead of waiting).
+        calc_->driver.Then([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr)
+                return false;
+            calc_->driver.boxes << box->windowTitle() + QStringLiteral(" | ") + box->text();
+            over = box->parentWidget();
+            QTest::mouseClick(box->button(save ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
+            return true;
+        });
+        if (save)
+            calc_->driver.Then([file](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                if (dialog == nullptr)
+                    return false;
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name->setText(file);
+                QTest::keyClick(name, Qt::Key_Return);
+                return true;
+            });
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        taken = !f->isVisible() && calc_->driver.boxes.isEmpty();
+    });
+    QVERIFY2(taken, "the job was not taken");
+    QVERIFY(!Run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty());
+    if (fault == QStringLiteral("hold"))
+        Run(QStringLiteral("cancel"), {QStringLiteral("-a"), QStringLiteral("CorvaneHold")});
+    // A step of the driver is off its queue while it runs: the box seen
+    // tells that the steps have run.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !calc_->driver.boxes.isEmpty() && calc_->driver.Done() && QApplication::activeModalWidget() == nullptr, 20000);
+    QCOMPARE(calc_->driver.boxes.size(), 1);
+    QCOMPARE(calc_->driver.boxes[0],
+             QStringLiteral("Order Form | Error 482\nThe order for Jane Doe (P-77) did not come out: the print job "
+                            "failed ") +
+                 cause + QStringLiteral("\n\nSave that order as a PDF?"));
+    QCOMPARE(over, calc_->view());
+    QCOMPARE(QFile::exists(file), save);
+    if (save)
+        QVERIFY(PdfText(file).contains(QStringLiteral("Jane Doe")));
 }
 
 QTEST_MAIN(PrintQtTest)

@@ -2,6 +2,7 @@
 
 #include "lens/errors.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,10 @@ struct PrintOutcome {
     // What the print service said, when it said anything.
     std::string detail;
 };
+
+// Told when a job that the print service took fails afterwards: once, on
+// the GUI thread, when no modal window is open.
+using PrintLostHandler = std::function<void(const PrintOutcome& lost)>;
 
 // Why a file could not be written.
 enum class SaveFault { None, IsFolder, NoPermission, DiskFull, Failed };
@@ -48,8 +53,9 @@ public:
     // Closes a form.
     virtual void Unload(Form& form) = 0;
     // Prints the form's page on the default printer, once the print service
-    // has taken the job.
-    virtual PrintOutcome PrintForm(const Form& form) = 0;
+    // has taken the job; the job is followed after that, and `whenLost` is
+    // told if it fails.
+    virtual PrintOutcome PrintForm(const Form& form, PrintLostHandler whenLost) = 0;
     // Asks where to save a PDF, starting from the user's documents with the
     // suggested file name; nullopt when the user cancels.
     virtual std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) = 0;

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace corvane {
 namespace {
 
@@ -60,12 +62,11 @@ void PaintWrapped(QPainter& p, const Control& c, const QRectF& r)
     }
 }
 
-// The smallest size a value is drawn at: 23 of the widest letters still fit
-// a name cell, and it still reads on a fax.
-constexpr double kSmallestPoints = 5.0;
+// The smallest size a value is drawn at: it still reads on a fax.
+constexpr double kSmallestPoints = 7.5;
 
-// A value wider than its cell is drawn smaller until it fits, so that it
-// never runs into the next column.
+// The control's font, made smaller (not below the smallest size) until the
+// text fits its cell on one line, if it can.
 QFont FittedFont(const Control& c, const QString& text, double width, QPaintDevice* device)
 {
     QFont font = FontOf(c);
@@ -78,31 +79,77 @@ QFont FittedFont(const Control& c, const QString& text, double width, QPaintDevi
     return font;
 }
 
-void PaintLabel(QPainter& p, const Control& c, const QRectF& r)
+// How far down a label may write: to the top of the next control below it
+// in its column, or to the page's bottom.
+double RoomBelow(const Form& page, const Control& c, const QRectF& r, double s)
 {
-    const Style& s = c.GetStyle();
+    double bottom = page.Height() * s;
+    for (const auto& owned : page.Controls()) {
+        const Control& d = *owned;
+        if (&d == &c || !d.EffectivelyVisible())
+            continue;
+        const QRectF o = Place(d, s);
+        if (o.top() > r.top() && o.left() < r.right() && o.right() > r.left())
+            bottom = std::min(bottom, o.top());
+    }
+    return bottom - r.top();
+}
+
+// A label on one line, or, when it does not fit its cell even at the
+// smallest size, wrapped onto as many lines as its row holds (the last one
+// elided if that is not enough). Whatever its size, the first line stands
+// on the baseline that the control's own size gives, as its caption does.
+void PaintLine(QPainter& p, const Control& c, const QRectF& r, double room)
+{
+    const QString text = QString::fromStdString(c.Caption());
+    const QFont font = FittedFont(c, text, r.width(), p.device());
+    p.setFont(font);
+    const QFontMetricsF metrics(font, p.device());
+    const QFontMetricsF own(FontOf(c), p.device());
+    const double baseline = r.top() + own.ascent();
+    const double width = metrics.horizontalAdvance(text);
+    if (width <= r.width()) {
+        const Align align = c.GetStyle().align;
+        const double x = align == Align::Center  ? r.left() + (r.width() - width) / 2
+                         : align == Align::Right ? r.right() - width
+                                                 : r.left();
+        p.drawText(QPointF(x, baseline), text);
+        return;
+    }
+    QTextLayout layout(text, font, p.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(r.width());
+    layout.endLayout();
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const double y = baseline + i * metrics.lineSpacing();
+        const bool last = i + 1 == layout.lineCount();
+        // The next row's letters start below its top, as far as that of the
+        // line above: descenders may reach there.
+        const bool roomForNext =
+            y + metrics.lineSpacing() + metrics.descent() <= r.top() + room + own.ascent() - 1.05 * own.capHeight();
+        const QTextLine line = layout.lineAt(i);
+        if (last || roomForNext) {
+            p.drawText(QPointF(r.left(), y), text.mid(line.textStart(), line.textLength()).trimmed());
+            continue;
+        }
+        p.drawText(QPointF(r.left(), y), metrics.elidedText(text.mid(line.textStart()), Qt::ElideRight, r.width()));
+        return;
+    }
+}
+
+void PaintLabel(QPainter& p, const Control& c, const QRectF& r, double room)
+{
     p.setPen(Qt::black);
-    if (s.wordWrap) {
+    if (c.GetStyle().wordWrap) {
         p.setFont(FontOf(c));
         PaintWrapped(p, c, r);
         return;
     }
-    const QString text = QString::fromStdString(c.Caption());
-    const QFont font = FittedFont(c, text, r.width(), p.device());
-    p.setFont(font);
-    const bool fits = QFontMetricsF(font, p.device()).horizontalAdvance(text) <= r.width();
-    int flags = !fits                      ? Qt::AlignLeft
-                : s.align == Align::Center ? Qt::AlignHCenter
-                : s.align == Align::Right  ? Qt::AlignRight
-                                           : Qt::AlignLeft;
-    flags |= Qt::AlignTop | Qt::TextSingleLine;
-    // Even at the smallest size a text that is still too wide (the fax
-    // number has no length limit) ends at its cell's edge.
-    p.save();
-    if (!fits)
-        p.setClipRect(r.adjusted(0, -r.height(), 0, r.height()));
-    p.drawText(r, flags | Qt::TextDontClip, text);
-    p.restore();
+    PaintLine(p, c, r, room);
 }
 
 void PaintFrame(QPainter& p, const Control& c, const QRectF& r)
@@ -123,6 +170,15 @@ void PaintFrame(QPainter& p, const Control& c, const QRectF& r)
 
 } // namespace
 
+QRectF DrawnArea(const Form& page)
+{
+    QRectF area;
+    for (const auto& owned : page.Controls())
+        if (owned->EffectivelyVisible())
+            area |= Place(*owned, 1.0);
+    return area;
+}
+
 void PaintPage(QPainter& p, const Form& page, double s)
 {
     p.save();
@@ -134,7 +190,7 @@ void PaintPage(QPainter& p, const Form& page, double s)
         const QRectF r = Place(c, s);
         switch (c.GetKind()) {
         case Kind::Label:
-            PaintLabel(p, c, r);
+            PaintLabel(p, c, r, RoomBelow(page, c, r, s));
             break;
         case Kind::Frame:
             PaintFrame(p, c, r);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRectF>
+
 class QPainter;
 
 namespace corvane {
@@ -9,5 +11,9 @@ class Form;
 // Paints a page form: its labels as text, its frames, its pictures. The same
 // routine draws the window and the printed page.
 void PaintPage(QPainter& painter, const Form& page, double pixelsPerTwip);
+
+// The part of the page that is drawn on, in twips from its top left: what
+// must land inside a printer's printable area.
+QRectF DrawnArea(const Form& page);
 
 } // namespace corvane

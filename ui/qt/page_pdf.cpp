@@ -39,7 +39,20 @@ QPageSize RegionalPageSize()
                                                                                         : QPageSize::A4);
 }
 
-QByteArray PagePdf(const Form& page, const QPageSize& size)
+QPointF PagePlace(const Form& page, const QSizeF& sheet, const QMarginsF& margins)
+{
+    const QRectF drawn = DrawnArea(page);
+    const double width = page.Width() / kTwipsPerPoint;
+    double left = std::max(0.0, (sheet.width() - width) / 2);
+    left = std::min(left, sheet.width() - margins.right() - drawn.right() / kTwipsPerPoint);
+    // Where the page is wider than the printable area its left side wins:
+    // the captions stand there.
+    left = std::max(left, margins.left() - drawn.left() / kTwipsPerPoint);
+    const double top = std::max(kTopTwips / kTwipsPerPoint, margins.top() - drawn.top() / kTwipsPerPoint);
+    return {left, top};
+}
+
+QByteArray PagePdf(const Form& page, const QPageSize& size, const QMarginsF& margins)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -50,9 +63,9 @@ QByteArray PagePdf(const Form& page, const QPageSize& size)
         writer.setCreator(QStringLiteral("Corvane calculator"));
         writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
         const double s = writer.resolution() / 1440.0;
-        const double left = std::max(0.0, (size.sizePoints().width() * kTwipsPerPoint - page.Width()) / 2);
+        const QPointF place = PagePlace(page, size.size(QPageSize::Point), margins) * kTwipsPerPoint;
         QPainter painter(&writer);
-        painter.translate(left * s, kTopTwips * s);
+        painter.translate(place * s);
         PaintPage(painter, page, s);
     }
     return bytes;

@@ -13,9 +13,10 @@ class Form;
 class PageOutput {
 public:
     virtual ~PageOutput() = default;
-    // Prints the page on the default printer and reports whether the print
-    // service took the job.
-    virtual PrintOutcome Print(const Form& page) = 0;
+    // Prints the page on the default printer and reports, within a moment
+    // whatever the printer does, whether the print service took the job.
+    // A taken job that fails afterwards is told to `whenLost`.
+    virtual PrintOutcome Print(const Form& page, PrintLostHandler whenLost) = 0;
 };
 
 // The default printer of the system's print service (CUPS).

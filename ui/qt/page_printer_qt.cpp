@@ -1,12 +1,12 @@
 #include "ui/base/form.h"
 #include "ui/qt/page_painter.h"
+#include "ui/qt/page_pdf.h"
 #include "ui/qt/page_printer.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-
-#include <algorithm>
 
 // The printer for systems without CUPS (Windows): Qt's printing on the
 // default printer. It cannot follow the job once the spooler has it, so it
@@ -14,11 +14,11 @@
 namespace corvane {
 namespace {
 
-constexpr double kTopTwips = 720.0;
-
 class QtPrinter : public PageOutput {
 public:
-    PrintOutcome Print(const Form& page) override
+    // Qt cannot follow the job once the spooler has it: nothing is lost later
+    // that it could tell.
+    PrintOutcome Print(const Form& page, PrintLostHandler /*whenLost*/) override
     {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
@@ -37,8 +37,10 @@ public:
         if (!painter.begin(&printer))
             return {PrintFault::JobFailed, name, ""};
         const double s = printer.resolution() / 1440.0;
-        const double sheet = printer.pageRect(QPrinter::Inch).width() * 1440.0;
-        painter.translate(std::max(0.0, (sheet - page.Width()) / 2) * s, kTopTwips * s);
+        QPageLayout layout = printer.pageLayout();
+        layout.setUnits(QPageLayout::Point);
+        const QPointF place = PagePlace(page, layout.fullRect().size(), layout.minimumMargins());
+        painter.translate(place * 20.0 * s);
         PaintPage(painter, page, s);
         if (!painter.end() || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
             return {PrintFault::JobFailed, name, ""};

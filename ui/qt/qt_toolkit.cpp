@@ -108,7 +108,10 @@ void QtToolkit::Unload(Form& form)
         onMainUnloaded();
 }
 
-PrintOutcome QtToolkit::PrintForm(const Form& form) { return printer_->Print(form); }
+PrintOutcome QtToolkit::PrintForm(const Form& form, PrintLostHandler whenLost)
+{
+    return printer_->Print(form, std::move(whenLost));
+}
 
 std::optional<std::string> QtToolkit::ChooseSaveFile(std::string_view suggestedName)
 {

@@ -27,7 +27,7 @@ public:
     void SendTab() override;
     void ShowModal(Form& form) override;
     void Unload(Form& form) override;
-    PrintOutcome PrintForm(const Form& form) override;
+    PrintOutcome PrintForm(const Form& form, PrintLostHandler whenLost) override;
     std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
     SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) override;
     std::string Today() override;

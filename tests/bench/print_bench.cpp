@@ -1,0 +1,36 @@
+// Print's time, from the click's call to its return, on the default printer
+// of the print service (PRINTER or LPDEST choose another queue): the order
+// page of a filled order, sent `runs` times. tools/print_bench.sh runs it on a
+// ready and on a holding queue. A benchmark: no test runs it.
+#include "order/order_forms.h"
+#include "ui/qt/page_printer.h"
+#include "ui/qt/qt_toolkit.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 3;
+    corvane::QtToolkit toolkit;
+    corvane::OrderRecord order;
+    order.orderPatName = "Bench Patient";
+    order.orderBC = {"7.70", "7.10"};
+    order.orderPower = {"-2.50", "0.50"};
+    corvane::OrderPageForm page(toolkit, order, corvane::NumberFormat{'.'});
+    page.Form_Load();
+    const auto printer = corvane::MakeDefaultPrinter();
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        const corvane::PrintOutcome outcome = printer->Print(page.GetForm(), nullptr);
+        std::printf("Print %d: %lld ms (%s)\n", i + 1, static_cast<long long>(clock.elapsed()),
+                    outcome.fault == corvane::PrintFault::None ? "taken"
+                                                               : corvane::PrintFailureMessage(outcome).c_str());
+    }
+    return 0;
+}
