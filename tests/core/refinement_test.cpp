@@ -82,8 +82,6 @@ struct OverCase {
 const OverCase kOverCases[] = {
     {"minus_quarter", "-2.50", "-0.25", "-2.75", "-3.25"},
     {"exactly_minus_3", "-2.75", "0.25", "-2.5", "-3"},
-    {"no_float_noise", "-2.60", "0.2", "-2.4", "-2.9"},
-    {"plus_half", "-2.50", "0.5", "-2", "-2.5"},
 };
 
 class PowerCorrectionTest : public RefinementTest, public testing::WithParamInterface<OverCase> {};

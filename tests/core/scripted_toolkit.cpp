@@ -7,6 +7,8 @@ namespace corvane::test {
 Answer ScriptedToolkit::MsgBox(std::string_view text, Buttons buttons, std::string_view title)
 {
     boxes.push_back({std::string(text), buttons, std::string(title)});
+    if (onBox)
+        onBox(boxes.back());
     if (!answers.empty()) {
         const Answer a = answers.front();
         answers.pop_front();

@@ -36,6 +36,8 @@ public:
     // Answers for the next message boxes; Ok (or the first button) when empty.
     std::deque<Answer> answers;
     std::vector<ShownBox> boxes;
+    // Called as each box is shown, to see the window as it stands then.
+    std::function<void(const ShownBox&)> onBox;
     // What a practitioner does in a modal window, by form name; a window
     // left without an unload is closed by its close box.
     std::map<std::string, std::function<void(Form&)>> onShow;
