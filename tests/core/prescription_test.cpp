@@ -196,6 +196,8 @@ TEST_F(Form1Test, LeftEyeAloneKeepsTheOrderButtonDisabled)
     // The right eye is ticked but fails; the left eye is still calculated.
     Calculate();
     EXPECT_EQ(FinalLens(0), kNoLens);
+    EXPECT_EQ(PresLens(0), kNoLens);
+    EXPECT_EQ(PresLens(1), (Lens{"7.70", "-2.50", "9.2", "2"}));
     EXPECT_EQ(FinalLens(1), (Lens{"7.70", "-2.50", "9.2", "2"}));
     EXPECT_TRUE(k->lblResFinalOS->Visible());
     EXPECT_TRUE(k->lblResPresOS->Visible());
