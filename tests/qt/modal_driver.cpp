@@ -1,6 +1,8 @@
 #include "modal_driver.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -42,6 +44,19 @@ void ModalDriver::AnswerBox(int answer, QString* title)
             box->close();
         else
             QTest::mouseClick(box->button(static_cast<QMessageBox::StandardButton>(answer)), Qt::LeftButton);
+        return true;
+    });
+}
+
+void ModalDriver::SaveAs(const QString& path)
+{
+    Then([path](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog == nullptr)
+            return false;
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
         return true;
     });
 }

@@ -32,6 +32,8 @@ public:
     static constexpr int kEsc = 0;
     static constexpr int kCloseBox = -1;
     void AnswerBox(int answer, QString* title);
+    // Types `path` into a file dialog and accepts it.
+    void SaveAs(const QString& path);
 
     bool Done() const { return steps_.empty(); }
     // Title and text of every message box seen, in order.

@@ -10,7 +10,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -238,15 +237,7 @@ void PrintQtTest::rejectedOrderLeavesAsPdf()
         QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("Jane Doe"));
         f->findChild<QComboBox*>(QStringLiteral("cboEdgeThod"))->setCurrentIndex(2);
         calc_->driver.PressInBox(QMessageBox::Yes);
-        calc_->driver.Then([file](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            if (dialog == nullptr)
-                return false;
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            name->setText(file);
-            QTest::keyClick(name, Qt::Key_Return);
-            return true;
-        });
+        calc_->driver.SaveAs(file);
         QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
         stillOpen = f->isVisible();
     });
@@ -347,15 +338,7 @@ void PrintQtTest::jobLostLaterIsToldInMainWindow()
             return true;
         });
         if (save)
-            calc_->driver.Then([file](QWidget* modal) {
-                auto* dialog = qobject_cast<QFileDialog*>(modal);
-                if (dialog == nullptr)
-                    return false;
-                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                name->setText(file);
-                QTest::keyClick(name, Qt::Key_Return);
-                return true;
-            });
+            calc_->driver.SaveAs(file);
         QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
         taken = !f->isVisible() && calc_->driver.boxes.isEmpty();
     });
