@@ -141,7 +141,12 @@ void Calculation::ValidateCurrentLens(int e)
 void Calculation::SuggestFinalLens(int e)
 {
     lens::EyeResult& eye = eyes_[e];
-    eye.suggested = lens::SuggestFinalLens(*eye.pres, *eye.cur, wornDiameter_[e]);
+    const lens::Suggestion merged = lens::SuggestFinalLens(*eye.pres, *eye.cur, wornDiameter_[e]);
+    if (merged.fault) {
+        Report(e, *merged.fault);
+        return;
+    }
+    eye.suggested = merged.lens;
     const ResultGroup fin = k_.FinalGroup();
     fin.ShowFrame(e);
     fin.ShowValues(e, true);

@@ -109,8 +109,14 @@ bool HasOpenValue(const SuggestedLens& lens);
 // Open values are written as `open`.
 LensTexts Texts(const SuggestedLens& lens, const std::string& open, const NumberFormat& fmt);
 
-// From both designs; the worn diameter decides differing diameters.
-SuggestedLens SuggestFinalLens(const Design& pres, const Design& cur, double wornDiameter);
+// From both designs; the worn diameter decides differing diameters. A
+// base curve too large to be cut to hundredths is a fault of the
+// arithmetic, reported like a design's: the eye then has no suggestion.
+struct Suggestion {
+    std::optional<SuggestedLens> lens;
+    std::optional<Fault> fault;
+};
+Suggestion SuggestFinalLens(const Design& pres, const Design& cur, double wornDiameter);
 // From the one design that produced a lens.
 SuggestedLens ShowSingleMethodResult(const Design& lens);
 // The help line that names the open value to click, if the merge left one

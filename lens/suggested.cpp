@@ -26,17 +26,21 @@ LensTexts Texts(const SuggestedLens& lens, const std::string& open, const Number
             lens.diam ? Format(*lens.diam, "0.0", fmt) : open, lens.series ? IntToText(*lens.series) : open};
 }
 
-SuggestedLens SuggestFinalLens(const Design& pres, const Design& cur, double wornDiameter)
+Suggestion SuggestFinalLens(const Design& pres, const Design& cur, double wornDiameter)
 {
-    SuggestedLens lens;
-    if (pres.power == cur.power)
-        lens.power = pres.power;
-    if (rules::SameBaseCurve(pres.bc, cur.bc))
-        lens.bc = pres.bc;
-    lens.diam = rules::MergedDiameter(wornDiameter, pres.diam, cur.diam);
-    if (cur.series == pres.series)
-        lens.series = pres.series;
-    return lens;
+    try {
+        SuggestedLens lens;
+        if (pres.power == cur.power)
+            lens.power = pres.power;
+        if (rules::SameBaseCurve(pres.bc, cur.bc))
+            lens.bc = pres.bc;
+        lens.diam = rules::MergedDiameter(wornDiameter, pres.diam, cur.diam);
+        if (cur.series == pres.series)
+            lens.series = pres.series;
+        return {lens, std::nullopt};
+    } catch (const RuntimeError& err) {
+        return {std::nullopt, Fault{err, Entry::None}};
+    }
 }
 
 SuggestedLens ShowSingleMethodResult(const Design& lens)

@@ -5,9 +5,9 @@ namespace {
 
 // Texts a practitioner can type or paste into any entry.
 const char* const kBadTexts[] = {
-    "",          " ",      "abc",    "1e308", "-1e308", "-0",   "1e999", "inf",  "nan",
-    "0.0000001", "1e-308", "1e-400", "99999", "-99999", "1e20", "0",     "180",  "-4",
-    "50",        "+",      ".",      "12.",   "4e2",    "7,8",  "0x1A",  "1e15", "-1e15",
+    "",       " ",      "abc",   "1e308",  "-1e308", "-0",   "1e999", "inf",    "nan", "0.0000001",
+    "1e-308", "1e-400", "99999", "-99999", "1e20",   "0",    "180",   "-4",     "50",  "+",
+    ".",      "12.",    "4e2",   "7,8",    "0x1A",   "1e15", "-1e15", "-1e307",
 };
 
 struct Entry {
@@ -50,9 +50,12 @@ TEST_P(BadInputTest, EndsInANumberedMessageOrAResult)
     // The suggestion comes from what this calculation produced, nothing else.
     const lens::EyeResult& s = form1_->Calc().Eye(0);
     EXPECT_EQ(CheckSources(PresLens(0), CurLens(0), FinalLens(0), s.pres.has_value(), s.cur.has_value()), "");
-    if (s.pres && s.cur) {
+    if (s.pres && s.cur && s.suggested) {
         EXPECT_EQ(CheckMerged(PresLens(0), CurLens(0), FinalLens(0), k->txtCurDiam[0]->Text(), fmt_), "");
     }
+    // Only a lens on screen, whole, can be ordered.
+    const Lens fin = FinalLens(0);
+    EXPECT_EQ(k->cmdPrint->Enabled(), fin != kNoLens && fin.bc != "???" && fin.pow != "???" && fin.serie != "???");
 
     for (const auto& c : form1_->GetForm().Controls()) {
         for (const char* word : {"inf", "nan", "INF", "NAN"}) {

@@ -43,12 +43,16 @@ const MergeCase kMerges[] = {
 TEST(EngineSuggested, Merge)
 {
     for (const MergeCase& c : kMerges) {
-        const SuggestedLens lens = SuggestFinalLens(kPres, c.cur, c.worn);
+        const SuggestedLens lens = *SuggestFinalLens(kPres, c.cur, c.worn).lens;
         EXPECT_EQ(Texts(lens, "?", kFmt), c.lens) << c.name;
         EXPECT_EQ(HelpLine(lens).value_or(""), c.help) << c.name;
         EXPECT_EQ(HasOpenValue(lens), !std::string(c.help).empty() || c.lens.serie == "?") << c.name;
     }
     EXPECT_EQ(ShowSingleMethodResult(kCur), (SuggestedLens{7.9, -3, 9.2, 1, false}));
+    // A current base curve whose hundredths are beyond a double.
+    const Suggestion huge = SuggestFinalLens(kPres, {-1e307, -2.5, 9.2, 2}, 9.2);
+    EXPECT_FALSE(huge.lens);
+    EXPECT_EQ(huge.fault->error.Number, kErrOverflow);
 }
 
 // Both designs from the entries, then the merge: the diameter rule with
@@ -88,7 +92,7 @@ TEST(EngineSuggested, MergeFromTheEntries)
     for (const EntriesMergeCase& c : kEntriesMerges) {
         const CurrentLensDesign cur = DesignFromCurrentLens(c.cur, kFmt);
         const SuggestedLens lens =
-            SuggestFinalLens(*DesignFromPrescription(c.pres, kFmt).lens, *cur.lens, cur.wornDiameter);
+            *SuggestFinalLens(*DesignFromPrescription(c.pres, kFmt).lens, *cur.lens, cur.wornDiameter).lens;
         EXPECT_EQ(Texts(lens, "???", kFmt), c.lens) << c.name;
         EXPECT_EQ(HelpLine(lens).value_or(""), c.help) << c.name;
     }
@@ -207,7 +211,7 @@ const SettleCase kSettles[] = {
 TEST(EngineSuggested, Settling)
 {
     for (const SettleCase& c : kSettles) {
-        const PowerCorrection r = c.settle({kPres, c.cur, SuggestFinalLens(kPres, c.cur, 9.2)});
+        const PowerCorrection r = c.settle({kPres, c.cur, SuggestFinalLens(kPres, c.cur, 9.2).lens});
         EXPECT_EQ(Texts(*r.eye.suggested, "?", kFmt), c.suggested) << c.name;
         EXPECT_EQ(Texts(*r.eye.cur, kFmt).pow, c.curPower) << c.name;
         EXPECT_EQ(r.powerEntry, c.entry) << c.name;
@@ -217,7 +221,7 @@ TEST(EngineSuggested, Settling)
 
 TEST(EngineSuggested, SeriesByTheChosenAdd)
 {
-    const EyeResult eye{kPres, kCur, SuggestFinalLens(kPres, kCur, 9.2)};
+    const EyeResult eye{kPres, kCur, SuggestFinalLens(kPres, kCur, 9.2).lens};
     const SeriesChoice pres = SettleSeries(eye, {"2", "1.5"}, AddChoice::Prescription);
     EXPECT_EQ(pres.adds.cur, "2");
     EXPECT_EQ(pres.eye.cur->series, 2);
@@ -243,7 +247,7 @@ TEST(EngineSuggested, OrderedLens)
     EXPECT_EQ(lens.diam, 9.2);
     EXPECT_EQ(lens.series, 2);
     EXPECT_EQ(OrderLens({7.9, -3, 9.2, 1, true}, kFmt).power, "-3");
-    EXPECT_THROW(OrderLens(SuggestFinalLens(kPres, kCur, 9.2), kFmt), RuntimeError);
+    EXPECT_THROW(OrderLens(*SuggestFinalLens(kPres, kCur, 9.2).lens, kFmt), RuntimeError);
 }
 
 } // namespace

@@ -140,8 +140,14 @@ void SameLensInEveryForm(const std::vector<std::string>& f, std::uint8_t forms, 
 void Settled(const Design& pres, const Design& cur, double worn, std::uint8_t answers, double over,
              const NumberFormat& fmt)
 {
-    Require(!HasOpenValue(SuggestFinalLens(pres, pres, worn)), "a merge of equal designs is open");
-    EyeResult eye{pres, cur, SuggestFinalLens(pres, cur, worn)};
+    const Suggestion same = SuggestFinalLens(pres, pres, worn);
+    Require(same.lens && !HasOpenValue(*same.lens), "a merge of equal designs is open");
+    const Suggestion merged = SuggestFinalLens(pres, cur, worn);
+    if (merged.fault) {
+        CheckFault(*merged.fault);
+        return;
+    }
+    EyeResult eye{pres, cur, merged.lens};
     eye = SettleBaseCurve(eye, (answers & 1) != 0);
     if ((answers & 2) != 0) {
         eye = SettlePowerFromCurrentLens(eye);
@@ -154,6 +160,10 @@ void Settled(const Design& pres, const Design& cur, double worn, std::uint8_t an
     const AddChoice choice = (answers & 4) != 0 ? AddChoice::Prescription : AddChoice::CurrentLens;
     eye = SettleSeries(eye, {"2", "1.5"}, choice).eye;
     const SuggestedLens& s = *eye.suggested;
+    // Whatever the engine settles, the windows can write and order.
+    Texts(s, "???", fmt);
+    if (!HasOpenValue(s))
+        OrderLens(s, fmt);
     Require(!s.bc || *s.bc == pres.bc || *s.bc == cur.bc, "a base curve from neither design");
     Require(!s.series || *s.series == pres.series || *s.series == cur.series, "a series from neither design");
     Require(!s.diam || *s.diam == 9.0 || *s.diam == 9.2 || *s.diam == 9.5, "a diameter outside the three");
