@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the toolkit-neutral core and its GoogleTest suite as 64-bit Windows
-# executables with mingw-w64 and runs the suite under Wine: the number
-# services rest on the C and C++ runtime, which differs between platforms.
+# Builds the whole calculator for 64-bit Windows (mingw-w64, with Qt built
+# for Windows from Debian's own Qt source, everything linked statically) and
+# proves it under Wine: the engine, core and Qt suites (the Qt ones
+# offscreen), printing through Wine's spooler onto the print server's PDF
+# printer, and the installer.
 # Everything goes into build-windows/ (or the folder given as $1); a second
-# run reuses the Wine prefix, GoogleTest and the build that are there.
+# run reuses Qt, the Wine prefix, GoogleTest and the build that are there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -11,7 +13,8 @@ out="${1:-build-windows}"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
-bash scripts/setup.sh cmake ninja-build g++-mingw-w64-x86-64 wine64 libgtest-dev file
+bash scripts/setup.sh cmake ninja-build g++-mingw-w64-x86-64 wine64 libgtest-dev file nsis \
+  xvfb xauth xdotool x11-utils poppler-utils fonts-liberation2 fonts-dejavu-core
 
 toolchain="$root/cmake/mingw-w64.cmake"
 wine=/usr/lib/wine/wine64
@@ -19,6 +22,8 @@ launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
+
+qt=$(bash scripts/build-qt-windows.sh | tail -n 1)
 
 # GoogleTest for Windows, from the sources Debian ships, into a prefix of
 # its own.
@@ -32,31 +37,38 @@ if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
   cmake --install "$out/googletest-build" >/dev/null
 fi
 
-# The core and its tests; neither Qt nor the fuzzing and benchmark targets.
-export WINEPREFIX="$out/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win64 DISPLAY=
-cmake -S . -B "$out/core" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_QT=OFF -DCMAKE_PREFIX_PATH="$gtest" \
-  -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" "${launcher[@]}" >/dev/null
-cmake --build "$out/core" -j2
+# The program, its installer and every suite that does not need CUPS. Qt's
+# toolchain file wraps ours.
+build="$out/app"
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_PREFIX_PATH="$gtest" -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" "${launcher[@]}" >/dev/null
+cmake --build "$build" -j2
 
-for exe in "$out/core/tests/core_tests.exe" "$out/core/tests/engine_tests.exe"; do
-  file "$exe" | grep -q 'PE32+ executable' || { file "$exe"; echo "$exe is not a Windows executable" >&2; exit 1; }
+for exe in "$build"/tests/*.exe; do
+  file "$exe" | grep -q 'PE32+ executable (console)' || { file "$exe"; echo "$exe is not a Windows console program" >&2; exit 1; }
 done
+file "$build/corvane.exe" | grep -q 'PE32+ executable (GUI)' || { file "$build/corvane.exe"; exit 1; }
 
-# The Wine prefix: created on the first start (a few seconds), reused later.
-# Its server is ended when we are done, so no process outlives the run.
+# The Wine prefix: created on the first start (a minute or so), reused
+# later. Its server is ended when we are done, so no process outlives the
+# run. pdftotext, which the page tests read PDFs with, is started from
+# Windows programs through Wine's path.
+export WINEPREFIX="$out/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+export WINEPATH='Z:\usr\bin'
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/corvane-runtime-$(id -u)}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  "$wine" wineboot --init </dev/null >/dev/null 2>&1 || true
+  DISPLAY= "$wine" wineboot --init </dev/null >/dev/null 2>&1 || true
 fi
 
-# Both suites, the engine's (whose number services differ between C
-# runtimes) and the core's. Every test runs, and as many as on Linux when a
-# Linux build is beside us (build/, as scripts/test.sh leaves it).
+# The GoogleTest suites, the engine's (whose number services differ between
+# C runtimes) and the core's. Every test runs, and as many as on Linux when
+# a Linux build is beside us (build/, as scripts/test.sh leaves it).
 for suite in engine_tests core_tests; do
-  exe="$out/core/tests/$suite.exe"
-  listed=$("$wine" "$exe" --gtest_list_tests </dev/null | tr -d '\r' | grep -c '^  ')
+  exe="$build/tests/$suite.exe"
+  listed=$(DISPLAY= "$wine" "$exe" --gtest_list_tests </dev/null | tr -d '\r' | grep -c '^  ')
   if [ -x "build/tests/$suite" ]; then
     linux=$("build/tests/$suite" --gtest_list_tests | grep -c '^  ')
     if [ "$listed" != "$linux" ]; then
@@ -66,12 +78,15 @@ for suite in engine_tests core_tests; do
   fi
   log="$out/$suite.log"
   status=0
-  "$wine" "$exe" --gtest_brief=1 </dev/null 2>&1 | tr -d '\r' >"$log" || status=$?
+  DISPLAY= "$wine" "$exe" --gtest_brief=1 </dev/null 2>&1 | tr -d '\r' >"$log" || status=$?
   if [ "$status" -ne 0 ] || ! grep -qx "\[  PASSED  \] $listed tests\." "$log"; then
     cat "$log"
     echo "$suite under Wine: not all of the $listed tests passed" >&2
     exit 1
   fi
-  # GoogleTest's summary, the pass line last.
-  cat "$log"
+  tail -n 1 "$log"
 done
+
+bash scripts/windows-qt-suites.sh "$build" "$out"
+bash scripts/windows-print-check.sh "$build" "$out"
+bash scripts/windows-installer-check.sh "$build" "$out"

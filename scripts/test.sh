@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds, and runs the whole test suite: the static
 # checks, the suite in an AddressSanitizer + UndefinedBehaviorSanitizer
-# build, a bounded fuzzing run, the core suite built for Windows and run
-# under Wine, then the suite in the normal (Release) build, with a real CUPS
-# printer for the printing tests.
+# build, a bounded fuzzing run, the whole program built for Windows with its
+# suites, printing and installer run under Wine (the first run on a machine
+# also builds Qt for Windows), then the suite in the normal (Release) build,
+# with a real CUPS printer for the printing tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"

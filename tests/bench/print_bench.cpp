@@ -1,8 +1,11 @@
 // Print's time, from the click's call to its return, on the default printer
 // of the print service (PRINTER or LPDEST choose another queue): the order
 // page of a filled order, sent `runs` times. tools/print_bench.sh runs it on a
-// ready and on a holding queue. A benchmark: no test runs it.
+// ready and on a holding queue. With a file name after `runs`, the page is
+// also written there as a PDF, for it to be compared between platforms. A
+// benchmark: no test runs it.
 #include "order/order_forms.h"
+#include "ui/qt/page_pdf.h"
 #include "ui/qt/page_printer.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -23,6 +26,8 @@ int main(int argc, char** argv)
     order.orderPower = {"-2.50", "0.50"};
     corvane::OrderPageForm page(toolkit, order, corvane::NumberFormat{'.'});
     page.Form_Load();
+    if (argc > 2)
+        corvane::WritePagePdf(page.GetForm(), QString::fromLocal8Bit(argv[2]));
     const auto printer = corvane::MakeDefaultPrinter();
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;

@@ -1,5 +1,8 @@
 #include "ui/qt/appearance.h"
 
+#include <QDir>
+#include <QFontDatabase>
+
 #include <algorithm>
 #include <cmath>
 
@@ -44,6 +47,15 @@ QStringList FontFamilies(const std::string& designFace)
     if (designFace == "MS Sans Serif")
         return {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     return {QString::fromStdString(designFace), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+}
+
+void LoadCarriedFonts()
+{
+    const QDir carried(QStringLiteral(":/fonts"));
+    if (!carried.exists() || QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")))
+        return;
+    for (const QString& file : carried.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(carried.filePath(file));
 }
 
 QFont DesignFont(const Style& style, bool bold)

@@ -14,6 +14,10 @@ namespace corvane {
 // The faces to draw a design typeface with, best first.
 QStringList FontFamilies(const std::string& designFace);
 
+// Makes the faces that the program carries (where the system lacks them)
+// known to Qt; once is enough, later calls find them there.
+void LoadCarriedFonts();
+
 // The font that a style asks for, regular or bold.
 QFont DesignFont(const Style& style, bool bold);
 

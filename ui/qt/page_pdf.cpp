@@ -12,6 +12,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <initializer_list>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace corvane {
 namespace {
@@ -19,15 +24,33 @@ namespace {
 constexpr double kTwipsPerPoint = 20.0;
 constexpr double kTopTwips = 720.0;
 
+// The system's error codes behind each fault Qt can report by its text only.
+struct FaultCodes {
+    SaveFault fault;
+    std::initializer_list<int> codes;
+};
+
+#ifdef Q_OS_WIN
+const std::initializer_list<FaultCodes> kFaultCodes = {
+    {SaveFault::NoPermission, {ERROR_ACCESS_DENIED, ERROR_WRITE_PROTECT, ERROR_SHARING_VIOLATION}},
+    {SaveFault::DiskFull, {ERROR_DISK_FULL, ERROR_HANDLE_DISK_FULL}},
+    {SaveFault::IsFolder, {ERROR_DIRECTORY}},
+};
+#else
+const std::initializer_list<FaultCodes> kFaultCodes = {
+    {SaveFault::NoPermission, {EACCES, EPERM, EROFS}},
+    {SaveFault::DiskFull, {ENOSPC, EDQUOT}},
+    {SaveFault::IsFolder, {EISDIR}},
+};
+#endif
+
 SaveOutcome Failure(const QFile& file)
 {
     const QString said = file.errorString();
-    if (said == qt_error_string(EACCES) || said == qt_error_string(EPERM) || said == qt_error_string(EROFS))
-        return {SaveFault::NoPermission, said.toStdString()};
-    if (said == qt_error_string(ENOSPC) || said == qt_error_string(EDQUOT))
-        return {SaveFault::DiskFull, said.toStdString()};
-    if (said == qt_error_string(EISDIR))
-        return {SaveFault::IsFolder, said.toStdString()};
+    for (const FaultCodes& row : kFaultCodes)
+        for (const int code : row.codes)
+            if (said == qt_error_string(code))
+                return {row.fault, said.toStdString()};
     return {SaveFault::Failed, said.toStdString()};
 }
 

@@ -3,49 +3,163 @@
 #include "ui/qt/page_pdf.h"
 #include "ui/qt/page_printer.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <future>
+#include <optional>
+#include <vector>
 
 // The printer for systems without CUPS (Windows): Qt's printing on the
-// default printer. It cannot follow the job once the spooler has it, so it
-// checks what the system says of the printer before it sends the page.
+// default printer. It checks what the system says of the printer before it
+// sends the page. Qt hands the page to the spooler synchronously, which
+// takes seconds on a busy system, so the page is drawn for the printer on
+// a thread of its own, from a copy: Print waits for it a second at most,
+// with the windows repainting, and a job that fails later is told then.
 namespace corvane {
 namespace {
 
+constexpr int kWatchMs = 1000;
+constexpr int kPollMs = 20;
+constexpr int kFollowMs = 250;
+
+// What the page shows, in a form of its own: the order window may be gone
+// before the printer has drawn it.
+std::shared_ptr<const Form> CopyOfPage(const Form& page)
+{
+    auto copy = std::make_shared<Form>(page.Name(), page.Caption(), page.Width(), page.Height());
+    std::vector<Control*> copies;
+    for (const auto& c : page.Controls()) {
+        Control& d = copy->Add(c->Name(), c->GetKind());
+        d.SetCaption(c->Caption());
+        d.SetVisible(c->Visible());
+        d.SetFontBold(c->FontBold());
+        d.SetGeom(c->Geom());
+        d.GetStyle() = c->GetStyle();
+        copies.push_back(&d);
+    }
+    for (std::size_t i = 0; i < copies.size(); ++i)
+        for (std::size_t j = 0; j < copies.size(); ++j)
+            if (page.Controls()[i]->Container() == page.Controls()[j].get())
+                copies[i]->SetContainer(copies[j]);
+    return copy;
+}
+
+// Draws the page on the printer and hands it to the spooler.
+PrintOutcome PrintOn(const QPrinterInfo& info, const Form& page)
+{
+    const std::string name = info.printerName().toStdString();
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Corvane order"));
+    printer.setFullPage(true);
+    // Qt falls back to a PDF file without a name when the printer is
+    // unusable: that is not a print.
+    if (!printer.isValid() || printer.outputFormat() != QPrinter::NativeFormat)
+        return {PrintFault::JobFailed, name, ""};
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return {PrintFault::JobFailed, name, ""};
+    const double s = printer.resolution() / 1440.0;
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const QPointF place = PagePlace(page, layout.fullRect().size(), layout.minimumMargins());
+    painter.translate(place * 20.0 * s);
+    PaintPage(painter, page, s);
+    if (!painter.end() || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+        return {PrintFault::JobFailed, name, ""};
+    return {};
+}
+
+bool Ready(const std::future<PrintOutcome>& job)
+{
+    return job.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
 class QtPrinter : public PageOutput {
 public:
-    // Qt cannot follow the job once the spooler has it: nothing is lost later
-    // that it could tell.
-    PrintOutcome Print(const Form& page, PrintLostHandler /*whenLost*/) override
+    QtPrinter() { QObject::connect(&follow_, &QTimer::timeout, &follow_, [this] { FollowJobs(); }); }
+    // A page being handed over is finished before the program ends.
+    ~QtPrinter() override
+    {
+        for (Job& job : jobs_)
+            if (job.outcome.valid())
+                job.outcome.wait();
+    }
+
+    PrintOutcome Print(const Form& page, PrintLostHandler whenLost) override
     {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
             return {PrintFault::NoPrinter, "", ""};
-        const std::string name = info.printerName().toStdString();
         if (info.state() == QPrinter::Error || info.state() == QPrinter::Aborted)
-            return {PrintFault::PrinterStopped, name, ""};
-        QPrinter printer(info, QPrinter::HighResolution);
-        printer.setDocName(QStringLiteral("Corvane order"));
-        printer.setFullPage(true);
-        // Qt falls back to a PDF file without a name when the printer is
-        // unusable: that is not a print.
-        if (!printer.isValid() || printer.outputFormat() != QPrinter::NativeFormat)
-            return {PrintFault::JobFailed, name, ""};
-        QPainter painter;
-        if (!painter.begin(&printer))
-            return {PrintFault::JobFailed, name, ""};
-        const double s = printer.resolution() / 1440.0;
-        QPageLayout layout = printer.pageLayout();
-        layout.setUnits(QPageLayout::Point);
-        const QPointF place = PagePlace(page, layout.fullRect().size(), layout.minimumMargins());
-        painter.translate(place * 20.0 * s);
-        PaintPage(painter, page, s);
-        if (!painter.end() || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-            return {PrintFault::JobFailed, name, ""};
+            return {PrintFault::PrinterStopped, info.printerName().toStdString(), ""};
+        std::future<PrintOutcome> outcome =
+            std::async(std::launch::async, [info, copy = CopyOfPage(page)] { return PrintOn(info, *copy); });
+        WaitAMoment(outcome);
+        if (Ready(outcome))
+            return outcome.get();
+        // Still with the spooler: taken, and followed.
+        jobs_.push_back({std::move(outcome), std::move(whenLost), std::nullopt});
+        follow_.start(kFollowMs);
         return {};
     }
+
+private:
+    struct Job {
+        std::future<PrintOutcome> outcome;
+        PrintLostHandler whenLost;
+        std::optional<PrintOutcome> fate;
+    };
+
+    // Up to a second, with the windows repainting; clicks and keys wait.
+    static void WaitAMoment(const std::future<PrintOutcome>& outcome)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (Ready(outcome) || clock.elapsed() + kPollMs > kWatchMs)
+                loop.quit();
+        });
+        poll.start(kPollMs);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+
+    // A lost job is told over the main window, once no other window is
+    // open, one at a time.
+    void FollowJobs()
+    {
+        if (telling_)
+            return;
+        for (Job& j : jobs_)
+            if (!j.fate && Ready(j.outcome))
+                j.fate = j.outcome.get();
+        std::erase_if(jobs_, [](const Job& j) { return j.fate && j.fate->fault == PrintFault::None; });
+        const auto lost = std::find_if(jobs_.begin(), jobs_.end(), [](const Job& j) { return j.fate.has_value(); });
+        if (lost != jobs_.end() && QApplication::activeModalWidget() == nullptr) {
+            const Job job = std::move(*lost);
+            jobs_.erase(lost);
+            telling_ = true;
+            if (job.whenLost)
+                job.whenLost(*job.fate);
+            telling_ = false;
+        }
+        if (jobs_.empty())
+            follow_.stop();
+    }
+
+    std::vector<Job> jobs_;
+    QTimer follow_;
+    bool telling_ = false;
 };
 
 } // namespace

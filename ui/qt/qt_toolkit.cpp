@@ -20,7 +20,9 @@ namespace corvane {
 
 QtToolkit::QtToolkit(std::unique_ptr<PageOutput> printer)
     : printer_(printer ? std::move(printer) : MakeDefaultPrinter())
-{}
+{
+    LoadCarriedFonts();
+}
 
 QtToolkit::~QtToolkit() = default;
 

@@ -1,0 +1,140 @@
+// Printing through Windows' own printing, under Wine, whose spooler offers
+// the print service's printers. scripts/windows-print-check.sh arranges the
+// printer for each function and runs it alone: `printsTheOrder` on a ready
+// default printer (it reads the printed page back), `toldWhenNoPrinter`
+// with no printer at all, `toldWhenPrinterStopped` with the default printer
+// stopped.
+#include "qt_fixture.h"
+
+#include "ui/qt/page_pdf.h"
+#include "ui/qt/page_printer.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyleFactory>
+
+using namespace corvane;
+using namespace corvane::test;
+
+namespace {
+
+// The system's printer, with a copy of every page it is given written where
+// CORVANE_SENT_PAGE says, for the page that comes out to be compared with.
+class KeepingPrinter : public PageOutput {
+public:
+    PrintOutcome Print(const Form& page, PrintLostHandler whenLost) override
+    {
+        QFile sent(qEnvironmentVariable("CORVANE_SENT_PAGE"));
+        if (!sent.fileName().isEmpty() && sent.open(QIODevice::WriteOnly))
+            sent.write(PagePdf(page, RegionalPageSize()));
+        return printer_->Print(page, std::move(whenLost));
+    }
+
+private:
+    std::unique_ptr<PageOutput> printer_ = MakeDefaultPrinter();
+};
+
+// Counts the paintings of a window.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+class WindowsPrintQtTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void init()
+    {
+        calc_ = std::make_unique<QtCalculator>(std::make_unique<KeepingPrinter>());
+        calc_->CalculateForOrder(true);
+        QVERIFY(calc_->find("cmdPrint")->isEnabled());
+    }
+    void cleanup() { calc_.reset(); }
+
+    void printsTheOrder();
+    void toldWhenNoPrinter();
+    void toldWhenPrinterStopped();
+
+private:
+    // Fills the order and presses "&Print"; the box Print shows, if any, is
+    // answered No. Returns whether the order window is still open.
+    bool PrintOrder();
+
+    std::unique_ptr<QtCalculator> calc_;
+    qint64 printMs_ = 0;
+    int paintsMeanwhile_ = 0;
+};
+
+bool WindowsPrintQtTest::PrintOrder()
+{
+    bool open = false;
+    calc_->driver.Then([this](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr)
+            return false;
+        calc_->driver.boxes << box->text();
+        QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+        return true;
+    });
+    calc_->OpenOrder([&](QWidget* f) {
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtAccName")), QStringLiteral("Vision Care"));
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatName")), QStringLiteral("Jane Doe"));
+        QTest::keyClicks(f->findChild<QLineEdit*>(QStringLiteral("txtPatNum")), QStringLiteral("P-77"));
+        // The windows are asked to repaint all along; a Print that blocks
+        // the event loop lets none of it through.
+        PaintCounter counter;
+        f->installEventFilter(&counter);
+        QTimer repaint;
+        connect(&repaint, &QTimer::timeout, f, qOverload<>(&QWidget::update));
+        repaint.start(50);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        printMs_ = clock.elapsed();
+        paintsMeanwhile_ = counter.paints;
+        open = f->isVisible();
+        f->removeEventFilter(&counter);
+    });
+    return open;
+}
+
+void WindowsPrintQtTest::printsTheOrder()
+{
+    QVERIFY(!PrintOrder());
+    QVERIFY2(calc_->driver.boxes.isEmpty(), qPrintable(calc_->driver.boxes.join(QLatin1Char('\n'))));
+    QVERIFY(calc_->view()->isVisible());
+    qInfo("Print returned after %lld ms, the order window painted %d times meanwhile",
+          static_cast<long long>(printMs_), paintsMeanwhile_);
+    QVERIFY2(printMs_ < 200 || paintsMeanwhile_ > 0, "the windows did not repaint while Print ran");
+}
+
+void WindowsPrintQtTest::toldWhenNoPrinter()
+{
+    QVERIFY(PrintOrder());
+    QCOMPARE(calc_->driver.boxes,
+             QStringList{QStringLiteral("Error 482\nThe order could not be printed: no default printer is set up.\n"
+                                        "Save the order as a PDF instead?")});
+}
+
+void WindowsPrintQtTest::toldWhenPrinterStopped()
+{
+    QVERIFY(PrintOrder());
+    QCOMPARE(calc_->driver.boxes.size(), 1);
+    QVERIFY2(calc_->driver.boxes.front().startsWith(
+                 QStringLiteral("Error 482\nThe order could not be printed: the printer PDF is stopped")),
+             qPrintable(calc_->driver.boxes.front()));
+}
+
+QTEST_MAIN(WindowsPrintQtTest)
+#include "windows_print_qt_test.moc"
