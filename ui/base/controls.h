@@ -30,7 +30,7 @@ constexpr Color Rgb(int r, int g, int b)
     return static_cast<Color>(r) | (static_cast<Color>(g) << 8) | (static_cast<Color>(b) << 16);
 }
 
-enum class Prop { Text, Visible, Enabled, Locked, BackColor, ForeColor, FontBold, Value, Selection, Items };
+enum class Prop { Text, Visible, Enabled, Locked, BackColor, ForeColor, FontBold, Value, Selection, Items, TakesFocus, Spoken };
 
 class ControlObserver {
 public:
@@ -114,6 +114,14 @@ public:
     // What a screen reader calls the control ("Keratometry 1, right eye").
     const std::string& AccessibleName() const { return accessibleName_; }
     void SetAccessibleName(std::string n) { accessibleName_ = std::move(n); }
+    // What a screen reader adds about it ("Enter chooses it").
+    const std::string& AccessibleDescription() const { return accessibleDescription_; }
+    void SetAccessibleDescription(std::string d);
+
+    // A label that is a stop of the tab order for now (it takes the focus
+    // when it also has a tab index); other kinds follow their tab index.
+    bool TakesFocus() const { return takesFocus_; }
+    void SetTakesFocus(bool v);
 
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string h) { hint_ = std::move(h); }
@@ -144,6 +152,9 @@ public:
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
     std::function<void(int& key)> onKeyPress;
+    // The practitioner changed the text (typed, pasted, chose from a list);
+    // never raised by what the program writes.
+    std::function<void()> onEdited;
 
     void RaiseClick() const;
     void RaiseGotFocus() const;
@@ -172,6 +183,8 @@ private:
     int maxLength_ = 0;
     std::string hint_;
     std::string accessibleName_;
+    std::string accessibleDescription_;
+    bool takesFocus_ = false;
     int tabIndex_ = -1;
     Geometry geometry_;
     Style style_;

@@ -103,7 +103,17 @@ void WidgetBinding::ApplyAll()
     widget_->setToolTip(Q(control_.Hint()));
     if (!control_.AccessibleName().empty())
         widget_->setAccessibleName(Q(control_.AccessibleName()));
+    widget_->setAccessibleDescription(Q(control_.AccessibleDescription()));
+    ApplyTakesFocus();
     widget_->setVisible(control_.Visible());
+}
+
+void WidgetBinding::ApplyTakesFocus()
+{
+    // A label is a stop of the tab order only while the form says so; the
+    // mouse gives it the focus too, as it does a field.
+    if (control_.GetKind() == Kind::Label)
+        widget_->setFocusPolicy(control_.TakesFocus() ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void WidgetBinding::PropertyChanged(Control& /*control*/, Prop prop)
@@ -140,6 +150,12 @@ void WidgetBinding::PropertyChanged(Control& /*control*/, Prop prop)
         break;
     case Prop::Items:
         ApplyItems();
+        break;
+    case Prop::TakesFocus:
+        ApplyTakesFocus();
+        break;
+    case Prop::Spoken:
+        widget_->setAccessibleDescription(Q(control_.AccessibleDescription()));
         break;
     }
 }
@@ -309,9 +325,22 @@ std::string WidgetBinding::CutToMaxLength(const QString& edited)
     return cut.toStdString();
 }
 
+// Enter or Space on a label that takes the focus does what a click does.
+bool WidgetBinding::LabelKeyPress(const QKeyEvent* key)
+{
+    const int k = key->key();
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || key->isAutoRepeat() ||
+        (k != Qt::Key_Return && k != Qt::Key_Enter && k != Qt::Key_Space))
+        return false;
+    Guarded(widget_, [this] { control_.RaiseClick(); });
+    return true;
+}
+
 bool WidgetBinding::KeyPress(QEvent* event)
 {
     auto* key = static_cast<QKeyEvent*>(event);
+    if (control_.GetKind() == Kind::Label)
+        return control_.TakesFocus() && LabelKeyPress(key);
     if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
         return false;
     int code = 0;
