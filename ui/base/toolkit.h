@@ -56,8 +56,9 @@ public:
     // has taken the job; the job is followed after that, and `whenLost` is
     // told if it fails.
     virtual PrintOutcome PrintForm(const Form& form, PrintLostHandler whenLost) = 0;
-    // Asks where to save a PDF, starting from the user's documents with the
-    // suggested file name; nullopt when the user cancels.
+    // Asks where to save a PDF, starting where the last one of this run was
+    // written (the user's documents at first) with the suggested file name;
+    // nullopt when the user cancels.
     virtual std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) = 0;
     // Writes the form's page, as it would be printed, to a one-page PDF.
     virtual SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) = 0;

@@ -4,6 +4,7 @@
 #include "ui/qt/page_printer.h"
 
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -46,6 +47,8 @@ private:
     std::unique_ptr<PageOutput> printer_;
     std::unique_ptr<FormView> main_;
     std::vector<FormView*> stack_;
+    // Where the last PDF of this run was written; the next one starts there.
+    QString lastFolder_;
 };
 
 } // namespace corvane
