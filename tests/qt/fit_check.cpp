@@ -7,7 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -91,7 +91,7 @@ void CheckEntry(const QLineEdit* edit, QStringList& out)
         Report(out, edit, edit->text(), Width(edit->font(), edit->text(), false) + 4, room.width());
 }
 
-void CheckLines(const QPlainTextEdit* text, QStringList& out)
+void CheckLines(const QTextEdit* text, QStringList& out)
 {
     const int needed = kSpecialLines * QFontMetrics(text->font()).lineSpacing() +
                        2 * static_cast<int>(text->document()->documentMargin()) + 2 * text->frameWidth();
@@ -122,7 +122,7 @@ QStringList TextsThatDoNotFit(QWidget* window)
         else if (auto* edit = qobject_cast<QLineEdit*>(w);
                  edit != nullptr && !qobject_cast<QComboBox*>(w->parentWidget()))
             CheckEntry(edit, out);
-        else if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+        else if (auto* text = qobject_cast<QTextEdit*>(w))
             CheckLines(text, out);
         else if (auto* group = qobject_cast<QGroupBox*>(w))
             CheckGroup(group, out);

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
@@ -124,7 +124,7 @@ void OrderPageQtTest::FillEveryField(QWidget* f)
     f->findChild<QComboBox*>(QStringLiteral("cboEdgeThos"))->setCurrentIndex(0);
     f->findChild<QComboBox*>(QStringLiteral("cboCenterThod"))->setCurrentIndex(1);
     Click(f, "optDot_1");
-    auto* special = f->findChild<QPlainTextEdit*>(QStringLiteral("txtSpecial"));
+    auto* special = f->findChild<QTextEdit*>(QStringLiteral("txtSpecial"));
     special->setFocus();
     QTest::keyClicks(special, QStringLiteral("First line"));
     QTest::keyClick(special, Qt::Key_Return);

@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -101,7 +101,7 @@ void PrintQtTest::twoEyeOrderArrivesOnPaper()
         QTest::mouseClick(f->findChild<QRadioButton*>(QStringLiteral("optType_1")), Qt::LeftButton);
         QTest::mouseClick(f->findChild<QRadioButton*>(QStringLiteral("optDot_1")), Qt::LeftButton);
         f->findChild<QComboBox*>(QStringLiteral("cboEdgeThos"))->setCurrentIndex(0);
-        auto* special = f->findChild<QPlainTextEdit*>(QStringLiteral("txtSpecial"));
+        auto* special = f->findChild<QTextEdit*>(QStringLiteral("txtSpecial"));
         special->setFocus();
         QTest::keyClicks(special, QStringLiteral("First line"));
         QTest::keyClick(special, Qt::Key_Return);

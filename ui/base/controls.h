@@ -55,6 +55,7 @@ struct Style {
     Align align = Align::Left;
     bool border = false;             // single border around a label
     bool multiLine = false;          // text box with line breaks
+    int lineWidth = 0;               // multi-line box: its lines wrap at this width (twips)
     bool wordWrap = false;           // label text wraps in its box
     bool editable = true;            // combo box that accepts typed text
     bool plainValue = false;         // label showing a value (never markup, no access key)

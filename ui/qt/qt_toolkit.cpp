@@ -133,6 +133,9 @@ std::optional<std::string> QtToolkit::ChooseSaveFile(std::string_view suggestedN
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
+// Printing sends the PDF page: that page decides.
+PageLines QtToolkit::LinesOnPage(const Form& /*page*/, const Control& label) { return LinesOnPdfPage(label); }
+
 SaveOutcome QtToolkit::SaveFormAsPdf(const Form& form, const std::string& path)
 {
     const QString file = QString::fromStdString(path);

@@ -30,6 +30,7 @@ public:
     void Unload(Form& form) override;
     PrintOutcome PrintForm(const Form& form, PrintLostHandler whenLost) override;
     std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
+    PageLines LinesOnPage(const Form& page, const Control& label) override;
     SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) override;
     std::string Today() override;
 

@@ -14,7 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -59,8 +59,8 @@ void WidgetBinding::Connect()
     Control* c = &control_;
     if (auto* edit = qobject_cast<QLineEdit*>(widget_)) {
         connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& t) { c->UserSetText(CutToMaxLength(t)); });
-    } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget_)) {
-        connect(text, &QPlainTextEdit::textChanged, this, [this, c, text] {
+    } else if (auto* text = qobject_cast<QTextEdit*>(widget_)) {
+        connect(text, &QTextEdit::textChanged, this, [this, c, text] {
             if (!applying_)
                 c->UserSetText(text->toPlainText().toStdString());
         });
@@ -169,7 +169,7 @@ void WidgetBinding::ApplyText()
         // Like a text box, the box shows the start of a text too long for it.
         edit->setText(text);
         edit->setCursorPosition(0);
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_)) {
+    } else if (auto* plain = qobject_cast<QTextEdit*>(widget_)) {
         if (plain->toPlainText() != text)
             plain->setPlainText(text);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget_)) {
@@ -194,7 +194,7 @@ void WidgetBinding::ApplyLocked()
 {
     if (auto* edit = qobject_cast<QLineEdit*>(widget_))
         edit->setReadOnly(control_.Locked());
-    if (auto* text = qobject_cast<QPlainTextEdit*>(widget_))
+    if (auto* text = qobject_cast<QTextEdit*>(widget_))
         text->setReadOnly(control_.Locked());
 }
 
@@ -216,7 +216,7 @@ void WidgetBinding::ApplyColors()
     const QPalette system = QApplication::palette(widget_);
     const Color back = control_.BackColor();
     const bool editor = qobject_cast<QLineEdit*>(widget_) || qobject_cast<QComboBox*>(widget_) ||
-                        qobject_cast<QPlainTextEdit*>(widget_);
+                        qobject_cast<QTextEdit*>(widget_);
     const QColor fore = ToQColor(control_.ForeColor(), system);
     // The disabled group keeps the style's greyed text, so that a disabled
     // control looks disabled.
@@ -240,7 +240,8 @@ void WidgetBinding::ApplyColors()
         const bool hidden =
             editor && Contrast(highlight, color) < 3.0 && Contrast(fore, color) > Contrast(highlight, color);
         pal.setColor(QPalette::Highlight, hidden ? fore : highlight);
-        widget_->setAutoFillBackground(!editor);
+        // A multi-line box fills its background itself (see FormView).
+        widget_->setAutoFillBackground(!editor || qobject_cast<QTextEdit*>(widget_) != nullptr);
     } else {
         widget_->setAutoFillBackground(false);
     }
@@ -266,7 +267,7 @@ void WidgetBinding::ApplySelection()
     } else if (auto* combo = qobject_cast<QComboBox*>(widget_)) {
         if (combo->lineEdit() != nullptr)
             combo->lineEdit()->setSelection(control_.SelStart(), control_.SelLength());
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_)) {
+    } else if (auto* plain = qobject_cast<QTextEdit*>(widget_)) {
         QTextCursor cursor = plain->textCursor();
         cursor.setPosition(control_.SelStart());
         cursor.setPosition(control_.SelStart() + control_.SelLength(), QTextCursor::KeepAnchor);
