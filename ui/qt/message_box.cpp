@@ -6,8 +6,13 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSpacerItem>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace corvane {
 namespace {
@@ -114,6 +119,59 @@ void WidenForTitle(QMessageBox& box, const QString& title)
                   grid->columnCount());
 }
 
+// Lines of the text wrapped at `width` (pixels), as a label wraps it.
+int LinesAt(const QString& text, const QFont& font, int width)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    int lines = 0;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(width);
+        layout.endLayout();
+        lines += layout.lineCount();
+    }
+    return lines;
+}
+
+// A message keeps each of its lines whole where the screen has room; else
+// it wraps into lines of even length, so that no word or sign (the "?" of
+// a question) stands alone on a line. The box would wrap at a width of its
+// own choosing, narrower on a scaled screen.
+void KeepLinesTogether(QMessageBox& box)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label == nullptr)
+        return;
+    const QString text = label->text();
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& paragraph : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(paragraph));
+    const QScreen* screen = box.screen();
+    const int room = (screen != nullptr ? screen->availableGeometry().width() : 800) * 3 / 4 - TitleBarAllowance();
+    int width = widest + 2;
+    if (width > room) {
+        // The narrowest width that needs no more lines than the widest.
+        const int lines = LinesAt(text, label->font(), room);
+        int low = room / 4;
+        int high = room;
+        while (low < high) {
+            const int mid = (low + high) / 2;
+            if (LinesAt(text, label->font(), mid) <= lines)
+                high = mid;
+            else
+                low = mid + 1;
+        }
+        width = high;
+    }
+    const QMargins m = label->contentsMargins();
+    label->setFixedWidth(width + m.left() + m.right() + 2 * label->margin() + std::max(0, label->indent()));
+}
+
 } // namespace
 
 int TitleBarAllowance() { return 130; }
@@ -129,6 +187,7 @@ Answer ShowMessageBox(QWidget* parent, const QString& title, const QString& text
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     SetButtons(box, buttons);
     WidenForTitle(box, title);
+    KeepLinesTogether(box);
     return FromStandard(box.exec(), buttons);
 }
 
