@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -205,7 +204,8 @@ QStringList CutBorders(QWidget* window)
         // the right edge is checked.
         const int top = static_cast<int>((r.top() + r.height() / 3) * dpr);
         const double missingBottom = MissingBorder(
-            image, [&](int x, int d) { return pixel(x, bottom + 1 - d); }, left, right - static_cast<int>(6 * dpr), dpr);
+            image, [&](int x, int d) { return pixel(x, bottom + 1 - d); }, left, right - static_cast<int>(6 * dpr),
+            dpr);
         const double missingRight = MissingBorder(
             image, [&](int y, int d) { return pixel(right + 1 - d, y); }, top, bottom - static_cast<int>(6 * dpr), dpr);
         if (missingBottom > 0.1)

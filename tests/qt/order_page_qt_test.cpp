@@ -11,11 +11,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QTextEdit>
 
 #include <vector>
 

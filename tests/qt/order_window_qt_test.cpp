@@ -4,11 +4,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 
 using namespace corvane;
 using namespace corvane::test;

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +20,7 @@
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTextEdit>
 
 #include <algorithm>
 

@@ -98,7 +98,8 @@ void SettleQtTest::everyOpenValueSettledByKeys()
     QVERIFY2(FocusShare(first) > 0.25, "the focused ??? does not show the focus");
     QCOMPARE(Spoken(first, QAccessible::Name), QStringLiteral("Suggested lens base curve, right eye"));
     QVERIFY(Spoken(first, QAccessible::Description).contains(QStringLiteral("Enter")));
-    QCOMPARE(calc_->find<QLabel>("lblhelp")->text(), QStringLiteral("Enter or click on the ??? to choose the Base Curve"));
+    QCOMPARE(calc_->find<QLabel>("lblhelp")->text(),
+             QStringLiteral("Enter or click on the ??? to choose the Base Curve"));
 
     // Enter on a base curve, Space on a power, Enter on a series (whose
     // dialog takes the prescription's add by Enter on its first button).

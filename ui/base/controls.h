@@ -30,7 +30,20 @@ constexpr Color Rgb(int r, int g, int b)
     return static_cast<Color>(r) | (static_cast<Color>(g) << 8) | (static_cast<Color>(b) << 16);
 }
 
-enum class Prop { Text, Visible, Enabled, Locked, BackColor, ForeColor, FontBold, Value, Selection, Items, TakesFocus, Spoken };
+enum class Prop {
+    Text,
+    Visible,
+    Enabled,
+    Locked,
+    BackColor,
+    ForeColor,
+    FontBold,
+    Value,
+    Selection,
+    Items,
+    TakesFocus,
+    Spoken
+};
 
 class ControlObserver {
 public:

@@ -15,10 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <cmath>

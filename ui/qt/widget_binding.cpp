@@ -14,10 +14,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextEdit>
 
 #include <algorithm>
 
@@ -215,8 +215,8 @@ void WidgetBinding::ApplyColors()
     // System colours come from the style, not from the colour painted last.
     const QPalette system = QApplication::palette(widget_);
     const Color back = control_.BackColor();
-    const bool editor = qobject_cast<QLineEdit*>(widget_) || qobject_cast<QComboBox*>(widget_) ||
-                        qobject_cast<QTextEdit*>(widget_);
+    const bool editor =
+        qobject_cast<QLineEdit*>(widget_) || qobject_cast<QComboBox*>(widget_) || qobject_cast<QTextEdit*>(widget_);
     const QColor fore = ToQColor(control_.ForeColor(), system);
     // The disabled group keeps the style's greyed text, so that a disabled
     // control looks disabled.
