@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace corvane::test {
 namespace {
@@ -138,8 +139,7 @@ bool Framed(QWidget* w)
 // Along an edge (`along` runs over it, `across` steps inward from it, both
 // in device pixels), the share of places where no pixel near the edge
 // stands out from both the inside and the outside: the border is missing.
-double MissingBorder(const QImage& image, const std::function<QColor(int along, int across)>& at, int from, int to,
-                     double dpr)
+double MissingBorder(const std::function<QColor(int along, int across)>& at, int from, int to, double dpr)
 {
     const int band = static_cast<int>(std::ceil(3 * dpr));
     int missing = 0;
@@ -151,7 +151,6 @@ double MissingBorder(const QImage& image, const std::function<QColor(int along, 
             border = Difference(at(a, d), inside) >= 12 && Difference(at(a, d), outside) >= 12;
         missing += border ? 0 : 1;
     }
-    (void)image;
     return to > from ? double(missing) / (to - from) : 0.0;
 }
 
@@ -203,11 +202,10 @@ QStringList CutBorders(QWidget* window)
         // A frame's top edge may stand below its title: the lower part of
         // the right edge is checked.
         const int top = static_cast<int>((r.top() + r.height() / 3) * dpr);
-        const double missingBottom = MissingBorder(
-            image, [&](int x, int d) { return pixel(x, bottom + 1 - d); }, left, right - static_cast<int>(6 * dpr),
-            dpr);
-        const double missingRight = MissingBorder(
-            image, [&](int y, int d) { return pixel(right + 1 - d, y); }, top, bottom - static_cast<int>(6 * dpr), dpr);
+        const double missingBottom = MissingBorder([&](int x, int d) { return pixel(x, bottom + 1 - d); }, left,
+                                                   right - static_cast<int>(6 * dpr), dpr);
+        const double missingRight = MissingBorder([&](int y, int d) { return pixel(right + 1 - d, y); }, top,
+                                                  bottom - static_cast<int>(6 * dpr), dpr);
         if (missingBottom > 0.1)
             out << Name(w) + QStringLiteral(": bottom border cut");
         if (missingRight > 0.1)

@@ -1,5 +1,7 @@
 #include "ui/qt/message_box.h"
 
+#include "lens/errors.h"
+
 #include "ui/qt/widget_binding.h"
 
 #include <QCloseEvent>
@@ -189,6 +191,20 @@ Answer ShowMessageBox(QWidget* parent, const QString& title, const QString& text
     WidenForTitle(box, title);
     KeepLinesTogether(box);
     return FromStandard(box.exec(), buttons);
+}
+
+void Guarded(QWidget* parent, const std::function<void()>& handler)
+{
+    std::string message;
+    try {
+        handler();
+        return;
+    } catch (const RuntimeError& err) {
+        message = ErrorMessage(err);
+    } catch (const std::exception& err) {
+        message = std::string("Error\r\n") + err.what();
+    }
+    ShowMessageBox(parent, QStringLiteral("Corvane"), QString::fromStdString(message), Buttons::OkExclamation);
 }
 
 } // namespace corvane

@@ -1,8 +1,6 @@
 #include "ui/qt/widget_binding.h"
 
-#include "lens/errors.h"
 #include "ui/qt/form_view.h"
-#include "ui/qt/message_box.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,20 +25,6 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
-
-void Guarded(QWidget* parent, const std::function<void()>& handler)
-{
-    std::string message;
-    try {
-        handler();
-        return;
-    } catch (const RuntimeError& err) {
-        message = ErrorMessage(err);
-    } catch (const std::exception& err) {
-        message = std::string("Error\r\n") + err.what();
-    }
-    ShowMessageBox(parent, QStringLiteral("Corvane"), Q(message), Buttons::OkExclamation);
-}
 
 WidgetBinding::WidgetBinding(Control& control, QWidget* widget, FormView* view)
     : QObject(widget), control_(control), widget_(widget), view_(view)
