@@ -201,7 +201,7 @@ QStringList CutBorders(QWidget* window)
         const int left = static_cast<int>((r.left() + 6) * dpr);
         // A frame's top edge may stand below its title: the lower part of
         // the right edge is checked.
-        const int top = static_cast<int>((r.top() + r.height() / 3) * dpr);
+        const int top = static_cast<int>((r.top() + r.height() / 3.0) * dpr);
         const double missingBottom = MissingBorder([&](int x, int d) { return pixel(x, bottom + 1 - d); }, left,
                                                    right - static_cast<int>(6 * dpr), dpr);
         const double missingRight = MissingBorder([&](int y, int d) { return pixel(right + 1 - d, y); }, top,

@@ -121,12 +121,13 @@ void WidenForTitle(QMessageBox& box, const QString& title)
                   grid->columnCount());
 }
 
-// Lines of the text wrapped at `width` (pixels), as a label wraps it.
-int LinesAt(const QString& text, const QFont& font, int width)
+// The text wrapped at `width` (pixels) as a label wraps it, one string per
+// line.
+QStringList LinesAt(const QString& text, const QFont& font, int width)
 {
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
-    int lines = 0;
+    QStringList lines;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
         QTextLayout layout(paragraph, font);
         layout.setTextOption(option);
@@ -134,44 +135,50 @@ int LinesAt(const QString& text, const QFont& font, int width)
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
             line.setLineWidth(width);
         layout.endLayout();
-        lines += layout.lineCount();
+        for (int i = 0; i < layout.lineCount(); ++i)
+            lines << paragraph.mid(layout.lineAt(i).textStart(), layout.lineAt(i).textLength()).trimmed();
     }
     return lines;
 }
 
 // A message keeps each of its lines whole where the screen has room; else
-// it wraps into lines of even length, so that no word or sign (the "?" of
-// a question) stands alone on a line. The box would wrap at a width of its
-// own choosing, narrower on a scaled screen.
+// it is broken into lines of even length, so that no word or sign (the "?"
+// of a question) stands alone on a line. Left to itself the box wraps at a
+// width of its own choosing, narrower on a scaled screen.
 void KeepLinesTogether(QMessageBox& box)
 {
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (label == nullptr)
         return;
-    const QString text = label->text();
-    const QFontMetrics metrics(label->font());
-    int widest = 0;
-    for (const QString& paragraph : text.split(QLatin1Char('\n')))
-        widest = std::max(widest, metrics.horizontalAdvance(paragraph));
+    // Never wider than the box lets itself grow: on a screen up to 1024
+    // wide the screen's width, else 480 less, and at most 1000.
     const QScreen* screen = box.screen();
-    const int room = (screen != nullptr ? screen->availableGeometry().width() : 800) * 3 / 4 - TitleBarAllowance();
-    int width = widest + 2;
-    if (width > room) {
-        // The narrowest width that needs no more lines than the widest.
-        const int lines = LinesAt(text, label->font(), room);
+    const int screenWidth = screen != nullptr ? screen->availableGeometry().width() : 800;
+    const int boxLimit = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
+    const int room = std::min(screenWidth * 3 / 4, boxLimit) - TitleBarAllowance();
+    const QFont font = label->font();
+    QStringList lines = LinesAt(label->text(), font, QWIDGETSIZE_MAX);
+    if (LinesAt(label->text(), font, room).size() > lines.size()) {
+        // The narrowest width that needs no more lines than `room` does.
+        const qsizetype count = LinesAt(label->text(), font, room).size();
         int low = room / 4;
         int high = room;
         while (low < high) {
             const int mid = (low + high) / 2;
-            if (LinesAt(text, label->font(), mid) <= lines)
+            if (LinesAt(label->text(), font, mid).size() <= count)
                 high = mid;
             else
                 low = mid + 1;
         }
-        width = high;
+        lines = LinesAt(label->text(), font, high);
+        label->setText(lines.join(QLatin1Char('\n')));
     }
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
     const QMargins m = label->contentsMargins();
-    label->setFixedWidth(width + m.left() + m.right() + 2 * label->margin() + std::max(0, label->indent()));
+    label->setFixedWidth(widest + 2 + m.left() + m.right() + 2 * label->margin() + std::max(0, label->indent()));
 }
 
 } // namespace
