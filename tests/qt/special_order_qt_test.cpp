@@ -109,9 +109,8 @@ void SpecialOrderQtTest::tooLongIsToldAndKept()
     QVERIFY(open);
     QCOMPARE(kept, typed);
     QCOMPARE(calc_->driver.boxes.size(), 2);
-    // A message wider than the screen allows is shown in even lines.
-    const QString told = QString(calc_->driver.boxes[0]).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    QVERIFY2(told.startsWith(QStringLiteral("Special order | The special order does not fit")), qPrintable(told));
+    QVERIFY2(calc_->driver.boxes[0].startsWith(QStringLiteral("Special order | The special order does not fit")),
+             qPrintable(calc_->driver.boxes[0]));
     QCOMPARE(calc_->driver.boxes[1], calc_->driver.boxes[0]);
 }
 

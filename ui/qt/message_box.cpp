@@ -142,9 +142,9 @@ QStringList LinesAt(const QString& text, const QFont& font, int width)
 }
 
 // A message keeps each of its lines whole where the screen has room; else
-// it is broken into lines of even length, so that no word or sign (the "?"
-// of a question) stands alone on a line. Left to itself the box wraps at a
-// width of its own choosing, narrower on a scaled screen.
+// it wraps into lines of even length, so that no word or sign (the "?" of a
+// question) stands alone on a line. Left to itself the box wraps at a width
+// of its own choosing, narrower on a scaled screen.
 void KeepLinesTogether(QMessageBox& box)
 {
     auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
@@ -157,21 +157,27 @@ void KeepLinesTogether(QMessageBox& box)
     const int boxLimit = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
     const int room = std::min(screenWidth * 3 / 4, boxLimit) - TitleBarAllowance();
     const QFont font = label->font();
-    QStringList lines = LinesAt(label->text(), font, QWIDGETSIZE_MAX);
-    if (LinesAt(label->text(), font, room).size() > lines.size()) {
+    const QString text = label->text();
+    QStringList lines = LinesAt(text, font, QWIDGETSIZE_MAX);
+    const qsizetype count = LinesAt(text, font, room).size();
+    if (count > lines.size()) {
         // The narrowest width that needs no more lines than `room` does.
-        const qsizetype count = LinesAt(label->text(), font, room).size();
         int low = room / 4;
         int high = room;
         while (low < high) {
             const int mid = (low + high) / 2;
-            if (LinesAt(label->text(), font, mid).size() <= count)
+            if (LinesAt(text, font, mid).size() <= count)
                 high = mid;
             else
                 low = mid + 1;
         }
-        lines = LinesAt(label->text(), font, high);
-        label->setText(lines.join(QLatin1Char('\n')));
+        lines = LinesAt(text, font, high);
+        // The box wraps its text only once it is wider than this.
+        auto* grid = qobject_cast<QGridLayout*>(box.layout());
+        const int boxWraps = std::min(screenWidth / 2, 500) + 1;
+        if (grid != nullptr)
+            grid->addItem(new QSpacerItem(boxWraps, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                          1, grid->columnCount());
     }
     const QFontMetrics metrics(font);
     int widest = 0;
