@@ -139,7 +139,7 @@ PageLines QtToolkit::LinesOnPage(const Form& /*page*/, const Control& label) { r
 SaveOutcome QtToolkit::SaveFormAsPdf(const Form& form, const std::string& path)
 {
     const QString file = QString::fromStdString(path);
-    const SaveOutcome saved = WritePagePdf(form, file);
+    SaveOutcome saved = WritePagePdf(form, file);
     if (saved.fault == SaveFault::None)
         lastFolder_ = QFileInfo(file).absolutePath();
     return saved;
