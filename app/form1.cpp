@@ -49,8 +49,9 @@ void Form1::cmdQuit_Click() { toolkit_.Unload(form_); }
 
 void Form1::cmdPrint_Click()
 {
-    // The button is enabled only once the right eye has a suggested lens.
-    if (!calc_.Eye(0).suggested)
+    // The button is enabled only once the right eye has a suggested lens,
+    // and only while the entries are those of the lens shown.
+    if (!calc_.Eye(0).suggested || !k_.cmdPrint->Enabled())
         return;
     CopySuggestedLens(*calc_.Eye(0).suggested, calc_.Eye(1).suggested, module_.order, fmt_);
     OrderDetailsForm details(toolkit_, module_.order, fmt_);

@@ -25,8 +25,28 @@ void WriteBack(const std::array<Control*, N>& entries, const std::array<std::str
 } // namespace
 
 Calculation::Calculation(const Form1Controls& controls, Toolkit& toolkit, NumberFormat fmt)
-    : k_(controls), toolkit_(toolkit), fmt_(fmt)
-{}
+    : k_(controls), toolkit_(toolkit), fmt_(fmt), markers_(controls, toolkit)
+{
+    for (int e = 0; e < 2; ++e) {
+        for (Control* c : k_.PresEntries(e))
+            c->onEdited = [this] { EntryEdited(); };
+        for (Control* c : k_.CurEntries(e))
+            c->onEdited = [this] { EntryEdited(); };
+    }
+}
+
+void Calculation::EntryEdited()
+{
+    edited_ = true;
+    k_.cmdPrint->SetEnabled(false);
+}
+
+void Calculation::Clear()
+{
+    eyes_ = {};
+    edited_ = false;
+    markers_.Update(eyes_, false);
+}
 
 Control* Calculation::EntryControl(lens::Entry entry, int e) const
 {
@@ -68,6 +88,7 @@ void Calculation::Report(int e, const lens::Fault& fault) const
 void Calculation::btnGo_Click()
 {
     eyes_ = {};
+    edited_ = false;
     k_.HideResults();
     for (int e = 0; e < 2; ++e) {
         if (Ticked(e == 0 ? k_.chkPres : k_.chkPresOS))
@@ -82,6 +103,7 @@ void Calculation::btnGo_Click()
     }
     k_.cmdPrint->SetEnabled(false);
     EnablePrintIfComplete();
+    markers_.Update(eyes_, false);
 }
 
 // The tolerance warnings come after the entries were rewritten; a design
@@ -151,8 +173,10 @@ void Calculation::SuggestFinalLens(int e)
     fin.ShowFrame(e);
     fin.ShowValues(e, true);
     fin.SetCaptions(e, lens::Texts(*eye.suggested, kMarker, fmt_));
-    if (const std::optional<std::string> help = lens::HelpLine(*eye.suggested))
+    if (const std::optional<std::string> help = lens::HelpLine(*eye.suggested)) {
         k_.lblhelp->SetCaption(*help);
+        markers_.HintShown(*help);
+    }
 }
 
 void Calculation::ShowSingleMethodResult(int e)
@@ -169,6 +193,9 @@ void Calculation::EnablePrintIfComplete()
 {
     const std::optional<lens::SuggestedLens>& right = eyes_[0].suggested;
     const std::optional<lens::SuggestedLens>& left = eyes_[1].suggested;
+    // Entries changed since the Calculate: the lens shown is not theirs.
+    if (edited_)
+        return;
     if (!right || lens::HasOpenValue(*right))
         return;
     if (left && lens::HasOpenValue(*left))

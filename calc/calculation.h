@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/open_markers.h"
 #include "lens/engine.h"
 #include "ui/base/toolkit.h"
 #include "ui/form1_controls.h"
@@ -23,8 +24,13 @@ public:
     void SuggestFinalLens(int e);
     void ShowSingleMethodResult(int e);
     void EnablePrintIfComplete();
+    // The open values as keyboard stops, after a settling.
+    void ShowOpenValues() { markers_.Update(eyes_, true); }
     // The Clear command: no result is shown any more.
-    void Clear() { eyes_ = {}; }
+    void Clear();
+    // The practitioner changed an entry: the lens shown no longer matches
+    // the entries, and cannot be ordered until the next Calculate.
+    void EntryEdited();
 
     // What eye e shows since the last Calculate command.
     const lens::EyeResult& Eye(int e) const { return eyes_[e]; }
@@ -42,6 +48,8 @@ private:
     NumberFormat fmt_;
     std::array<lens::EyeResult, 2> eyes_;
     std::array<double, 2> wornDiameter_{};
+    OpenMarkers markers_;
+    bool edited_ = false;
 };
 
 } // namespace corvane

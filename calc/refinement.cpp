@@ -18,6 +18,7 @@ void Refinement::lblResFinalBC_Click(int Index)
     k_.lblResFinalBC[Index]->SetCaption(lens::Texts(*eye.suggested, kMarker, fmt_).bc);
     calc_.Settled(Index, eye);
     calc_.EnablePrintIfComplete();
+    calc_.ShowOpenValues();
 }
 
 void Refinement::lblResFinalPow_Click(int Index)
@@ -44,6 +45,7 @@ void Refinement::lblResFinalPow_Click(int Index)
         }
     }
     calc_.EnablePrintIfComplete();
+    calc_.ShowOpenValues();
 }
 
 void Refinement::lblResFinalSerie_Click(int Index)
@@ -68,6 +70,7 @@ void Refinement::lblResFinalSerie_Click(int Index)
         calc_.Settled(Index, r.eye);
     }
     calc_.EnablePrintIfComplete();
+    calc_.ShowOpenValues();
 }
 
 } // namespace corvane

@@ -138,6 +138,8 @@ Form4Controls BuildForm4(Form& f)
     // Tall enough for the six lines it promises.
     k.txtSpecial = &Entry(f, info, "txtSpecial", {240, 3360, 4860, 1560}, 0, 11);
     k.txtSpecial->GetStyle().multiLine = true;
+    // A line here is a line on the printed form.
+    k.txtSpecial->GetStyle().lineWidth = kSpecialOrderBox.width;
 
     k.cmdPrint = &Add(f, nullptr, "cmdPrint", Kind::CommandButton, "&Print", {7440, 5100, 1335, 495}, 12);
     k.cmdCancel = &Add(f, nullptr, "cmdCancel", Kind::CommandButton, "&Cancel", {5880, 5100, 1335, 495}, 13);

@@ -39,6 +39,10 @@ struct Form4Controls {
     Control* cmdSavePdf = nullptr;
 };
 
+// The special-order box of the printed form: six lines of its font. The
+// order window's box wraps its lines at the same width.
+inline constexpr Geometry kSpecialOrderBox{5880, 6480, 4335, 1455};
+
 // Creates every control of the order window in its design state; the
 // handlers are the window's to connect.
 Form4Controls BuildForm4(Form& form);

@@ -209,8 +209,28 @@ void OrderDetailsForm::FillOrderRecord()
     }
 }
 
+// The special order reaches the laboratory whole, or the practitioner is told
+// before anything is printed or saved, and the window keeps what was typed.
+bool OrderDetailsForm::SpecialOrderFits()
+{
+    OrderRecord record;
+    record.orderSpecial = k_.txtSpecial->Text();
+    OrderPageForm page(toolkit_, record, fmt_);
+    page.Form_Load();
+    const PageLines lines = toolkit_.LinesOnPage(page.GetForm(), *page.Controls().lblSpecial);
+    if (lines.needed <= lines.room)
+        return true;
+    toolkit_.MsgBox("The special order does not fit on the order form: it takes " + IntToText(lines.needed) +
+                        " lines where the form has room for " + IntToText(lines.room) + ". Please shorten it.",
+                    Buttons::OkExclamation, "Special order");
+    toolkit_.SetFocus(*k_.txtSpecial);
+    return false;
+}
+
 void OrderDetailsForm::cmdPrint_Click()
 {
+    if (!SpecialOrderFits())
+        return;
     FillOrderRecord();
     OrderPageForm page(toolkit_, order_, fmt_);
     LoadAndShowModal(toolkit_, page.GetForm());
@@ -227,6 +247,8 @@ void OrderDetailsForm::cmdPrint_Click()
 
 void OrderDetailsForm::cmdSavePdf_Click()
 {
+    if (!SpecialOrderFits())
+        return;
     FillOrderRecord();
     if (SaveOrderAsPdf(toolkit_, order_, fmt_))
         toolkit_.Unload(form_);

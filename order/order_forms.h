@@ -69,6 +69,7 @@ public:
 
 private:
     bool AcceptNote();
+    bool SpecialOrderFits();
     // The row of LensTypes() whose option button is chosen.
     std::size_t SelectedType() const;
     void FillOrderRecord();

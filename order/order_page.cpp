@@ -94,7 +94,7 @@ PrinFormControls BuildPrinForm(Form& f)
     Text(f, nullptr, "Label2", "Dot :", {4320, 6000, 1035, 255});
     k.lblDot = &Value(f, "lblDot", {5400, 6000, 1455, 255});
     Text(f, nullptr, "Label15", "Special order :", {4320, 6480, 1515, 255});
-    k.lblSpecial = &Value(f, "lblSpecial", {5880, 6480, 4335, 1455});
+    k.lblSpecial = &Value(f, "lblSpecial", kSpecialOrderBox);
     k.lblSpecial->GetStyle().wordWrap = true;
     k.lblSpecial->GetStyle().multiLine = true;
 

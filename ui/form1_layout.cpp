@@ -258,6 +258,13 @@ Form1Controls BuildForm1(Form& f)
     Group presg = AddGroup(f, "Pres", "From K Reading", 1920, 2760, kOrange);
     Group curg = AddGroup(f, "Cur", "From Current lens", 4440, 5280, kBlue);
     Group fin = AddGroup(f, "Final", "Suggested lens", 6960, 7800, kRed);
+    // An open value ("???") is a stop between "&Quit" and "Pr&int Order":
+    // right eye, then left, each from the base curve down.
+    for (int e = 0; e < 2; ++e) {
+        fin.bc[e]->SetTabIndex(39 + 3 * e);
+        fin.pow[e]->SetTabIndex(40 + 3 * e);
+        fin.serie[e]->SetTabIndex(41 + 3 * e);
+    }
     k.lblResPres = presg.rows;
     k.lblResPresOS = presg.os;
     k.lblResPresBC = presg.bc;

@@ -1,5 +1,6 @@
 #include "scripted_toolkit.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace corvane::test {
@@ -95,6 +96,19 @@ std::optional<std::string> ScriptedToolkit::ChooseSaveFile(std::string_view sugg
     std::optional<std::string> answer = fileAnswers.front();
     fileAnswers.pop_front();
     return answer;
+}
+
+PageLines ScriptedToolkit::LinesOnPage(const Form& /*page*/, const Control& label)
+{
+    PageLines lines{0, label.Geom().height / 240};
+    std::size_t start = 0;
+    const std::string& text = label.Caption();
+    for (std::size_t end = 0; end != std::string::npos; start = end + 1) {
+        end = text.find('\n', start);
+        const std::size_t length = (end == std::string::npos ? text.size() : end) - start;
+        lines.needed += std::max<int>(1, static_cast<int>((length + pageLineChars - 1) / pageLineChars));
+    }
+    return lines;
 }
 
 SaveOutcome ScriptedToolkit::SaveFormAsPdf(const Form& form, const std::string& path)

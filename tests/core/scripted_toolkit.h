@@ -30,6 +30,7 @@ public:
     void Unload(Form& form) override;
     PrintOutcome PrintForm(const Form& form, PrintLostHandler whenLost) override;
     std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
+    PageLines LinesOnPage(const Form& page, const Control& label) override;
     SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) override;
     std::string Today() override { return today; }
 
@@ -59,6 +60,9 @@ public:
     SaveOutcome saveOutcome;
     std::vector<std::pair<std::string, std::map<std::string, std::string>>> saved;
     std::string today = "08/12/2026";
+    // A printed line of a wrapped label holds this many characters; its box
+    // a line per 240 twips of height.
+    int pageLineChars = 40;
 
     // Runs the queued Tab keystrokes.
     void FlushTabs();

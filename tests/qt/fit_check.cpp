@@ -7,11 +7,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+#include <QTextEdit>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
 
 namespace corvane::test {
 namespace {
@@ -91,7 +97,7 @@ void CheckEntry(const QLineEdit* edit, QStringList& out)
         Report(out, edit, edit->text(), Width(edit->font(), edit->text(), false) + 4, room.width());
 }
 
-void CheckLines(const QPlainTextEdit* text, QStringList& out)
+void CheckLines(const QTextEdit* text, QStringList& out)
 {
     const int needed = kSpecialLines * QFontMetrics(text->font()).lineSpacing() +
                        2 * static_cast<int>(text->document()->documentMargin()) + 2 * text->frameWidth();
@@ -103,7 +109,110 @@ void CheckGroup(const QGroupBox* group, QStringList& out)
     Report(out, group, group->title(), Width(group->font(), group->title(), true) + 16, group->width());
 }
 
+int Difference(const QColor& a, const QColor& b)
+{
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+}
+
+// The rectangle whose edges a widget draws as its border, in its own pixels.
+QRect BorderRect(QWidget* w)
+{
+    if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxFrame;
+        return group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, group);
+    }
+    return w->rect();
+}
+
+bool Framed(QWidget* w)
+{
+    if (qobject_cast<QGroupBox*>(w) != nullptr || qobject_cast<QTextEdit*>(w) != nullptr)
+        return true;
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->frameShape() != QFrame::NoFrame;
+    return qobject_cast<QLineEdit*>(w) != nullptr && qobject_cast<QComboBox*>(w->parentWidget()) == nullptr;
+}
+
+// Along an edge (`along` runs over it, `across` steps inward from it, both
+// in device pixels), the share of places where no pixel near the edge
+// stands out from both the inside and the outside: the border is missing.
+double MissingBorder(const std::function<QColor(int along, int across)>& at, int from, int to, double dpr)
+{
+    const int band = static_cast<int>(std::ceil(3 * dpr));
+    int missing = 0;
+    for (int a = from; a < to; ++a) {
+        const QColor inside = at(a, band + 1);
+        const QColor outside = at(a, -static_cast<int>(std::ceil(dpr)));
+        bool border = false;
+        for (int d = 1; d <= band && !border; ++d)
+            border = Difference(at(a, d), inside) >= 12 && Difference(at(a, d), outside) >= 12;
+        missing += border ? 0 : 1;
+    }
+    return to > from ? double(missing) / (to - from) : 0.0;
+}
+
 } // namespace
+
+QStringList LoneWords(QWidget* window)
+{
+    QStringList out;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(window) || !label->wordWrap())
+            continue;
+        const int width = label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
+        for (const QString& paragraph : label->text().split(QLatin1Char('\n'))) {
+            QTextLayout layout(paragraph, label->font());
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+                line.setLineWidth(width);
+            layout.endLayout();
+            for (int i = 0; i < layout.lineCount() && layout.lineCount() > 1; ++i) {
+                const QTextLine line = layout.lineAt(i);
+                const QString words = paragraph.mid(line.textStart(), line.textLength()).trimmed();
+                if (!words.contains(QLatin1Char(' ')))
+                    out << QStringLiteral("%1: \"%2\" alone on a line").arg(Name(label), words);
+            }
+        }
+    }
+    return out;
+}
+
+QStringList CutBorders(QWidget* window)
+{
+    QStringList out;
+    const QImage image = window->grab().toImage();
+    const double dpr = image.devicePixelRatio();
+    auto pixel = [&image](int x, int y) {
+        return image.pixelColor(std::clamp(x, 0, image.width() - 1), std::clamp(y, 0, image.height() - 1));
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || !Framed(w))
+            continue;
+        const QRect r(w->mapTo(window, BorderRect(w).topLeft()), BorderRect(w).size());
+        // Device pixels just inside the bottom and the right edge.
+        const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) * dpr)) - 1;
+        const int right = static_cast<int>(std::ceil((r.right() + 1) * dpr)) - 1;
+        const int left = static_cast<int>((r.left() + 6) * dpr);
+        // A frame's top edge may stand below its title: the lower part of
+        // the right edge is checked.
+        const int top = static_cast<int>((r.top() + r.height() / 3.0) * dpr);
+        const double missingBottom = MissingBorder([&](int x, int d) { return pixel(x, bottom + 1 - d); }, left,
+                                                   right - static_cast<int>(6 * dpr), dpr);
+        const double missingRight = MissingBorder([&](int y, int d) { return pixel(right + 1 - d, y); }, top,
+                                                  bottom - static_cast<int>(6 * dpr), dpr);
+        if (missingBottom > 0.1)
+            out << Name(w) + QStringLiteral(": bottom border cut");
+        if (missingRight > 0.1)
+            out << Name(w) + QStringLiteral(": right border cut");
+    }
+    return out;
+}
 
 QStringList TextsThatDoNotFit(QWidget* window)
 {
@@ -122,7 +231,7 @@ QStringList TextsThatDoNotFit(QWidget* window)
         else if (auto* edit = qobject_cast<QLineEdit*>(w);
                  edit != nullptr && !qobject_cast<QComboBox*>(w->parentWidget()))
             CheckEntry(edit, out);
-        else if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+        else if (auto* text = qobject_cast<QTextEdit*>(w))
             CheckLines(text, out);
         else if (auto* group = qobject_cast<QGroupBox*>(w))
             CheckGroup(group, out);

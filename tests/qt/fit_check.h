@@ -15,4 +15,11 @@ QStringList TextsThatDoNotFit(QWidget* window);
 // and buttons beside it.
 QStringList TitleThatDoesNotFit(QWidget* window);
 
+// Word-wrapped labels whose wrapping leaves one word or sign alone on a line.
+QStringList LoneWords(QWidget* window);
+
+// Framed widgets (entries, boxes, bordered labels, frames) whose border is
+// not drawn whole along their bottom or right edge in the window's rendering.
+QStringList CutBorders(QWidget* window);
+
 } // namespace corvane::test

@@ -57,7 +57,8 @@ void FitQtTest::mainWindow()
 {
     Calculated();
     QCOMPARE(calc_->find<QLabel>("lblResFinalPow_1")->text(), QStringLiteral("???"));
-    QStringList problems = TextsThatDoNotFit(calc_->view()) + TitleThatDoesNotFit(calc_->view());
+    QStringList problems =
+        TextsThatDoNotFit(calc_->view()) + TitleThatDoesNotFit(calc_->view()) + CutBorders(calc_->view());
     // A focused button shows its caption in bold.
     for (const char* name : {"btnGo", "cmdClear", "cmdQuit"}) {
         calc_->find(name)->setFocus(Qt::TabFocusReason);
@@ -95,7 +96,7 @@ void FitQtTest::refinementDialogs()
     Calculated();
     QStringList problems;
     auto check = [&problems](QWidget* modal) {
-        problems << TextsThatDoNotFit(modal) + TitleThatDoesNotFit(modal);
+        problems << TextsThatDoNotFit(modal) + TitleThatDoesNotFit(modal) + CutBorders(modal);
         QTest::keyClick(modal, Qt::Key_Escape);
         return true;
     };
@@ -126,7 +127,7 @@ void FitQtTest::orderWindow()
     calc_->driver.Then([&](QWidget* f) {
         if (f->objectName() != QStringLiteral("Form4"))
             return false;
-        problems << TextsThatDoNotFit(f) + TitleThatDoesNotFit(f);
+        problems << TextsThatDoNotFit(f) + TitleThatDoesNotFit(f) + CutBorders(f);
         // Each material of "Other Material" must be read whole.
         calc_->driver.PressInBox(QMessageBox::Ok);
         auto* other = f->findChild<QPushButton*>(QStringLiteral("cmdChgMat"));
@@ -161,6 +162,8 @@ void FitQtTest::messageBoxTitles_data()
                           << "Other Material and/or colors available on request. ";
     QTest::newRow("base curve") << "Base Curve"
                                 << "Does the current spherical base curve provide an alignment fitting ?";
+    QTest::newRow("power") << "Power"
+                           << "Does the current lens' power Provide best distance vision accuity ?";
     QTest::newRow("printing") << "Order Form"
                               << "No";
 }
@@ -174,7 +177,7 @@ void FitQtTest::messageBoxTitles()
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box == nullptr)
             return false;
-        problems << TitleThatDoesNotFit(box) + TextsThatDoNotFit(box);
+        problems << TitleThatDoesNotFit(box) + TextsThatDoNotFit(box) + LoneWords(box);
         QTest::keyClick(box, Qt::Key_Escape);
         return true;
     });

@@ -11,11 +11,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QTextEdit>
 
 #include <vector>
 
@@ -124,7 +124,7 @@ void OrderPageQtTest::FillEveryField(QWidget* f)
     f->findChild<QComboBox*>(QStringLiteral("cboEdgeThos"))->setCurrentIndex(0);
     f->findChild<QComboBox*>(QStringLiteral("cboCenterThod"))->setCurrentIndex(1);
     Click(f, "optDot_1");
-    auto* special = f->findChild<QPlainTextEdit*>(QStringLiteral("txtSpecial"));
+    auto* special = f->findChild<QTextEdit*>(QStringLiteral("txtSpecial"));
     special->setFocus();
     QTest::keyClicks(special, QStringLiteral("First line"));
     QTest::keyClick(special, Qt::Key_Return);

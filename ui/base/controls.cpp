@@ -75,6 +75,22 @@ void Control::SetFontBold(bool v)
     Notify(Prop::FontBold);
 }
 
+void Control::SetAccessibleDescription(std::string d)
+{
+    if (d == accessibleDescription_)
+        return;
+    accessibleDescription_ = std::move(d);
+    Notify(Prop::Spoken);
+}
+
+void Control::SetTakesFocus(bool v)
+{
+    if (v == takesFocus_)
+        return;
+    takesFocus_ = v;
+    Notify(Prop::TakesFocus);
+}
+
 void Control::ChangeValue(int v, bool echo)
 {
     if (v == value_)
@@ -132,6 +148,9 @@ bool Control::CanTakeFocus() const
 {
     switch (kind_) {
     case Kind::Label:
+        if (!takesFocus_)
+            return false;
+        break;
     case Kind::Frame:
     case Kind::Image:
     case Kind::Line:
@@ -142,7 +161,14 @@ bool Control::CanTakeFocus() const
     return tabIndex_ >= 0 && enabled_ && EffectivelyVisible();
 }
 
-void Control::UserSetText(std::string text) { text_ = std::move(text); }
+void Control::UserSetText(std::string text)
+{
+    if (text == text_)
+        return;
+    text_ = std::move(text);
+    if (onEdited)
+        onEdited();
+}
 
 void Control::UserSetSelection(int start, int length)
 {

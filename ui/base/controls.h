@@ -30,7 +30,20 @@ constexpr Color Rgb(int r, int g, int b)
     return static_cast<Color>(r) | (static_cast<Color>(g) << 8) | (static_cast<Color>(b) << 16);
 }
 
-enum class Prop { Text, Visible, Enabled, Locked, BackColor, ForeColor, FontBold, Value, Selection, Items };
+enum class Prop {
+    Text,
+    Visible,
+    Enabled,
+    Locked,
+    BackColor,
+    ForeColor,
+    FontBold,
+    Value,
+    Selection,
+    Items,
+    TakesFocus,
+    Spoken
+};
 
 class ControlObserver {
 public:
@@ -55,6 +68,7 @@ struct Style {
     Align align = Align::Left;
     bool border = false;             // single border around a label
     bool multiLine = false;          // text box with line breaks
+    int lineWidth = 0;               // multi-line box: its lines wrap at this width (twips)
     bool wordWrap = false;           // label text wraps in its box
     bool editable = true;            // combo box that accepts typed text
     bool plainValue = false;         // label showing a value (never markup, no access key)
@@ -114,6 +128,14 @@ public:
     // What a screen reader calls the control ("Keratometry 1, right eye").
     const std::string& AccessibleName() const { return accessibleName_; }
     void SetAccessibleName(std::string n) { accessibleName_ = std::move(n); }
+    // What a screen reader adds about it ("Enter chooses it").
+    const std::string& AccessibleDescription() const { return accessibleDescription_; }
+    void SetAccessibleDescription(std::string d);
+
+    // A label that is a stop of the tab order for now (it takes the focus
+    // when it also has a tab index); other kinds follow their tab index.
+    bool TakesFocus() const { return takesFocus_; }
+    void SetTakesFocus(bool v);
 
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string h) { hint_ = std::move(h); }
@@ -144,6 +166,9 @@ public:
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
     std::function<void(int& key)> onKeyPress;
+    // The practitioner changed the text (typed, pasted, chose from a list);
+    // never raised by what the program writes.
+    std::function<void()> onEdited;
 
     void RaiseClick() const;
     void RaiseGotFocus() const;
@@ -172,6 +197,8 @@ private:
     int maxLength_ = 0;
     std::string hint_;
     std::string accessibleName_;
+    std::string accessibleDescription_;
+    bool takesFocus_ = false;
     int tabIndex_ = -1;
     Geometry geometry_;
     Style style_;

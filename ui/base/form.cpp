@@ -37,7 +37,7 @@ std::vector<Control*> Form::TabOrder() const
 {
     std::vector<Control*> order;
     for (const auto& c : controls_)
-        if (c->TabIndex() >= 0 && c->GetKind() != Kind::Label && c->GetKind() != Kind::Frame)
+        if (c->TabIndex() >= 0 && c->GetKind() != Kind::Frame)
             order.push_back(c.get());
     std::stable_sort(order.begin(), order.end(),
                      [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });

@@ -36,6 +36,13 @@ struct SaveOutcome {
     std::string detail;
 };
 
+// The lines that a wrapped label's text takes on the printed page, and the
+// lines that its box holds.
+struct PageLines {
+    int needed = 0;
+    int room = 0;
+};
+
 // What the form logic asks of the window toolkit. The Qt layer implements it
 // on real widgets; the tests use a scripted double.
 class Toolkit {
@@ -56,9 +63,12 @@ public:
     // has taken the job; the job is followed after that, and `whenLost` is
     // told if it fails.
     virtual PrintOutcome PrintForm(const Form& form, PrintLostHandler whenLost) = 0;
-    // Asks where to save a PDF, starting from the user's documents with the
-    // suggested file name; nullopt when the user cancels.
+    // Asks where to save a PDF, starting where the last one of this run was
+    // written (the user's documents at first) with the suggested file name;
+    // nullopt when the user cancels.
     virtual std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) = 0;
+    // How the label's text of a page form is wrapped when printed.
+    virtual PageLines LinesOnPage(const Form& page, const Control& label) = 0;
     // Writes the form's page, as it would be printed, to a one-page PDF.
     virtual SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) = 0;
     // The current date in the system's short date form.

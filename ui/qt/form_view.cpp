@@ -15,10 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <cmath>
@@ -92,6 +92,26 @@ FormView::~FormView()
         c->SetObserver(nullptr);
 }
 
+// A box of plain text lines. It fills its own background and the text
+// area draws none: at a fractional scale the text area would otherwise
+// paint over the bottom and right edges of the box's frame.
+QWidget* FormView::MultiLine(const Style& s, QWidget* parent) const
+{
+    auto* text = new QTextEdit(parent);
+    text->setAcceptRichText(false);
+    text->setTabChangesFocus(true);
+    text->setBackgroundRole(QPalette::Base);
+    text->viewport()->setAutoFillBackground(false);
+    if (s.lineWidth > 0) {
+        // Lines break where they break on paper (see the page painter).
+        text->document()->setUseDesignMetrics(true);
+        text->setLineWrapMode(QTextEdit::FixedPixelWidth);
+        const double margin = text->document()->documentMargin();
+        text->setLineWrapColumnOrWidth(static_cast<int>(std::lround(s.lineWidth * scale_ + 2 * margin)));
+    }
+    return text;
+}
+
 QWidget* FormView::Create(Control& c, QWidget* parent)
 {
     const Style& s = c.GetStyle();
@@ -106,11 +126,8 @@ QWidget* FormView::Create(Control& c, QWidget* parent)
         return label;
     }
     case Kind::TextBox:
-        if (s.multiLine) {
-            auto* text = new QPlainTextEdit(parent);
-            text->setTabChangesFocus(true);
-            return text;
-        }
+        if (s.multiLine)
+            return MultiLine(s, parent);
         return new QLineEdit(parent);
     case Kind::ComboBox: {
         auto* combo = new QComboBox(parent);

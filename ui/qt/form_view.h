@@ -55,6 +55,7 @@ protected:
 private:
     void Build(bool buildHiddenLater);
     QWidget* Create(Control& control, QWidget* parent);
+    QWidget* MultiLine(const Style& style, QWidget* parent) const;
     QWidget* BuildWidget(Control& control);
     void StackInFormOrder(const Control& control, QWidget* widget) const;
     void ConnectBuddies(const Control& control, QWidget* widget) const;

@@ -33,18 +33,23 @@ QFont FontOf(const Control& c)
     return font;
 }
 
-// Wraps the text in its box, paragraph by paragraph; lines that would reach
-// below the box are not drawn at all.
-void PaintWrapped(QPainter& p, const Control& c, const QRectF& r)
+// Wraps the text in its box, paragraph by paragraph, and draws on `p` (when
+// given) the lines that stand wholly inside the box; lines that would reach
+// below it are not drawn at all. Design metrics: a line breaks at the same
+// word on the screen as on paper.
+PageLines Wrap(const Control& c, const QRectF& r, QPaintDevice* device, QPainter* p)
 {
     const QFont font = FontOf(c);
-    const QFontMetricsF metrics(font, p.device());
+    const QFontMetricsF metrics(font, device);
+    PageLines lines;
+    lines.room = std::max(0, static_cast<int>((r.height() - metrics.height()) / metrics.lineSpacing()) + 1);
     double y = 0;
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setUseDesignMetrics(true);
     const QStringList paragraphs = QString::fromStdString(c.Caption()).split(QLatin1Char('\n'));
     for (const QString& paragraph : paragraphs) {
-        QTextLayout layout(QString(paragraph).remove(QLatin1Char('\r')), font, p.device());
+        QTextLayout layout(QString(paragraph).remove(QLatin1Char('\r')), font, device);
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -53,13 +58,14 @@ void PaintWrapped(QPainter& p, const Control& c, const QRectF& r)
             y += metrics.lineSpacing();
         }
         layout.endLayout();
-        for (int i = 0; i < layout.lineCount(); ++i) {
+        lines.needed += layout.lineCount();
+        for (int i = 0; i < layout.lineCount() && p != nullptr; ++i) {
             const QTextLine line = layout.lineAt(i);
-            if (line.y() + metrics.height() > r.height())
-                return;
-            line.draw(&p, r.topLeft());
+            if (line.y() + metrics.height() <= r.height())
+                line.draw(p, r.topLeft());
         }
     }
+    return lines;
 }
 
 // The smallest size a value is drawn at: it still reads on a fax.
@@ -146,7 +152,7 @@ void PaintLabel(QPainter& p, const Control& c, const QRectF& r, double room)
     p.setPen(Qt::black);
     if (c.GetStyle().wordWrap) {
         p.setFont(FontOf(c));
-        PaintWrapped(p, c, r);
+        Wrap(c, r, p.device(), &p);
         return;
     }
     PaintLine(p, c, r, room);
@@ -169,6 +175,11 @@ void PaintFrame(QPainter& p, const Control& c, const QRectF& r)
 }
 
 } // namespace
+
+PageLines WrappedLines(const Control& label, QPaintDevice* device, double s)
+{
+    return Wrap(label, Place(label, s), device, nullptr);
+}
 
 QRectF DrawnArea(const Form& page)
 {

@@ -94,6 +94,14 @@ QByteArray PagePdf(const Form& page, const QPageSize& size, const QMarginsF& mar
     return bytes;
 }
 
+PageLines LinesOnPdfPage(const Control& label)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    return WrappedLines(label, &writer, writer.resolution() / 1440.0);
+}
+
 SaveOutcome WritePagePdf(const Form& page, const QString& path)
 {
     const QFileInfo info(path);

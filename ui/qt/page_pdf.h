@@ -27,6 +27,9 @@ QPointF PagePlace(const Form& page, const QSizeF& sheet, const QMarginsF& margin
 // bytes.
 QByteArray PagePdf(const Form& page, const QPageSize& size, const QMarginsF& margins = QMarginsF());
 
+// How a label's wrapped text lies on that page.
+PageLines LinesOnPdfPage(const Control& label);
+
 // Writes the page as a PDF file; the reason when the file cannot be written.
 SaveOutcome WritePagePdf(const Form& page, const QString& path);
 

@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
@@ -124,16 +125,26 @@ std::optional<std::string> QtToolkit::ChooseSaveFile(std::string_view suggestedN
     dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists())
+        dialog.setDirectory(lastFolder_);
+    else
+        dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
     dialog.selectFile(QString::fromUtf8(suggestedName.data(), static_cast<qsizetype>(suggestedName.size())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
+// Printing sends the PDF page: that page decides.
+PageLines QtToolkit::LinesOnPage(const Form& /*page*/, const Control& label) { return LinesOnPdfPage(label); }
+
 SaveOutcome QtToolkit::SaveFormAsPdf(const Form& form, const std::string& path)
 {
-    return WritePagePdf(form, QString::fromStdString(path));
+    const QString file = QString::fromStdString(path);
+    SaveOutcome saved = WritePagePdf(form, file);
+    if (saved.fault == SaveFault::None)
+        lastFolder_ = QFileInfo(file).absolutePath();
+    return saved;
 }
 
 std::string QtToolkit::Today()

@@ -4,6 +4,7 @@
 #include "ui/qt/page_printer.h"
 
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -29,6 +30,7 @@ public:
     void Unload(Form& form) override;
     PrintOutcome PrintForm(const Form& form, PrintLostHandler whenLost) override;
     std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
+    PageLines LinesOnPage(const Form& page, const Control& label) override;
     SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) override;
     std::string Today() override;
 
@@ -46,6 +48,8 @@ private:
     std::unique_ptr<PageOutput> printer_;
     std::unique_ptr<FormView> main_;
     std::vector<FormView*> stack_;
+    // Where the last PDF of this run was written; the next one starts there.
+    QString lastFolder_;
 };
 
 } // namespace corvane

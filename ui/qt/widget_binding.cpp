@@ -1,8 +1,6 @@
 #include "ui/qt/widget_binding.h"
 
-#include "lens/errors.h"
 #include "ui/qt/form_view.h"
-#include "ui/qt/message_box.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,10 +12,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextEdit>
 
 #include <algorithm>
 
@@ -27,20 +25,6 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
-
-void Guarded(QWidget* parent, const std::function<void()>& handler)
-{
-    std::string message;
-    try {
-        handler();
-        return;
-    } catch (const RuntimeError& err) {
-        message = ErrorMessage(err);
-    } catch (const std::exception& err) {
-        message = std::string("Error\r\n") + err.what();
-    }
-    ShowMessageBox(parent, QStringLiteral("Corvane"), Q(message), Buttons::OkExclamation);
-}
 
 WidgetBinding::WidgetBinding(Control& control, QWidget* widget, FormView* view)
     : QObject(widget), control_(control), widget_(widget), view_(view)
@@ -59,8 +43,8 @@ void WidgetBinding::Connect()
     Control* c = &control_;
     if (auto* edit = qobject_cast<QLineEdit*>(widget_)) {
         connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& t) { c->UserSetText(CutToMaxLength(t)); });
-    } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget_)) {
-        connect(text, &QPlainTextEdit::textChanged, this, [this, c, text] {
+    } else if (auto* text = qobject_cast<QTextEdit*>(widget_)) {
+        connect(text, &QTextEdit::textChanged, this, [this, c, text] {
             if (!applying_)
                 c->UserSetText(text->toPlainText().toStdString());
         });
@@ -103,7 +87,17 @@ void WidgetBinding::ApplyAll()
     widget_->setToolTip(Q(control_.Hint()));
     if (!control_.AccessibleName().empty())
         widget_->setAccessibleName(Q(control_.AccessibleName()));
+    widget_->setAccessibleDescription(Q(control_.AccessibleDescription()));
+    ApplyTakesFocus();
     widget_->setVisible(control_.Visible());
+}
+
+void WidgetBinding::ApplyTakesFocus()
+{
+    // A label is a stop of the tab order only while the form says so; the
+    // mouse gives it the focus too, as it does a field.
+    if (control_.GetKind() == Kind::Label)
+        widget_->setFocusPolicy(control_.TakesFocus() ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void WidgetBinding::PropertyChanged(Control& /*control*/, Prop prop)
@@ -141,6 +135,12 @@ void WidgetBinding::PropertyChanged(Control& /*control*/, Prop prop)
     case Prop::Items:
         ApplyItems();
         break;
+    case Prop::TakesFocus:
+        ApplyTakesFocus();
+        break;
+    case Prop::Spoken:
+        widget_->setAccessibleDescription(Q(control_.AccessibleDescription()));
+        break;
     }
 }
 
@@ -153,7 +153,7 @@ void WidgetBinding::ApplyText()
         // Like a text box, the box shows the start of a text too long for it.
         edit->setText(text);
         edit->setCursorPosition(0);
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_)) {
+    } else if (auto* plain = qobject_cast<QTextEdit*>(widget_)) {
         if (plain->toPlainText() != text)
             plain->setPlainText(text);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget_)) {
@@ -178,7 +178,7 @@ void WidgetBinding::ApplyLocked()
 {
     if (auto* edit = qobject_cast<QLineEdit*>(widget_))
         edit->setReadOnly(control_.Locked());
-    if (auto* text = qobject_cast<QPlainTextEdit*>(widget_))
+    if (auto* text = qobject_cast<QTextEdit*>(widget_))
         text->setReadOnly(control_.Locked());
 }
 
@@ -199,8 +199,8 @@ void WidgetBinding::ApplyColors()
     // System colours come from the style, not from the colour painted last.
     const QPalette system = QApplication::palette(widget_);
     const Color back = control_.BackColor();
-    const bool editor = qobject_cast<QLineEdit*>(widget_) || qobject_cast<QComboBox*>(widget_) ||
-                        qobject_cast<QPlainTextEdit*>(widget_);
+    const bool editor =
+        qobject_cast<QLineEdit*>(widget_) || qobject_cast<QComboBox*>(widget_) || qobject_cast<QTextEdit*>(widget_);
     const QColor fore = ToQColor(control_.ForeColor(), system);
     // The disabled group keeps the style's greyed text, so that a disabled
     // control looks disabled.
@@ -224,7 +224,8 @@ void WidgetBinding::ApplyColors()
         const bool hidden =
             editor && Contrast(highlight, color) < 3.0 && Contrast(fore, color) > Contrast(highlight, color);
         pal.setColor(QPalette::Highlight, hidden ? fore : highlight);
-        widget_->setAutoFillBackground(!editor);
+        // A multi-line box fills its background itself (see FormView).
+        widget_->setAutoFillBackground(!editor || qobject_cast<QTextEdit*>(widget_) != nullptr);
     } else {
         widget_->setAutoFillBackground(false);
     }
@@ -250,7 +251,7 @@ void WidgetBinding::ApplySelection()
     } else if (auto* combo = qobject_cast<QComboBox*>(widget_)) {
         if (combo->lineEdit() != nullptr)
             combo->lineEdit()->setSelection(control_.SelStart(), control_.SelLength());
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_)) {
+    } else if (auto* plain = qobject_cast<QTextEdit*>(widget_)) {
         QTextCursor cursor = plain->textCursor();
         cursor.setPosition(control_.SelStart());
         cursor.setPosition(control_.SelStart() + control_.SelLength(), QTextCursor::KeepAnchor);
@@ -309,9 +310,22 @@ std::string WidgetBinding::CutToMaxLength(const QString& edited)
     return cut.toStdString();
 }
 
+// Enter or Space on a label that takes the focus does what a click does.
+bool WidgetBinding::LabelKeyPress(const QKeyEvent* key)
+{
+    const int k = key->key();
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || key->isAutoRepeat() ||
+        (k != Qt::Key_Return && k != Qt::Key_Enter && k != Qt::Key_Space))
+        return false;
+    Guarded(widget_, [this] { control_.RaiseClick(); });
+    return true;
+}
+
 bool WidgetBinding::KeyPress(QEvent* event)
 {
     auto* key = static_cast<QKeyEvent*>(event);
+    if (control_.GetKind() == Kind::Label)
+        return control_.TakesFocus() && LabelKeyPress(key);
     if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
         return false;
     int code = 0;

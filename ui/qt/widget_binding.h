@@ -13,6 +13,7 @@
 #include <string>
 
 class QFocusEvent;
+class QKeyEvent;
 
 namespace corvane {
 
@@ -44,7 +45,9 @@ private:
     void ApplyValue();
     void ApplyLocked();
     void ApplyItems();
+    void ApplyTakesFocus();
     bool KeyPress(QEvent* event);
+    bool LabelKeyPress(const QKeyEvent* key);
     bool TooLongForTyping(const QString& typed) const;
     std::string CutToMaxLength(const QString& edited);
     bool SelectsOnItsOwn(const QFocusEvent* event) const;
