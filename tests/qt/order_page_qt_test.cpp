@@ -13,10 +13,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
+
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
+#include <cerrno>
 #include <vector>
 
 using namespace corvane;
@@ -310,7 +313,7 @@ void OrderPageQtTest::saveAsPdfWritesThePageWithoutPrinting()
     });
     QVERIFY(!open);
     QCOMPARE(printer_->calls, 0);
-    QCOMPARE(offeredFolder_, QDir(home_.filePath(QStringLiteral("Documents"))).absolutePath());
+    QCOMPARE(offeredFolder_, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     QCOMPARE(
         offeredName_,
@@ -322,25 +325,37 @@ void OrderPageQtTest::pdfNotWrittenKeepsTheWindow_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("message");
-    // A file on a full disk: a name that leads to the device that is always full.
-    QTest::newRow("disk full") << "full.pdf"
+    // A file on a full disk: a name that leads to the device that is always
+    // full (none under Windows).
+#ifdef Q_OS_WIN
+    const QString full;
+    const QString missing = QStringLiteral("C:/no/such/folder/order.pdf");
+    const QString notFound = qt_error_string(3); // ERROR_PATH_NOT_FOUND
+#else
+    const QString full = QStringLiteral("full.pdf");
+    const QString missing = QStringLiteral("/no/such/folder/order.pdf");
+    const QString notFound = qt_error_string(ENOENT);
+#endif
+    QTest::newRow("disk full") << full
                                << "Error 61\nThe order could not be saved as a PDF: the disk is full; %1 was not "
                                   "written.";
-    QTest::newRow("missing folder") << "/no/such/folder/order.pdf"
-                                    << "Error 75\nThe order could not be saved as a PDF: /no/such/folder/order.pdf "
-                                       "could not be written (No such file or directory).";
+    QTest::newRow("missing folder") << missing
+                                    << "Error 75\nThe order could not be saved as a PDF: %1 could not be written (" +
+                                           notFound + ").";
 }
 
 void OrderPageQtTest::pdfNotWrittenKeepsTheWindow()
 {
     QFETCH(QString, path);
     QFETCH(QString, message);
+    if (path.isEmpty())
+        QSKIP("no full disk to be had: Wine writes to Linux's always-full device without an error");
     if (QFileInfo(path).isRelative()) {
         path = home_.filePath(path);
         QFile::remove(path);
         QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
-        message = message.arg(path);
     }
+    message = message.arg(path);
     bool open = false;
     QString kept;
     InOrderWindow([&](QWidget* f) {
@@ -357,7 +372,9 @@ void OrderPageQtTest::pdfNotWrittenKeepsTheWindow()
     QCOMPARE(kept, QStringLiteral("AC-1"));
     QVERIFY(!calc_->driver.boxes.isEmpty());
     QCOMPARE(calc_->driver.boxes.back(), QStringLiteral("Order Form | ") + message);
-    QVERIFY(!QFileInfo::exists(QStringLiteral("/no/such/folder")));
+    // Nothing was made on the way.
+    if (QByteArray(QTest::currentDataTag()) == "missing folder")
+        QVERIFY(!QFileInfo(path).dir().exists());
 
     // A folder is never written over.
     OrderRecord record;

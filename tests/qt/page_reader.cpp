@@ -3,9 +3,18 @@
 #include "ui/base/form.h"
 #include "ui/qt/page_pdf.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QThread>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include <algorithm>
 
@@ -22,14 +31,53 @@ QString Unescaped(QString s)
     return s;
 }
 
+// The path that pdftotext understands. Under Wine it is the Linux program,
+// which knows nothing of drive letters.
+QString ReaderPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    using UnixName = char*(__cdecl*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    if (unixName != nullptr) {
+        const std::wstring native = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString();
+        if (char* name = unixName(native.c_str())) {
+            const QString converted = QString::fromLocal8Bit(name);
+            HeapFree(GetProcessHeap(), 0, name);
+            return converted;
+        }
+    }
+#endif
+    return path;
+}
+
+// pdftotext's page, words and places, as HTML. It writes into a file: under
+// Wine a Windows program can neither wait for a Linux program's end nor
+// read its output, so the file is read once it is whole.
+QString BoxedWords(const QString& path)
+{
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("page.html"));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), ReaderPath(path), ReaderPath(html)});
+    p.waitForFinished(30000);
+    for (int i = 0; i < 300; ++i) {
+        QFile file(html);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QString text = QString::fromUtf8(file.readAll());
+            if (text.contains(QStringLiteral("</html>")))
+                return text;
+        }
+        QThread::msleep(100);
+    }
+    return {};
+}
+
 } // namespace
 
 PdfPage ReadPdf(const QString& path)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    const QString html = BoxedWords(path);
     PdfPage page;
     static const QRegularExpression pageTag(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"));
     static const QRegularExpression wordTag(QStringLiteral(

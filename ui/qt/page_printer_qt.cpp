@@ -10,12 +10,11 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
-#include <future>
-#include <optional>
+#include <memory>
 #include <vector>
 
 // The printer for systems without CUPS (Windows): Qt's printing on the
@@ -78,21 +77,33 @@ PrintOutcome PrintOn(const QPrinterInfo& info, const Form& page)
     return {};
 }
 
-bool Ready(const std::future<PrintOutcome>& job)
-{
-    return job.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
+// The page handed over on a Qt thread of its own: Qt keeps fonts per
+// thread and lets them go when its own threads end.
+class PrintJob {
+public:
+    PrintJob(const QPrinterInfo& info, std::shared_ptr<const Form> page)
+        : thread_(QThread::create([this, info, page] { outcome_ = PrintOn(info, *page); }))
+    {
+        thread_->start();
+    }
+    ~PrintJob() { thread_->wait(); }
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    bool Done() const { return thread_->isFinished(); }
+    // Once Done().
+    const PrintOutcome& Outcome() const { return outcome_; }
+
+private:
+    PrintOutcome outcome_;
+    std::unique_ptr<QThread> thread_;
+};
 
 class QtPrinter : public PageOutput {
 public:
     QtPrinter() { QObject::connect(&follow_, &QTimer::timeout, &follow_, [this] { FollowJobs(); }); }
     // A page being handed over is finished before the program ends.
-    ~QtPrinter() override
-    {
-        for (Job& job : jobs_)
-            if (job.outcome.valid())
-                job.outcome.wait();
-    }
+    ~QtPrinter() override = default;
 
     PrintOutcome Print(const Form& page, PrintLostHandler whenLost) override
     {
@@ -101,33 +112,31 @@ public:
             return {PrintFault::NoPrinter, "", ""};
         if (info.state() == QPrinter::Error || info.state() == QPrinter::Aborted)
             return {PrintFault::PrinterStopped, info.printerName().toStdString(), ""};
-        std::future<PrintOutcome> outcome =
-            std::async(std::launch::async, [info, copy = CopyOfPage(page)] { return PrintOn(info, *copy); });
-        WaitAMoment(outcome);
-        if (Ready(outcome))
-            return outcome.get();
+        auto job = std::make_unique<PrintJob>(info, CopyOfPage(page));
+        WaitAMoment(*job);
+        if (job->Done())
+            return job->Outcome();
         // Still with the spooler: taken, and followed.
-        jobs_.push_back({std::move(outcome), std::move(whenLost), std::nullopt});
+        jobs_.push_back({std::move(job), std::move(whenLost)});
         follow_.start(kFollowMs);
         return {};
     }
 
 private:
     struct Job {
-        std::future<PrintOutcome> outcome;
+        std::unique_ptr<PrintJob> job;
         PrintLostHandler whenLost;
-        std::optional<PrintOutcome> fate;
     };
 
     // Up to a second, with the windows repainting; clicks and keys wait.
-    static void WaitAMoment(const std::future<PrintOutcome>& outcome)
+    static void WaitAMoment(const PrintJob& job)
     {
         QElapsedTimer clock;
         clock.start();
         QEventLoop loop;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (Ready(outcome) || clock.elapsed() + kPollMs > kWatchMs)
+            if (job.Done() || clock.elapsed() + kPollMs > kWatchMs)
                 loop.quit();
         });
         poll.start(kPollMs);
@@ -140,17 +149,14 @@ private:
     {
         if (telling_)
             return;
-        for (Job& j : jobs_)
-            if (!j.fate && Ready(j.outcome))
-                j.fate = j.outcome.get();
-        std::erase_if(jobs_, [](const Job& j) { return j.fate && j.fate->fault == PrintFault::None; });
-        const auto lost = std::find_if(jobs_.begin(), jobs_.end(), [](const Job& j) { return j.fate.has_value(); });
+        std::erase_if(jobs_, [](const Job& j) { return j.job->Done() && j.job->Outcome().fault == PrintFault::None; });
+        const auto lost = std::find_if(jobs_.begin(), jobs_.end(), [](const Job& j) { return j.job->Done(); });
         if (lost != jobs_.end() && QApplication::activeModalWidget() == nullptr) {
             const Job job = std::move(*lost);
             jobs_.erase(lost);
             telling_ = true;
             if (job.whenLost)
-                job.whenLost(*job.fate);
+                job.whenLost(job.job->Outcome());
             telling_ = false;
         }
         if (jobs_.empty())
