@@ -64,7 +64,7 @@ QString BoxedWords(const QString& path)
     for (int i = 0; i < 300; ++i) {
         QFile file(html);
         if (file.open(QIODevice::ReadOnly)) {
-            const QString text = QString::fromUtf8(file.readAll());
+            QString text = QString::fromUtf8(file.readAll());
             if (text.contains(QStringLiteral("</html>")))
                 return text;
         }

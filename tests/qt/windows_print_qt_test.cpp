@@ -29,7 +29,7 @@ public:
     {
         QElapsedTimer clock;
         clock.start();
-        const PrintOutcome outcome = printer_->Print(page, std::move(whenLost));
+        PrintOutcome outcome = printer_->Print(page, std::move(whenLost));
         printMs = clock.elapsed();
         QFile sent(qEnvironmentVariable("CORVANE_SENT_PAGE"));
         if (!sent.fileName().isEmpty() && sent.open(QIODevice::WriteOnly))

@@ -81,7 +81,7 @@ PrintOutcome PrintOn(const QPrinterInfo& info, const Form& page)
 // thread and lets them go when its own threads end.
 class PrintJob {
 public:
-    PrintJob(const QPrinterInfo& info, std::shared_ptr<const Form> page)
+    PrintJob(const QPrinterInfo& info, const std::shared_ptr<const Form>& page)
         : thread_(QThread::create([this, info, page] { outcome_ = PrintOn(info, *page); }))
     {
         thread_->start();
@@ -101,7 +101,10 @@ private:
 
 class QtPrinter : public PageOutput {
 public:
-    QtPrinter() { QObject::connect(&follow_, &QTimer::timeout, &follow_, [this] { FollowJobs(); }); }
+    QtPrinter()
+    {
+        QObject::connect(&follow_, &QTimer::timeout, &follow_, [this] { FollowJobs(); });
+    }
     // A page being handed over is finished before the program ends.
     ~QtPrinter() override = default;
 
