@@ -45,7 +45,7 @@ registered || fail "not listed among the installed programs"
 echo "installer: $(basename "$setup") installed the program, its Start-menu entry and its uninstaller"
 
 "$wine" "C:\\Program Files\\Corvane\\corvane.exe" </dev/null >/dev/null 2>&1 &
-if ! timeout 120 xdotool search --sync --onlyvisible --name '^CORVANE RGP MULTIFOCAL LENS CALCULATOR$' >/dev/null; then
+if ! timeout 120 xdotool search --sync --onlyvisible --name 'CORVANE RGP MULTIFOCAL LENS CALCULATOR' >/dev/null; then
   fail "the installed program's main window never came up"
 fi
 sleep 2
