@@ -14,7 +14,7 @@ mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
 bash scripts/setup.sh cmake ninja-build g++-mingw-w64-x86-64 wine64 libgtest-dev file nsis \
-  xvfb xauth xdotool x11-utils poppler-utils fonts-liberation2 fonts-dejavu-core
+  xvfb xauth xdotool x11-utils openbox poppler-utils fonts-liberation2 fonts-dejavu-core
 
 toolchain="$root/cmake/mingw-w64.cmake"
 wine=/usr/lib/wine/wine64

@@ -19,16 +19,19 @@ unset PRINTER LPDEST
 
 bash scripts/printer.sh start
 restore() { cupsenable PDF 2>/dev/null || true; }
-trap 'restore; /usr/lib/wine/wineserver -k 2>/dev/null || true; [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true' EXIT
+trap 'restore; /usr/lib/wine/wineserver -k 2>/dev/null || true; kill ${wm:-} ${xvfb:-} 2>/dev/null || true' EXIT
 
 # Printing runs on the windows platform, through Wine's display: only its
 # fonts reach the printer as text (offscreen, Qt draws the letters as
-# shapes, and nothing could read the page back).
+# shapes, and nothing could read the page back). A window manager runs
+# there, as on a desk: without one, Wine waits seconds for every window.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 1 100); do [ -s "$out/display" ] && break; sleep 0.1; done
 [ -s "$out/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$out/display")"
+openbox >/dev/null 2>&1 &
+wm=$!
 
 # Words of a PDF's first page with their places relative to "Fax to :",
 # each rounded to the point: "word x y". What stands above it is left out:
