@@ -141,12 +141,12 @@ Form4Controls BuildForm4(Form& f)
     // A line here is a line on the printed form.
     k.txtSpecial->GetStyle().lineWidth = kSpecialOrderBox.width;
 
-    k.cmdPrint = &Add(f, nullptr, "cmdPrint", Kind::CommandButton, "&Print", {7440, 5100, 1335, 495}, 12);
-    k.cmdCancel = &Add(f, nullptr, "cmdCancel", Kind::CommandButton, "&Cancel", {5880, 5100, 1335, 495}, 13);
+    k.cmdPrint = &Add(f, nullptr, "cmdPrint", Kind::CommandButton, "&Print", {7320, 5100, 1455, 495}, 12);
+    k.cmdCancel = &Add(f, nullptr, "cmdCancel", Kind::CommandButton, "&Cancel", {5640, 5100, 1455, 495}, 13);
     // Beside Cancel and Print, spaced like them, last in the tab order; V is
-    // the one letter of its caption that no other control uses. Wider than
-    // they are: Windows draws its caption a pixel wider than Linux does.
-    k.cmdSavePdf = &Add(f, nullptr, "cmdSavePdf", Kind::CommandButton, "Sa&ve as PDF", {4200, 5100, 1455, 495}, 18);
+    // the one letter of its caption that no other control uses. The three
+    // are 1455 wide: Windows draws "Save as PDF" a pixel wider than Linux.
+    k.cmdSavePdf = &Add(f, nullptr, "cmdSavePdf", Kind::CommandButton, "Sa&ve as PDF", {3960, 5100, 1455, 495}, 18);
 
     const std::pair<Control&, Control*> buddies[] = {
         {label8, k.txtMat},          {label9, k.txtCol},     {label5, k.txtAccName},  {label1, k.txtAccNum},
