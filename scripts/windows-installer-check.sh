@@ -35,6 +35,10 @@ xvfb=$!
 for _ in $(seq 1 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 [ -s "$scratch/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n 1 "$scratch/display")"
+# Wine's desktop keeps the display its session began with: a new session
+# for this one.
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+/usr/lib/wine/wineserver -w
 
 "$wine" "$setup" /S </dev/null >/dev/null 2>&1
 "$wineserver" -w

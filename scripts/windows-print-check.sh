@@ -32,6 +32,10 @@ for _ in $(seq 1 100); do [ -s "$out/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n 1 "$out/display")"
 openbox >/dev/null 2>&1 &
 wm=$!
+# Wine's desktop keeps the display its session began with: a new session
+# for this one.
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+/usr/lib/wine/wineserver -w
 
 # Words of a PDF's first page with their places relative to "Fax to :",
 # each rounded to the point: "word x y". What stands above it is left out:
