@@ -6,17 +6,21 @@ namespace corvane {
 
 Form1::Form1(Toolkit& toolkit, Module1& module, NumberFormat fmt)
     : toolkit_(toolkit), module_(module), fmt_(fmt), form_("Form1", kForm1Caption, 9525, 7605), k_(BuildForm1(form_)),
-      calc_(k_, toolkit, fmt), refine_(k_, calc_, toolkit, fmt), sections_(k_, toolkit)
+      view_(k_, toolkit), calc_(view_, fmt), refine_(view_, calc_, fmt), sections_(k_, toolkit)
 {
     form_.onLoad = [this] { Form_Load(); };
-    k_.btnGo->onClick = [this] { calc_.btnGo_Click(); };
+    k_.btnGo->onClick = [this] { calc_.Calculate(); };
     k_.cmdClear->onClick = [this] { cmdClear_Click(); };
     k_.cmdQuit->onClick = [this] { cmdQuit_Click(); };
     k_.cmdPrint->onClick = [this] { cmdPrint_Click(); };
     for (int e = 0; e < 2; ++e) {
-        k_.lblResFinalBC[e]->onClick = [this, e] { refine_.lblResFinalBC_Click(e); };
-        k_.lblResFinalPow[e]->onClick = [this, e] { refine_.lblResFinalPow_Click(e); };
-        k_.lblResFinalSerie[e]->onClick = [this, e] { refine_.lblResFinalSerie_Click(e); };
+        k_.lblResFinalBC[e]->onClick = [this, e] { refine_.BaseCurveClicked(e); };
+        k_.lblResFinalPow[e]->onClick = [this, e] { refine_.PowerClicked(e); };
+        k_.lblResFinalSerie[e]->onClick = [this, e] { refine_.SeriesClicked(e); };
+        for (Control* c : k_.PresEntries(e))
+            c->onEdited = [this] { calc_.EntryEdited(); };
+        for (Control* c : k_.CurEntries(e))
+            c->onEdited = [this] { calc_.EntryEdited(); };
     }
 }
 
@@ -31,17 +35,9 @@ void Form1::Form_Load()
 
 void Form1::cmdClear_Click()
 {
-    for (int e = 0; e < 2; ++e) {
-        for (Control* c : k_.CurEntries(e))
-            c->SetText("");
-        for (Control* c : k_.PresEntries(e))
-            c->SetText(c == k_.cboPresVertex[e] ? IntToText(12) : "");
-    }
-    k_.HideResults();
     calc_.Clear();
     k_.chkPres->SetValue(0);
     k_.chkCur->SetValue(0);
-    k_.cmdPrint->SetEnabled(false);
     toolkit_.SetFocus(*k_.chkPres);
 }
 
@@ -49,11 +45,11 @@ void Form1::cmdQuit_Click() { toolkit_.Unload(form_); }
 
 void Form1::cmdPrint_Click()
 {
-    // The button is enabled only once the right eye has a suggested lens,
-    // and only while the entries are those of the lens shown.
-    if (!calc_.Eye(0).suggested || !k_.cmdPrint->Enabled())
+    // Only settled lenses, while the entries are those of the lens shown.
+    const std::optional<lens::LensOrder> order = calc_.Order();
+    if (!order)
         return;
-    CopySuggestedLens(*calc_.Eye(0).suggested, calc_.Eye(1).suggested, module_.order, fmt_);
+    CopySuggestedLens(*order, module_.order, fmt_);
     OrderDetailsForm details(toolkit_, module_.order, fmt_);
     LoadAndShowModal(toolkit_, details.GetForm());
 }

@@ -5,12 +5,14 @@
 #include "calc/refinement.h"
 #include "ui/base/form.h"
 #include "ui/form1_controls.h"
+#include "ui/form1_view.h"
 #include "ui/sections.h"
 
 namespace corvane {
 
-// The main window: its controls, the calculation, the refinement of the
-// suggested lens, the entry sections and the housekeeping commands.
+// The main window: its controls and their view, the calculation, the
+// refinement of the suggested lens, the entry sections and the housekeeping
+// commands.
 class Form1 {
 public:
     Form1(Toolkit& toolkit, Module1& module, NumberFormat fmt);
@@ -20,7 +22,6 @@ public:
     Form& GetForm() { return form_; }
     const Form1Controls& Controls() const { return k_; }
     Calculation& Calc() { return calc_; }
-    Refinement& Refine() { return refine_; }
 
     void Form_Load();
     void cmdClear_Click();
@@ -33,6 +34,7 @@ private:
     NumberFormat fmt_;
     Form form_;
     Form1Controls k_;
+    Form1View view_;
     Calculation calc_;
     Refinement refine_;
     Sections sections_;

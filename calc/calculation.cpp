@@ -1,206 +1,135 @@
 #include "calc/calculation.h"
 
+#include <string>
+#include <variant>
+
 namespace corvane {
 namespace {
 
-bool Ticked(const Control* box) { return box->Value() == 1; }
-
-template <std::size_t N>
-std::array<std::string, N> Read(const std::array<Control*, N>& entries)
+std::string ValueName(lens::LensValue value)
 {
-    std::array<std::string, N> texts;
-    for (std::size_t i = 0; i < N; ++i)
-        texts[i] = entries[i]->Text();
-    return texts;
+    switch (value) {
+    case lens::LensValue::BaseCurve:
+        return "Base Curve";
+    case lens::LensValue::Power:
+        return "Power";
+    case lens::LensValue::Series:
+        return "Series";
+    }
+    return {};
 }
 
-// An entry whose text stays is not touched.
-template <std::size_t N>
-void WriteBack(const std::array<Control*, N>& entries, const std::array<std::string, N>& texts)
+// The line that names the first value to click, from the right eye on; only
+// the merge of two designs leaves one.
+std::string ClickLine(const std::array<lens::EyeResult, 2>& eyes)
 {
-    for (std::size_t i = 0; i < N; ++i)
-        entries[i]->SetText(texts[i]);
+    for (const lens::EyeResult& eye : eyes) {
+        if (!eye.suggested || !eye.pres || !eye.cur)
+            continue;
+        if (const std::optional<lens::LensValue> value = lens::ValueToClick(*eye.suggested))
+            return "Click on the ??? to choose the " + ValueName(*value);
+    }
+    return {};
+}
+
+OpenValues Open(const lens::EyeResult& eye)
+{
+    using lens::LensValue;
+    return {lens::IsOpen(eye, LensValue::BaseCurve), lens::IsOpen(eye, LensValue::Power),
+            lens::IsOpen(eye, LensValue::Series)};
 }
 
 } // namespace
 
-Calculation::Calculation(const Form1Controls& controls, Toolkit& toolkit, NumberFormat fmt)
-    : k_(controls), toolkit_(toolkit), fmt_(fmt), markers_(controls, toolkit)
-{
-    for (int e = 0; e < 2; ++e) {
-        for (Control* c : k_.PresEntries(e))
-            c->onEdited = [this] { EntryEdited(); };
-        for (Control* c : k_.CurEntries(e))
-            c->onEdited = [this] { EntryEdited(); };
-    }
-}
+Calculation::Calculation(MainView& view, NumberFormat fmt) : view_(view), fmt_(fmt) {}
 
 void Calculation::EntryEdited()
 {
     edited_ = true;
-    k_.cmdPrint->SetEnabled(false);
+    view_.SetPrintEnabled(false);
 }
 
 void Calculation::Clear()
 {
     eyes_ = {};
     edited_ = false;
-    markers_.Update(eyes_, false);
-}
-
-Control* Calculation::EntryControl(lens::Entry entry, int e) const
-{
-    using lens::Entry;
-    switch (entry) {
-    case Entry::None:
-        return nullptr;
-    case Entry::Kera1:
-        return k_.txtPresKera1[e];
-    case Entry::Kera2:
-        return k_.txtPresKera2[e];
-    case Entry::Sphere:
-        return k_.txtPresPow[e];
-    case Entry::Cylinder:
-        return k_.txtPresCyl[e];
-    case Entry::Axis:
-        return k_.txtPresAxe[e];
-    case Entry::Vertex:
-        return k_.cboPresVertex[e];
-    case Entry::PresAdd:
-        return k_.cboPresAdd[e];
-    case Entry::CurBC:
-        return k_.txtCurBC[e];
-    case Entry::CurPower:
-        return k_.txtCurPow[e];
-    case Entry::CurDiam:
-        return k_.txtCurDiam[e];
-    case Entry::CurAdd:
-        return k_.txtCurAdd[e];
+    for (int e = 0; e < 2; ++e) {
+        lens::EyeEntries empty;
+        empty.pres.vertex = IntToText(12);
+        view_.ShowEntries(e, empty);
+        Draw(e);
     }
-    return nullptr;
+    view_.SetPrintEnabled(false);
+    ShowOpenValues(false);
 }
 
-void Calculation::Report(int e, const lens::Fault& fault) const
+void Calculation::Report(int e, const lens::Fault& fault)
 {
-    ReportEyeError(toolkit_, e, fault.error, EntryControl(fault.entry, e));
+    view_.ShowEyeError(e, fault.error);
+    if (fault.entry != lens::Entry::None)
+        view_.FocusEntry(e, fault.entry);
 }
 
-void Calculation::btnGo_Click()
+void Calculation::Calculate()
 {
     eyes_ = {};
     edited_ = false;
-    k_.HideResults();
+    Draw(0);
+    Draw(1);
     for (int e = 0; e < 2; ++e) {
-        if (Ticked(e == 0 ? k_.chkPres : k_.chkPresOS))
-            ValidatePrescription(e);
-        if (Ticked(e == 0 ? k_.chkCur : k_.chkCurOS)) {
-            ValidateCurrentLens(e);
-            if (eyes_[e].cur && eyes_[e].pres)
-                SuggestFinalLens(e);
+        const lens::EyeCalculation calc = lens::CalculateEye(
+            {view_.Ticked(Method::Prescription, e), view_.Ticked(Method::CurrentLens, e), view_.Entries(e)}, fmt_);
+        // The messages come after the entries were rewritten.
+        view_.ShowEntries(e, calc.entries);
+        for (const lens::EyeMessage& message : calc.messages) {
+            if (const auto* warning = std::get_if<lens::Warning>(&message)) {
+                view_.ShowWarning(warning->message);
+                view_.FocusEntry(e, warning->entry);
+            } else {
+                Report(e, std::get<lens::Fault>(message));
+            }
         }
-        if (eyes_[e].pres.has_value() != eyes_[e].cur.has_value())
-            ShowSingleMethodResult(e);
+        eyes_[static_cast<std::size_t>(e)] = calc.result;
+        Draw(e);
     }
-    k_.cmdPrint->SetEnabled(false);
-    EnablePrintIfComplete();
-    markers_.Update(eyes_, false);
+    if (const std::string line = ClickLine(eyes_); !line.empty())
+        view_.SetHelp(line);
+    view_.SetPrintEnabled(Order().has_value());
+    ShowOpenValues(false);
 }
 
-// The tolerance warnings come after the entries were rewritten; a design
-// that failed half-way shows nothing of an earlier one.
-void Calculation::ValidatePrescription(int e)
+void Calculation::Settled(int e, lens::EyeResult eye)
 {
-    const std::array<Control*, 7> entries = k_.PresEntries(e);
-    if (const std::optional<lens::Fault> fault = lens::ValidatePrescription(Read(entries), fmt_)) {
-        Report(e, *fault);
-        return;
-    }
-    const lens::PrescriptionDesign design = lens::DesignFromPrescription(Read(entries), fmt_);
-    WriteBack(entries, design.entries);
-    for (const lens::Warning& warning : design.warnings) {
-        toolkit_.MsgBox(warning.message, Buttons::Ok, "Error");
-        toolkit_.SetFocus(*EntryControl(warning.entry, e));
-    }
-    const ResultGroup group = k_.PresGroup();
-    eyes_[e].pres = design.lens;
-    if (!design.lens) {
-        group.ShowValues(e, false);
-        if (design.fault)
-            Report(e, *design.fault);
-        return;
-    }
-    group.ShowFrame(e);
-    group.SetCaptions(e, lens::Texts(*design.lens, fmt_));
-    group.ShowValues(e, true);
+    eyes_[static_cast<std::size_t>(e)] = std::move(eye);
+    Draw(e);
+    view_.SetPrintEnabled(Order().has_value());
+    ShowOpenValues(true);
 }
 
-void Calculation::ValidateCurrentLens(int e)
+std::optional<lens::LensOrder> Calculation::Order() const
 {
-    const std::array<Control*, 4> entries = k_.CurEntries(e);
-    const lens::CurrentLensCheck check = lens::ValidateCurrentLens(
-        Read(entries), Ticked(e == 0 ? k_.chkPres : k_.chkPresOS), k_.cboPresAdd[e]->Text(), fmt_);
-    WriteBack(entries, check.entries);
-    if (check.fault) {
-        Report(e, *check.fault);
-        return;
-    }
-    const lens::CurrentLensDesign design = lens::DesignFromCurrentLens(check.entries, fmt_);
-    WriteBack(entries, design.entries);
-    const ResultGroup group = k_.CurGroup();
-    eyes_[e].cur = design.lens;
-    if (!design.lens) {
-        group.ShowValues(e, false);
-        if (design.fault)
-            Report(e, *design.fault);
-        return;
-    }
-    wornDiameter_[e] = design.wornDiameter;
-    group.ShowFrame(e);
-    group.ShowValues(e, true);
-    group.SetCaptions(e, lens::Texts(*design.lens, fmt_));
-}
-
-void Calculation::SuggestFinalLens(int e)
-{
-    lens::EyeResult& eye = eyes_[e];
-    const lens::Suggestion merged = lens::SuggestFinalLens(*eye.pres, *eye.cur, wornDiameter_[e]);
-    if (merged.fault) {
-        Report(e, *merged.fault);
-        return;
-    }
-    eye.suggested = merged.lens;
-    const ResultGroup fin = k_.FinalGroup();
-    fin.ShowFrame(e);
-    fin.ShowValues(e, true);
-    fin.SetCaptions(e, lens::Texts(*eye.suggested, kMarker, fmt_));
-    if (const std::optional<std::string> help = lens::HelpLine(*eye.suggested)) {
-        k_.lblhelp->SetCaption(*help);
-        markers_.HintShown(*help);
-    }
-}
-
-void Calculation::ShowSingleMethodResult(int e)
-{
-    lens::EyeResult& eye = eyes_[e];
-    eye.suggested = lens::ShowSingleMethodResult(eye.pres ? *eye.pres : *eye.cur);
-    const ResultGroup fin = k_.FinalGroup();
-    fin.ShowValues(e, true);
-    fin.ShowFrame(e);
-    fin.SetCaptions(e, lens::Texts(*eye.suggested, kMarker, fmt_));
-}
-
-void Calculation::EnablePrintIfComplete()
-{
-    const std::optional<lens::SuggestedLens>& right = eyes_[0].suggested;
-    const std::optional<lens::SuggestedLens>& left = eyes_[1].suggested;
     // Entries changed since the Calculate: the lens shown is not theirs.
     if (edited_)
-        return;
-    if (!right || lens::HasOpenValue(*right))
-        return;
-    if (left && lens::HasOpenValue(*left))
-        return;
-    k_.cmdPrint->SetEnabled(true);
+        return std::nullopt;
+    return lens::Orderable(eyes_[0], eyes_[1]);
+}
+
+// An eye is drawn from its result, and from nothing else.
+void Calculation::Draw(int e)
+{
+    const lens::EyeResult& eye = Eye(e);
+    auto texts = [this](const std::optional<lens::Design>& d) {
+        return d ? std::optional(lens::Texts(*d, fmt_)) : std::nullopt;
+    };
+    view_.ShowLens(ResultColumn::Prescription, e, texts(eye.pres));
+    view_.ShowLens(ResultColumn::CurrentLens, e, texts(eye.cur));
+    view_.ShowLens(ResultColumn::Suggested, e,
+                   eye.suggested ? std::optional(lens::Texts(*eye.suggested, kMarker, fmt_)) : std::nullopt);
+}
+
+void Calculation::ShowOpenValues(bool moveOn)
+{
+    view_.ShowOpenValues({Open(eyes_[0]), Open(eyes_[1])}, ClickLine(eyes_), moveOn);
 }
 
 } // namespace corvane

@@ -1,76 +1,84 @@
 #include "calc/refinement.h"
 
-#include "calc/refine_dialogs.h"
-
 namespace corvane {
 
-Refinement::Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, NumberFormat fmt)
-    : k_(controls), calc_(calc), toolkit_(toolkit), fmt_(fmt)
-{}
+Refinement::Refinement(MainView& view, Calculation& calc, NumberFormat fmt) : view_(view), calc_(calc), fmt_(fmt) {}
 
-void Refinement::lblResFinalBC_Click(int Index)
+void Refinement::BaseCurveClicked(int e)
 {
-    if (!lens::BaseCurveOpen(calc_.Eye(Index)))
+    if (!lens::IsOpen(calc_.Eye(e), lens::LensValue::BaseCurve))
         return;
-    const Answer a = toolkit_.MsgBox("Does the current spherical base curve provide an alignment fitting ?",
-                                     Buttons::YesNo, "Base Curve");
-    const lens::EyeResult eye = lens::SettleBaseCurve(calc_.Eye(Index), a == Answer::Yes);
-    k_.lblResFinalBC[Index]->SetCaption(lens::Texts(*eye.suggested, kMarker, fmt_).bc);
-    calc_.Settled(Index, eye);
-    calc_.EnablePrintIfComplete();
-    calc_.ShowOpenValues();
+    const bool fits = view_.Ask("Does the current spherical base curve provide an alignment fitting ?", "Base Curve");
+    calc_.Settled(e, lens::SettleBaseCurve(calc_.Eye(e), fits));
 }
 
-void Refinement::lblResFinalPow_Click(int Index)
+void Refinement::PowerClicked(int e)
 {
-    if (!lens::PowerOpen(calc_.Eye(Index)))
+    if (!lens::IsOpen(calc_.Eye(e), lens::LensValue::Power))
         return;
-    const Answer a =
-        toolkit_.MsgBox("Does the current lens' power Provide best distance vision accuity ?", Buttons::YesNo, "Power");
-    if (a == Answer::Yes) {
-        const lens::EyeResult eye = lens::SettlePowerFromCurrentLens(calc_.Eye(Index));
-        k_.lblResFinalPow[Index]->SetCaption(lens::Texts(*eye.suggested, kMarker, fmt_).pow);
-        calc_.Settled(Index, eye);
-    } else if (const std::optional<double> over = AskOverRefraction(toolkit_, fmt_)) {
-        // A dialog closed without "Ok" corrects nothing.
-        const lens::PowerCorrection r =
-            lens::SettlePowerByOverRefraction(calc_.Eye(Index), k_.txtCurPow[Index]->Text(), *over, fmt_);
-        if (r.fault) {
-            calc_.Report(Index, *r.fault);
-        } else {
-            k_.txtCurPow[Index]->SetText(r.powerEntry);
-            k_.lblResCurPow[Index]->SetCaption(lens::Texts(*r.eye.cur, fmt_).pow);
-            k_.lblResFinalPow[Index]->SetCaption(lens::Texts(*r.eye.suggested, kMarker, fmt_).pow);
-            calc_.Settled(Index, r.eye);
-        }
+    if (view_.Ask("Does the current lens' power Provide best distance vision accuity ?", "Power")) {
+        calc_.Settled(e, lens::SettlePowerFromCurrentLens(calc_.Eye(e)));
+        return;
     }
-    calc_.EnablePrintIfComplete();
-    calc_.ShowOpenValues();
+    // A dialog closed without "Ok" corrects nothing.
+    const std::optional<double> over = AskOverRefraction(*view_.PowerCorrection(), fmt_);
+    if (!over) {
+        calc_.Settled(e, calc_.Eye(e));
+        return;
+    }
+    lens::EyeEntries entries = view_.Entries(e);
+    const lens::PowerCorrection r = lens::SettlePowerByOverRefraction(calc_.Eye(e), entries.cur.power, *over, fmt_);
+    if (r.fault) {
+        calc_.Report(e, *r.fault);
+        calc_.Settled(e, calc_.Eye(e));
+        return;
+    }
+    entries.cur.power = r.powerEntry;
+    view_.ShowEntries(e, entries);
+    calc_.Settled(e, r.eye);
 }
 
-void Refinement::lblResFinalSerie_Click(int Index)
+void Refinement::SeriesClicked(int e)
 {
-    if (!lens::SeriesOpen(calc_.Eye(Index)))
+    if (!lens::IsOpen(calc_.Eye(e), lens::LensValue::Series))
         return;
-    Control* presAdd = k_.cboPresAdd[Index];
-    Control* curAdd = k_.txtCurAdd[Index];
-    const lens::AddTexts adds{presAdd->Text(), curAdd->Text()};
+    lens::EyeEntries entries = view_.Entries(e);
+    const lens::AddTexts adds{entries.pres.add, entries.cur.add};
     const lens::AddOptions options = lens::AddChoices(adds, fmt_);
     if (options.fault) {
-        calc_.Report(Index, *options.fault);
+        calc_.Report(e, *options.fault);
         return;
     }
-    if (const std::optional<lens::AddChoice> choice = AskAddChoice(toolkit_, options.pres, options.cur, fmt_)) {
-        const lens::SeriesChoice r = lens::SettleSeries(calc_.Eye(Index), adds, *choice);
-        curAdd->SetText(r.adds.cur);
-        presAdd->SetText(r.adds.pres);
-        k_.lblResCurSerie[Index]->SetCaption(lens::Texts(*r.eye.cur, fmt_).serie);
-        k_.lblResPresSerie[Index]->SetCaption(lens::Texts(*r.eye.pres, fmt_).serie);
-        k_.lblResFinalSerie[Index]->SetCaption(lens::Texts(*r.eye.suggested, kMarker, fmt_).serie);
-        calc_.Settled(Index, r.eye);
+    const std::optional<lens::AddChoice> choice = AskAddChoice(*view_.AddCorrection(), options, fmt_);
+    if (!choice) {
+        calc_.Settled(e, calc_.Eye(e));
+        return;
     }
-    calc_.EnablePrintIfComplete();
-    calc_.ShowOpenValues();
+    const lens::SeriesChoice r = lens::SettleSeries(calc_.Eye(e), adds, *choice);
+    entries.pres.add = r.adds.pres;
+    entries.cur.add = r.adds.cur;
+    view_.ShowEntries(e, entries);
+    calc_.Settled(e, r.eye);
+}
+
+std::optional<double> AskOverRefraction(PowerCorrectionView& dialog, const NumberFormat& fmt)
+{
+    std::optional<double> result;
+    dialog.Run([&](const std::string& typed) {
+        if (!IsNumeric(typed, fmt)) {
+            dialog.ShowError(ErrorMessage(RuntimeError(699, "The Refraction is not a number")));
+            return false;
+        }
+        result = ToNumber(typed, fmt);
+        return true;
+    });
+    return result;
+}
+
+std::optional<lens::AddChoice> AskAddChoice(AddCorrectionView& dialog, const lens::AddOptions& adds,
+                                            const NumberFormat& fmt)
+{
+    return dialog.Choose(Format(adds.pres, "0.00", fmt), Format(adds.cur, "0.00", fmt));
 }
 
 } // namespace corvane

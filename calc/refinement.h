@@ -4,21 +4,26 @@
 
 namespace corvane {
 
-// Settling the "???" markers of the suggested lens: the question or the
-// dialog, the engine's settling, and the captions and entries it changed.
+// Settling the open values of the suggested lens: the question or the
+// dialog, then the engine's settling; the eye is drawn again from its result.
 class Refinement {
 public:
-    Refinement(const Form1Controls& controls, Calculation& calc, Toolkit& toolkit, NumberFormat fmt);
+    Refinement(MainView& view, Calculation& calc, NumberFormat fmt);
 
-    void lblResFinalBC_Click(int Index);
-    void lblResFinalPow_Click(int Index);
-    void lblResFinalSerie_Click(int Index);
+    void BaseCurveClicked(int e);
+    void PowerClicked(int e);
+    void SeriesClicked(int e);
 
 private:
-    const Form1Controls& k_;
+    MainView& view_;
     Calculation& calc_;
-    Toolkit& toolkit_;
     NumberFormat fmt_;
 };
+
+// The dialogs' own rules, each with its answer as a value: an over-refraction
+// is a number, an add is offered with two decimals.
+std::optional<double> AskOverRefraction(PowerCorrectionView& dialog, const NumberFormat& fmt);
+std::optional<lens::AddChoice> AskAddChoice(AddCorrectionView& dialog, const lens::AddOptions& adds,
+                                            const NumberFormat& fmt);
 
 } // namespace corvane

@@ -4,13 +4,20 @@
 namespace corvane::lens {
 namespace {
 
-enum : std::size_t { kBC, kPower, kDiam, kAdd };
+using Field = std::string CurrentLensEntries::*;
+// Each entry with the one that takes the focus when it is at fault.
+struct EntryOf {
+    Field field;
+    Entry entry;
+};
+constexpr EntryOf kBC{&CurrentLensEntries::bc, Entry::CurBC};
+constexpr EntryOf kPower{&CurrentLensEntries::power, Entry::CurPower};
+constexpr EntryOf kDiam{&CurrentLensEntries::diam, Entry::CurDiam};
+constexpr EntryOf kAdd{&CurrentLensEntries::add, Entry::CurAdd};
 
-constexpr Entry kEntries[] = {Entry::CurBC, Entry::CurPower, Entry::CurDiam, Entry::CurAdd};
-
-std::optional<Fault> Failed(std::size_t entry, int number, const char* message)
+std::optional<Fault> Failed(EntryOf entry, int number, const char* message)
 {
-    return Fault{RuntimeError(number, message), kEntries[entry]};
+    return Fault{RuntimeError(number, message), entry.entry};
 }
 
 } // namespace
@@ -19,9 +26,9 @@ CurrentLensCheck ValidateCurrentLens(CurrentLensEntries entries, bool prescripti
                                      const std::string& prescriptionAdd, const NumberFormat& fmt)
 {
     CurrentLensCheck out{std::move(entries), std::nullopt};
-    std::string& add = out.entries[kAdd];
-    auto missing = [&](std::size_t i) { return out.entries[i].empty(); };
-    auto numeric = [&](std::size_t i) { return IsNumeric(out.entries[i], fmt); };
+    std::string& add = out.entries.add;
+    auto missing = [&](EntryOf i) { return (out.entries.*i.field).empty(); };
+    auto numeric = [&](EntryOf i) { return IsNumeric(out.entries.*i.field, fmt); };
     if (missing(kBC))
         out.fault = Failed(kBC, 618, "The current lens base curve is needed");
     else if (!numeric(kBC))
@@ -53,9 +60,9 @@ CurrentLensCheck ValidateCurrentLens(CurrentLensEntries entries, bool prescripti
 CurrentLensDesign DesignFromCurrentLens(CurrentLensEntries entries, const NumberFormat& fmt)
 {
     CurrentLensDesign out{std::move(entries), std::nullopt, std::nullopt, 0};
-    auto value = [&](std::size_t i) { return ToNumber(out.entries[i], fmt); };
-    auto write = [&](std::size_t i, double v) { out.entries[i] = NumberToText(v, fmt); };
-    auto hundredths = [&](std::size_t i, bool negativeToo) {
+    auto value = [&](EntryOf i) { return ToNumber(out.entries.*i.field, fmt); };
+    auto write = [&](EntryOf i, double v) { out.entries.*i.field = NumberToText(v, fmt); };
+    auto hundredths = [&](EntryOf i, bool negativeToo) {
         const double v = value(i);
         if (rules::InHundredths(v, negativeToo))
             write(i, Div(v, 100));
@@ -68,7 +75,7 @@ CurrentLensDesign DesignFromCurrentLens(CurrentLensEntries entries, const Number
         if (const double v = value(kBC); rules::InDioptres(v)) {
             // A base curve in dioptres becomes a radius, kept to two decimals.
             write(kBC, rules::OtherCurvatureUnit(v));
-            out.entries[kBC] = Format(out.entries[kBC], "0.00", fmt);
+            out.entries.bc = Format(out.entries.bc, "0.00", fmt);
         }
         out.wornDiameter = value(kDiam);
         Design lens;

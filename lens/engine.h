@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 // The lens engine: the checks of the entries, the two designs, the suggested
@@ -19,11 +20,30 @@ namespace corvane::lens {
 // that takes the focus.
 enum class Entry { None, Kera1, Kera2, Sphere, Cylinder, Axis, Vertex, PresAdd, CurBC, CurPower, CurDiam, CurAdd };
 
-// The prescription entries in the order of their checks: keratometry 1 and
-// 2, sphere, cylinder, axis, vertex, add.
-using PrescriptionEntries = std::array<std::string, 7>;
-// The current lens: base curve, power, diameter, add.
-using CurrentLensEntries = std::array<std::string, 4>;
+// The prescription entries, in the order of their checks.
+struct PrescriptionEntries {
+    std::string kera1, kera2, sphere, cylinder, axis, vertex, add;
+    bool operator==(const PrescriptionEntries&) const = default;
+};
+// The entries of the current spherical lens.
+struct CurrentLensEntries {
+    std::string bc, power, diam, add;
+    bool operator==(const CurrentLensEntries&) const = default;
+};
+// Everything typed for one eye.
+struct EyeEntries {
+    PrescriptionEntries pres;
+    CurrentLensEntries cur;
+    bool operator==(const EyeEntries&) const = default;
+};
+// The entries of each method, in the order the window shows them.
+inline constexpr std::array<Entry, 7> kPrescriptionEntries = {
+    Entry::Kera1, Entry::Kera2, Entry::Sphere, Entry::Cylinder, Entry::Axis, Entry::Vertex, Entry::PresAdd};
+inline constexpr std::array<Entry, 4> kCurrentLensEntries = {Entry::CurBC, Entry::CurPower, Entry::CurDiam,
+                                                             Entry::CurAdd};
+// The text of one entry; Entry::None has none.
+const std::string& Text(const EyeEntries& entries, Entry entry);
+EyeEntries WithText(EyeEntries entries, Entry entry, std::string text);
 
 // A numbered check that failed, or a failure of the arithmetic of a design
 // (then no entry is named).
@@ -119,23 +139,47 @@ struct Suggestion {
 Suggestion SuggestFinalLens(const Design& pres, const Design& cur, double wornDiameter);
 // From the one design that produced a lens.
 SuggestedLens ShowSingleMethodResult(const Design& lens);
-// The help line that names the open value to click, if the merge left one
-// that has a line (the base curve's before the power's).
-std::optional<std::string> HelpLine(const SuggestedLens& lens);
 
-// One eye as the Calculate command left it: the designs that it shows and
-// the suggested lens.
+// The values that the two designs can leave open. The diameter never is:
+// the worn diameter decides it.
+enum class LensValue { BaseCurve, Power, Series };
+// The open value the practitioner is first asked to click, if any: the base
+// curve before the power; the series is left to its marker.
+std::optional<LensValue> ValueToClick(const SuggestedLens& lens);
+
+// One eye as the Calculate command left it: the designs that it shows, the
+// suggested lens and the diameter of the lens worn (the merge compared it).
 struct EyeResult {
     std::optional<Design> pres;
     std::optional<Design> cur;
     std::optional<SuggestedLens> suggested;
+    double wornDiameter = 0;
 };
+
+// ---- The Calculate command for one eye ----
+
+struct EyeInput {
+    bool presTicked = false;
+    bool curTicked = false;
+    EyeEntries entries;
+};
+// A message of the Calculate command, in the order shown: a failed check or
+// design (an error box), or a tolerance warning; each focuses its entry.
+using EyeMessage = std::variant<Fault, Warning>;
+struct EyeCalculation {
+    // The entries as the checks and designs normalised them.
+    EyeEntries entries;
+    std::vector<EyeMessage> messages;
+    EyeResult result;
+};
+// Runs the methods that are ticked, merges their designs or takes the one
+// that produced a lens.
+EyeCalculation CalculateEye(EyeInput input, const NumberFormat& fmt);
 
 // ---- Settling the open values ----
 
-bool BaseCurveOpen(const EyeResult& eye);
-bool PowerOpen(const EyeResult& eye);
-bool SeriesOpen(const EyeResult& eye);
+// Open only where both designs gave a lens and disagree.
+bool IsOpen(const EyeResult& eye, LensValue value);
 
 // "Does the current spherical base curve provide an alignment fitting ?"
 EyeResult SettleBaseCurve(EyeResult eye, bool currentFits);
@@ -176,6 +220,28 @@ SeriesChoice SettleSeries(EyeResult eye, AddTexts adds, AddChoice choice);
 
 // ---- The order ----
 
+// A suggested lens with every value settled: the only lens that can be
+// ordered.
+struct SettledLens {
+    double bc = 0;
+    double power = 0;
+    double diam = 0;
+    int series = 0;
+    bool powerCorrected = false;
+    bool operator==(const SettledLens&) const = default;
+};
+// None while a value is open.
+std::optional<SettledLens> Settled(const SuggestedLens& lens);
+
+// What the order form takes: the right eye's lens, and the left eye's when
+// that eye has one.
+struct LensOrder {
+    SettledLens right;
+    std::optional<SettledLens> left;
+};
+// None until the right eye has a lens and neither eye has an open value.
+std::optional<LensOrder> Orderable(const EyeResult& right, const EyeResult& left);
+
 // The lens values of the order record.
 struct OrderedLens {
     std::string bc;
@@ -183,7 +249,6 @@ struct OrderedLens {
     double diam = 0;
     int series = 0;
 };
-// For a suggested lens without an open value.
-OrderedLens OrderLens(const SuggestedLens& lens, const NumberFormat& fmt);
+OrderedLens OrderLens(const SettledLens& lens, const NumberFormat& fmt);
 
 } // namespace corvane::lens

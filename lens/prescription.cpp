@@ -4,10 +4,14 @@
 namespace corvane::lens {
 namespace {
 
-enum : std::size_t { kKera1, kKera2, kSphere, kCyl, kAxis, kVertex, kAdd };
-
-constexpr Entry kEntries[] = {Entry::Kera1, Entry::Kera2,  Entry::Sphere, Entry::Cylinder,
-                              Entry::Axis,  Entry::Vertex, Entry::PresAdd};
+using Field = std::string PrescriptionEntries::*;
+constexpr Field kKera1 = &PrescriptionEntries::kera1;
+constexpr Field kKera2 = &PrescriptionEntries::kera2;
+constexpr Field kSphere = &PrescriptionEntries::sphere;
+constexpr Field kCyl = &PrescriptionEntries::cylinder;
+constexpr Field kAxis = &PrescriptionEntries::axis;
+constexpr Field kVertex = &PrescriptionEntries::vertex;
+constexpr Field kAdd = &PrescriptionEntries::add;
 
 // The design's working values, in the order the steps compute them.
 struct Working {
@@ -20,20 +24,20 @@ struct Working {
     int axis = 0;
     bool withheld = false;
 
-    std::string& Text(std::size_t i) const { return out.entries[i]; }
-    double Value(std::size_t i) const { return ToNumber(Text(i), fmt); }
-    void Write(std::size_t i, double v) const { Text(i) = NumberToText(v, fmt); }
+    std::string& Text(Field i) const { return out.entries.*i; }
+    double Value(Field i) const { return ToNumber(Text(i), fmt); }
+    void Write(Field i, double v) const { Text(i) = NumberToText(v, fmt); }
     // Entries typed without a decimal point are in hundredths.
-    void Hundredths(std::size_t i, bool negativeToo) const
+    void Hundredths(Field i, bool negativeToo) const
     {
         const double v = Value(i);
         if (rules::InHundredths(v, negativeToo))
             Write(i, Div(v, 100));
     }
-    void Warn(const char* message, std::size_t entry)
+    void Warn(const char* message, Entry entry)
     {
         withheld = true;
-        out.warnings.push_back({message, kEntries[entry]});
+        out.warnings.push_back({message, entry});
     }
 };
 
@@ -47,7 +51,7 @@ void Normalise(Working& w)
         w.Hundredths(kCyl, true);
     if (!w.Text(kAdd).empty())
         w.Hundredths(kAdd, true);
-    for (std::size_t i : {kKera1, kKera2}) {
+    for (Field i : {kKera1, kKera2}) {
         const double v = w.Value(i);
         if (rules::IsRadius(v))
             w.Write(i, rules::OtherCurvatureUnit(v));
@@ -88,7 +92,7 @@ void CheckLowerReading(Working& w)
 {
     if (rules::FlatKInRange(w.flatK))
         return;
-    const std::size_t lower = w.Value(kKera2) > w.Value(kKera1) ? kKera1 : kKera2;
+    const Entry lower = w.Value(kKera2) > w.Value(kKera1) ? Entry::Kera1 : Entry::Kera2;
     w.Warn(rules::FlatKBelowRange(w.flatK)
                ? "The Lower keratometry is outside of the recommended tolerances. Please consult"
                : "The lower keratometry is outside of the recommended tolerances. Please consult",
@@ -99,9 +103,9 @@ void CheckAxisBand(Working& w, double toricity)
 {
     const rules::AxisBand& band = rules::BandOf(w.axis);
     if (rules::ToricityOutside(band, toricity))
-        w.Warn("The keratometry is outside of the recommended tolerances. Please consult", kKera1);
+        w.Warn("The keratometry is outside of the recommended tolerances. Please consult", Entry::Kera1);
     if (rules::CylinderOutside(band, w.cyl))
-        w.Warn("The cylinder is outside of the recommended tolerances. Please consult", kCyl);
+        w.Warn("The cylinder is outside of the recommended tolerances. Please consult", Entry::Cylinder);
 }
 
 // The design itself; the tolerance checks never stop it, they withhold the
@@ -141,7 +145,7 @@ std::optional<Fault> ValidatePrescription(const PrescriptionEntries& entries, co
     // The checks in the order they run; each may take the ones above it as
     // passed.
     struct Check {
-        std::size_t entry;
+        Entry entry;
         int number;
         const char* message;
         bool (*fails)(const PrescriptionEntries& in, const NumberFormat& fmt);
@@ -149,40 +153,43 @@ std::optional<Fault> ValidatePrescription(const PrescriptionEntries& entries, co
     using In = const PrescriptionEntries&;
     using Fmt = const NumberFormat&;
     static constexpr Check kChecks[] = {
-        {kKera1, 601, "The first keratometry is needed", [](In in, Fmt) { return in[kKera1].empty(); }},
-        {kKera1, 602, "The first keratometry is not numeric", [](In in, Fmt f) { return !IsNumeric(in[kKera1], f); }},
-        {kKera1, 603, "The keratometry can't be 0", [](In in, Fmt f) { return ToNumber(in[kKera1], f) == 0; }},
-        {kKera2, 604, "The second keratometry is needed", [](In in, Fmt) { return in[kKera2].empty(); }},
-        {kKera2, 605, "The second keratometry is not numeric", [](In in, Fmt f) { return !IsNumeric(in[kKera2], f); }},
-        {kKera2, 606, "The keratometry can't be 0", [](In in, Fmt f) { return ToNumber(in[kKera2], f) == 0; }},
-        {kSphere, 607, "The power is needed", [](In in, Fmt) { return in[kSphere].empty(); }},
-        {kSphere, 608, "The power is not numeric", [](In in, Fmt f) { return !IsNumeric(in[kSphere], f); }},
-        {kCyl, 610, "The cylinder is not numeric",
-         [](In in, Fmt f) { return !in[kCyl].empty() && !IsNumeric(in[kCyl], f); }},
-        {kCyl, 609, "The cylinder is needed", [](In in, Fmt) { return in[kCyl].empty() && !in[kAxis].empty(); }},
-        {kAxis, 612, "The axis is not numeric",
-         [](In in, Fmt f) { return !in[kAxis].empty() && !IsNumeric(in[kAxis], f); }},
-        {kAxis, 612, "The axis must range between 1 and 180",
+        {Entry::Kera1, 601, "The first keratometry is needed", [](In in, Fmt) { return in.kera1.empty(); }},
+        {Entry::Kera1, 602, "The first keratometry is not numeric",
+         [](In in, Fmt f) { return !IsNumeric(in.kera1, f); }},
+        {Entry::Kera1, 603, "The keratometry can't be 0", [](In in, Fmt f) { return ToNumber(in.kera1, f) == 0; }},
+        {Entry::Kera2, 604, "The second keratometry is needed", [](In in, Fmt) { return in.kera2.empty(); }},
+        {Entry::Kera2, 605, "The second keratometry is not numeric",
+         [](In in, Fmt f) { return !IsNumeric(in.kera2, f); }},
+        {Entry::Kera2, 606, "The keratometry can't be 0", [](In in, Fmt f) { return ToNumber(in.kera2, f) == 0; }},
+        {Entry::Sphere, 607, "The power is needed", [](In in, Fmt) { return in.sphere.empty(); }},
+        {Entry::Sphere, 608, "The power is not numeric", [](In in, Fmt f) { return !IsNumeric(in.sphere, f); }},
+        {Entry::Cylinder, 610, "The cylinder is not numeric",
+         [](In in, Fmt f) { return !in.cylinder.empty() && !IsNumeric(in.cylinder, f); }},
+        {Entry::Cylinder, 609, "The cylinder is needed",
+         [](In in, Fmt) { return in.cylinder.empty() && !in.axis.empty(); }},
+        {Entry::Axis, 612, "The axis is not numeric",
+         [](In in, Fmt f) { return !in.axis.empty() && !IsNumeric(in.axis, f); }},
+        {Entry::Axis, 612, "The axis must range between 1 and 180",
          [](In in, Fmt f) {
-             if (in[kAxis].empty())
+             if (in.axis.empty())
                  return false;
-             const double axis = ToNumber(in[kAxis], f);
+             const double axis = ToNumber(in.axis, f);
              return axis > 180 || !(axis > 0);
          }},
-        {kAxis, 611, "The axis is needed", [](In in, Fmt) { return in[kAxis].empty() && !in[kCyl].empty(); }},
-        {kVertex, 613, "The vetex is needed", [](In in, Fmt) { return in[kVertex].empty(); }},
-        {kVertex, 614, "The vertex is not numeric", [](In in, Fmt f) { return !IsNumeric(in[kVertex], f); }},
-        {kVertex, 615, "The vertex must be between 0 and 99",
+        {Entry::Axis, 611, "The axis is needed", [](In in, Fmt) { return in.axis.empty() && !in.cylinder.empty(); }},
+        {Entry::Vertex, 613, "The vetex is needed", [](In in, Fmt) { return in.vertex.empty(); }},
+        {Entry::Vertex, 614, "The vertex is not numeric", [](In in, Fmt f) { return !IsNumeric(in.vertex, f); }},
+        {Entry::Vertex, 615, "The vertex must be between 0 and 99",
          [](In in, Fmt f) {
-             const double d = ToNumber(in[kVertex], f);
+             const double d = ToNumber(in.vertex, f);
              return d >= 100 || d < 0;
          }},
-        {kAdd, 616, "The add is needed", [](In in, Fmt) { return in[kAdd].empty(); }},
-        {kAdd, 617, "The add is not numeric", [](In in, Fmt f) { return !IsNumeric(in[kAdd], f); }},
+        {Entry::PresAdd, 616, "The add is needed", [](In in, Fmt) { return in.add.empty(); }},
+        {Entry::PresAdd, 617, "The add is not numeric", [](In in, Fmt f) { return !IsNumeric(in.add, f); }},
     };
     for (const Check& check : kChecks)
         if (check.fails(entries, fmt))
-            return Fault{RuntimeError(check.number, check.message), kEntries[check.entry]};
+            return Fault{RuntimeError(check.number, check.message), check.entry};
     return std::nullopt;
 }
 

@@ -48,32 +48,41 @@ SuggestedLens ShowSingleMethodResult(const Design& lens)
     return {lens.bc, lens.power, lens.diam, lens.series, lens.powerCorrected};
 }
 
-std::optional<std::string> HelpLine(const SuggestedLens& lens)
+std::optional<LensValue> ValueToClick(const SuggestedLens& lens)
 {
     if (!lens.bc)
-        return "Click on the ??? to choose the Base Curve";
+        return LensValue::BaseCurve;
     if (!lens.power)
-        return "Click on the ??? to choose the Power";
+        return LensValue::Power;
     return std::nullopt;
 }
 
 // An open value needs both designs: only the merge leaves one.
-bool BaseCurveOpen(const EyeResult& eye) { return eye.suggested && eye.pres && eye.cur && !eye.suggested->bc; }
-
-bool PowerOpen(const EyeResult& eye) { return eye.suggested && eye.pres && eye.cur && !eye.suggested->power; }
-
-bool SeriesOpen(const EyeResult& eye) { return eye.suggested && eye.pres && eye.cur && !eye.suggested->series; }
+bool IsOpen(const EyeResult& eye, LensValue value)
+{
+    if (!eye.suggested || !eye.pres || !eye.cur)
+        return false;
+    switch (value) {
+    case LensValue::BaseCurve:
+        return !eye.suggested->bc;
+    case LensValue::Power:
+        return !eye.suggested->power;
+    case LensValue::Series:
+        return !eye.suggested->series;
+    }
+    return false;
+}
 
 EyeResult SettleBaseCurve(EyeResult eye, bool currentFits)
 {
-    if (BaseCurveOpen(eye))
+    if (IsOpen(eye, LensValue::BaseCurve))
         eye.suggested->bc = (currentFits ? eye.cur : eye.pres)->bc;
     return eye;
 }
 
 EyeResult SettlePowerFromCurrentLens(EyeResult eye)
 {
-    if (PowerOpen(eye)) {
+    if (IsOpen(eye, LensValue::Power)) {
         eye.suggested->power = eye.cur->power;
         eye.suggested->powerCorrected = eye.cur->powerCorrected;
     }
@@ -84,7 +93,7 @@ PowerCorrection SettlePowerByOverRefraction(EyeResult eye, std::string powerEntr
                                             const NumberFormat& fmt)
 {
     PowerCorrection out{eye, std::move(powerEntry), std::nullopt};
-    if (!PowerOpen(out.eye) || overRefraction == 0)
+    if (!IsOpen(out.eye, LensValue::Power) || overRefraction == 0)
         return out;
     // The entry may have been edited since Calculate.
     if (!IsNumeric(out.powerEntry, fmt)) {
@@ -120,7 +129,7 @@ AddOptions AddChoices(const AddTexts& adds, const NumberFormat& fmt)
 SeriesChoice SettleSeries(EyeResult eye, AddTexts adds, AddChoice choice)
 {
     SeriesChoice out{eye, std::move(adds)};
-    if (!SeriesOpen(out.eye))
+    if (!IsOpen(out.eye, LensValue::Series))
         return out;
     Design& pres = *out.eye.pres;
     Design& cur = *out.eye.cur;
@@ -135,12 +144,30 @@ SeriesChoice SettleSeries(EyeResult eye, AddTexts adds, AddChoice choice)
     return out;
 }
 
-OrderedLens OrderLens(const SuggestedLens& lens, const NumberFormat& fmt)
+std::optional<SettledLens> Settled(const SuggestedLens& lens)
 {
     if (HasOpenValue(lens))
-        RaiseTypeMismatch();
-    const LensTexts texts = Texts(lens, std::string(), fmt);
-    return {texts.bc, texts.pow, *lens.diam, *lens.series};
+        return std::nullopt;
+    return SettledLens{*lens.bc, *lens.power, *lens.diam, *lens.series, lens.powerCorrected};
+}
+
+std::optional<LensOrder> Orderable(const EyeResult& right, const EyeResult& left)
+{
+    const std::optional<SettledLens> r = right.suggested ? Settled(*right.suggested) : std::nullopt;
+    if (!r)
+        return std::nullopt;
+    if (!left.suggested)
+        return LensOrder{*r, std::nullopt};
+    const std::optional<SettledLens> l = Settled(*left.suggested);
+    if (!l)
+        return std::nullopt;
+    return LensOrder{*r, *l};
+}
+
+OrderedLens OrderLens(const SettledLens& lens, const NumberFormat& fmt)
+{
+    const LensTexts texts = Texts(Design{lens.bc, lens.power, lens.diam, lens.series, lens.powerCorrected}, fmt);
+    return {texts.bc, texts.pow, lens.diam, lens.series};
 }
 
 } // namespace corvane::lens

@@ -256,20 +256,19 @@ void OrderDetailsForm::cmdSavePdf_Click()
 
 void OrderDetailsForm::cmdCancel_Click() { toolkit_.Unload(form_); }
 
-void CopySuggestedLens(const lens::SuggestedLens& right, const std::optional<lens::SuggestedLens>& left,
-                       OrderRecord& order, const NumberFormat& fmt)
+void CopySuggestedLens(const lens::LensOrder& lenses, OrderRecord& order, const NumberFormat& fmt)
 {
-    auto copy = [&](int e, const lens::SuggestedLens& suggested) {
-        const lens::OrderedLens lens = lens::OrderLens(suggested, fmt);
+    auto copy = [&](int e, const lens::SettledLens& settled) {
+        const lens::OrderedLens lens = lens::OrderLens(settled, fmt);
         order.orderBC[e] = lens.bc;
         order.orderPower[e] = lens.power;
         order.orderDiam[e] = lens.diam;
         order.orderSeries[e] = lens.series;
     };
-    copy(0, right);
-    order.orderLeftEye = left.has_value();
-    if (left)
-        copy(1, *left);
+    copy(0, lenses.right);
+    order.orderLeftEye = lenses.left.has_value();
+    if (lenses.left)
+        copy(1, *lenses.left);
 }
 
 } // namespace corvane

@@ -15,8 +15,7 @@ namespace corvane {
 
 // Copies the suggested lens of each eye into the order record; the left eye
 // is ordered when it has one.
-void CopySuggestedLens(const lens::SuggestedLens& right, const std::optional<lens::SuggestedLens>& left,
-                       OrderRecord& order, const NumberFormat& fmt);
+void CopySuggestedLens(const lens::LensOrder& lenses, OrderRecord& order, const NumberFormat& fmt);
 
 // "Order Form": the page that goes to the laboratory, filled from the order
 // record and printed as soon as it is shown.

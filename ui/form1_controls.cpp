@@ -1,18 +1,6 @@
 #include "ui/form1_controls.h"
 
 namespace corvane {
-namespace {
-
-template <std::size_t N>
-std::array<Control*, N> Members(const std::array<const EyeArray*, N>& arrays, int e)
-{
-    std::array<Control*, N> members{};
-    for (std::size_t i = 0; i < N; ++i)
-        members[i] = (*arrays[i])[e];
-    return members;
-}
-
-} // namespace
 
 ResultGroup Form1Controls::PresGroup() const
 {
@@ -29,25 +17,50 @@ ResultGroup Form1Controls::FinalGroup() const
     return {lblResFinal, lblResFinalOS, lblResFinalBC, lblResFinalPow, lblResFinalDiam, lblResFinalSerie};
 }
 
-void Form1Controls::HideResults() const
+EyeArray Form1Controls::*Form1Controls::EntryMember(lens::Entry entry)
 {
-    PresGroup().HideAll();
-    CurGroup().HideAll();
-    FinalGroup().HideAll();
+    using lens::Entry;
+    switch (entry) {
+    case Entry::None:
+        return nullptr;
+    case Entry::Kera1:
+        return &Form1Controls::txtPresKera1;
+    case Entry::Kera2:
+        return &Form1Controls::txtPresKera2;
+    case Entry::Sphere:
+        return &Form1Controls::txtPresPow;
+    case Entry::Cylinder:
+        return &Form1Controls::txtPresCyl;
+    case Entry::Axis:
+        return &Form1Controls::txtPresAxe;
+    case Entry::Vertex:
+        return &Form1Controls::cboPresVertex;
+    case Entry::PresAdd:
+        return &Form1Controls::cboPresAdd;
+    case Entry::CurBC:
+        return &Form1Controls::txtCurBC;
+    case Entry::CurPower:
+        return &Form1Controls::txtCurPow;
+    case Entry::CurDiam:
+        return &Form1Controls::txtCurDiam;
+    case Entry::CurAdd:
+        return &Form1Controls::txtCurAdd;
+    }
+    return nullptr;
 }
 
-std::array<const EyeArray*, 7> Form1Controls::PresEntries() const
+Control* Form1Controls::EntryControl(lens::Entry entry, int e) const
 {
-    return {&txtPresKera1, &txtPresKera2, &txtPresPow, &txtPresCyl, &txtPresAxe, &cboPresVertex, &cboPresAdd};
+    EyeArray Form1Controls::*member = EntryMember(entry);
+    return member != nullptr ? (this->*member)[static_cast<std::size_t>(e)] : nullptr;
 }
 
-std::array<const EyeArray*, 4> Form1Controls::CurEntries() const
+std::vector<Control*> Form1Controls::Entries(std::span<const lens::Entry> entries, int e) const
 {
-    return {&txtCurBC, &txtCurPow, &txtCurDiam, &txtCurAdd};
+    std::vector<Control*> controls;
+    for (lens::Entry entry : entries)
+        controls.push_back(EntryControl(entry, e));
+    return controls;
 }
-
-std::array<Control*, 7> Form1Controls::PresEntries(int e) const { return Members(PresEntries(), e); }
-
-std::array<Control*, 4> Form1Controls::CurEntries(int e) const { return Members(CurEntries(), e); }
 
 } // namespace corvane

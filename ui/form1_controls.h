@@ -1,10 +1,13 @@
 #pragma once
 
+#include "lens/engine.h"
 #include "ui/base/controls.h"
 #include "ui/base/form.h"
 #include "ui/result_group.h"
 
 #include <array>
+#include <span>
+#include <vector>
 
 namespace corvane {
 
@@ -50,15 +53,14 @@ struct Form1Controls {
     ResultGroup PresGroup() const;
     ResultGroup CurGroup() const;
     ResultGroup FinalGroup() const;
-    // Hides every label of the three result groups.
-    void HideResults() const;
 
-    // The entries in the order of their checks: keratometry 1 and 2, sphere,
-    // cylinder, axis, vertex, add; then base curve, power, diameter, add.
-    std::array<const EyeArray*, 7> PresEntries() const;
-    std::array<const EyeArray*, 4> CurEntries() const;
-    std::array<Control*, 7> PresEntries(int e) const;
-    std::array<Control*, 4> CurEntries(int e) const;
+    // The controls of each entry of the engine's.
+    static EyeArray Form1Controls::*EntryMember(lens::Entry entry);
+    Control* EntryControl(lens::Entry entry, int e) const;
+    // The controls of the given entries of eye e, in their order.
+    std::vector<Control*> Entries(std::span<const lens::Entry> entries, int e) const;
+    std::vector<Control*> PresEntries(int e) const { return Entries(lens::kPrescriptionEntries, e); }
+    std::vector<Control*> CurEntries(int e) const { return Entries(lens::kCurrentLensEntries, e); }
 };
 
 // The laboratory's numbers (fictitious).

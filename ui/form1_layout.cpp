@@ -32,6 +32,7 @@ Control& Caption(Form& f, std::string name, const char* text, int left, int top,
 const char* const kEyeNames[] = {", right eye", ", left eye"};
 
 struct EntrySpec {
+    lens::Entry entry;
     const char* name;
     const char* spoken;
     Kind kind;
@@ -44,21 +45,21 @@ struct EntrySpec {
 
 // K's and Rx entries: right eye at top 720, left eye at top 1200.
 constexpr EntrySpec kPresEntries[] = {
-    {"txtPresKera1", "Keratometry 1", Kind::TextBox, 2880, 900, 5, 2, 15},
-    {"txtPresKera2", "Keratometry 2", Kind::TextBox, 4080, 900, 5, 3, 16},
-    {"txtPresPow", "Power", Kind::TextBox, 5160, 900, 6, 5, 17},
-    {"txtPresCyl", "Cylinder", Kind::TextBox, 6120, 780, 5, 7, 18},
-    {"txtPresAxe", "Axis", Kind::TextBox, 6960, 645, 3, 9, 19},
-    {"cboPresVertex", "Vertex", Kind::ComboBox, 7680, 690, 0, 11, 20},
-    {"cboPresAdd", "Add", Kind::ComboBox, 8400, 975, 0, 13, 21},
+    {lens::Entry::Kera1, "txtPresKera1", "Keratometry 1", Kind::TextBox, 2880, 900, 5, 2, 15},
+    {lens::Entry::Kera2, "txtPresKera2", "Keratometry 2", Kind::TextBox, 4080, 900, 5, 3, 16},
+    {lens::Entry::Sphere, "txtPresPow", "Power", Kind::TextBox, 5160, 900, 6, 5, 17},
+    {lens::Entry::Cylinder, "txtPresCyl", "Cylinder", Kind::TextBox, 6120, 780, 5, 7, 18},
+    {lens::Entry::Axis, "txtPresAxe", "Axis", Kind::TextBox, 6960, 645, 3, 9, 19},
+    {lens::Entry::Vertex, "cboPresVertex", "Vertex", Kind::ComboBox, 7680, 690, 0, 11, 20},
+    {lens::Entry::PresAdd, "cboPresAdd", "Add", Kind::ComboBox, 8400, 975, 0, 13, 21},
 };
 
 // Current-lens entries: right eye at top 2040, left eye at top 2520.
 constexpr EntrySpec kCurEntries[] = {
-    {"txtCurBC", "Current lens base curve", Kind::TextBox, 5280, 855, 5, 24, 32},
-    {"txtCurPow", "Current lens power", Kind::TextBox, 6240, 855, 6, 26, 33},
-    {"txtCurDiam", "Current lens diameter", Kind::TextBox, 7200, 855, 4, 28, 34},
-    {"txtCurAdd", "Patient's add", Kind::TextBox, 8400, 855, 4, 30, 35},
+    {lens::Entry::CurBC, "txtCurBC", "Current lens base curve", Kind::TextBox, 5280, 855, 5, 24, 32},
+    {lens::Entry::CurPower, "txtCurPow", "Current lens power", Kind::TextBox, 6240, 855, 6, 26, 33},
+    {lens::Entry::CurDiam, "txtCurDiam", "Current lens diameter", Kind::TextBox, 7200, 855, 4, 28, 34},
+    {lens::Entry::CurAdd, "txtCurAdd", "Patient's add", Kind::TextBox, 8400, 855, 4, 30, 35},
 };
 
 EyeArray AddEntries(Form& f, const EntrySpec& entry, int topRight, int topLeft)
@@ -187,10 +188,8 @@ Form1Controls BuildForm1(Form& f)
     k.lblPresOS->SetGeom({3840, 1080, 240, 555});
     k.lblPresOS->SetVisible(false);
 
-    EyeArray* pres[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
-                        &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
-    for (std::size_t i = 0; i < std::size(kPresEntries); ++i)
-        *pres[i] = AddEntries(f, kPresEntries[i], 720, 1200);
+    for (const EntrySpec& entry : kPresEntries)
+        k.*Form1Controls::EntryMember(entry.entry) = AddEntries(f, entry, 720, 1200);
     k.txtPresKera1[0]->SetHint("Use Tab or Enter");
     k.txtPresKera1[1]->SetHint("Use Tab or Enter");
     for (Control* c : k.cboPresVertex) {
@@ -222,9 +221,8 @@ Form1Controls BuildForm1(Form& f)
     k.chkCurOS->SetVisible(false);
     k.chkCurOS->SetAccessibleName("Calculate from spherical lens parameters, left eye");
 
-    EyeArray* cur[] = {&k.txtCurBC, &k.txtCurPow, &k.txtCurDiam, &k.txtCurAdd};
-    for (std::size_t i = 0; i < std::size(kCurEntries); ++i)
-        *cur[i] = AddEntries(f, kCurEntries[i], 2040, 2520);
+    for (const EntrySpec& entry : kCurEntries)
+        k.*Form1Controls::EntryMember(entry.entry) = AddEntries(f, entry, 2040, 2520);
 
     k.lblpres[0]->SetBuddy(k.txtPresKera1[0]);
     k.lblpres[1]->SetBuddy(k.txtPresPow[0]);

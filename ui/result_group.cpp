@@ -2,48 +2,21 @@
 
 namespace corvane {
 
-void ResultGroup::ShowFrame(int e) const
+void ResultGroup::Show(int e, const std::optional<lens::LensTexts>& lens) const
 {
-    if (e == 1)
-        os->SetVisible(true);
+    const auto i = static_cast<std::size_t>(e);
+    if (lens) {
+        bc[i]->SetCaption(lens->bc);
+        diam[i]->SetCaption(lens->diam);
+        pow[i]->SetCaption(lens->pow);
+        serie[i]->SetCaption(lens->serie);
+    }
+    for (Control* c : {bc[i], pow[i], diam[i], serie[i]})
+        c->SetVisible(lens.has_value());
+    const bool any = bc[0]->Visible() || bc[1]->Visible();
     for (Control* c : rows)
-        c->SetVisible(true);
-}
-
-void ResultGroup::ShowValues(int e, bool visible) const
-{
-    for (Control* c : Values(e))
-        c->SetVisible(visible);
-}
-
-void ResultGroup::HideAll() const
-{
-    for (Control* c : rows)
-        c->SetVisible(false);
-    os->SetVisible(false);
-    ShowValues(0, false);
-    ShowValues(1, false);
-}
-
-LensTexts ResultGroup::Captions(int e) const
-{
-    return {bc[e]->Caption(), pow[e]->Caption(), diam[e]->Caption(), serie[e]->Caption()};
-}
-
-void ResultGroup::SetCaptions(int e, const LensTexts& lens) const
-{
-    bc[e]->SetCaption(lens.bc);
-    diam[e]->SetCaption(lens.diam);
-    pow[e]->SetCaption(lens.pow);
-    serie[e]->SetCaption(lens.serie);
-}
-
-bool ResultGroup::Shows(int e, std::string_view text) const
-{
-    for (const Control* c : Values(e))
-        if (c->Caption() == text)
-            return true;
-    return false;
+        c->SetVisible(any);
+    os->SetVisible(bc[1]->Visible());
 }
 
 } // namespace corvane

@@ -4,14 +4,9 @@
 #include "ui/base/controls.h"
 
 #include <array>
-#include <string>
-#include <string_view>
+#include <optional>
 
 namespace corvane {
-
-// The four values of a lens as a result group shows them: base curve,
-// power, diameter, series.
-using LensTexts = lens::LensTexts;
 
 // One result group of the main window ("From K Reading", "From Current
 // lens", "Suggested lens"): five row captions ("B. C. :", "Power :",
@@ -21,17 +16,9 @@ struct ResultGroup {
     Control* os = nullptr;
     EyeArray bc{}, pow{}, diam{}, serie{};
 
-    // The value labels of eye e: base curve, power, diameter, series.
-    std::array<Control*, 4> Values(int e) const { return {bc[e], pow[e], diam[e], serie[e]}; }
-    // Shows the row captions, and the "LT" header for the left eye.
-    void ShowFrame(int e) const;
-    void ShowValues(int e, bool visible) const;
-    // Hides every label of the group; captions stay.
-    void HideAll() const;
-    LensTexts Captions(int e) const;
-    void SetCaptions(int e, const LensTexts& lens) const;
-    // True when any value of eye e reads exactly `text`.
-    bool Shows(int e, std::string_view text) const;
+    // Eye e's column shows the lens, or is hidden; the row captions stand
+    // beside any eye's values, "LT" over the left eye's.
+    void Show(int e, const std::optional<lens::LensTexts>& lens) const;
 };
 
 } // namespace corvane

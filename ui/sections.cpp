@@ -7,8 +7,7 @@ namespace {
 
 bool Ticked(const Control* box) { return box->Value() == 1; }
 
-template <std::size_t N>
-void Show(const std::array<Control*, N>& controls, bool visible)
+void Show(const std::vector<Control*>& controls, bool visible)
 {
     for (Control* c : controls)
         c->SetVisible(visible);
@@ -18,66 +17,51 @@ void Show(const std::array<Control*, N>& controls, bool visible)
 
 Sections::Sections(const Form1Controls& controls, Toolkit& toolkit) : k_(controls), toolkit_(toolkit)
 {
-    k_.chkPres->onClick = [this] { chkPres_Click(); };
-    k_.chkPresOS->onClick = [this] { chkPresOS_Click(); };
-    k_.chkCur->onClick = [this] { chkCur_Click(); };
-    k_.chkCurOS->onClick = [this] { chkCurOS_Click(); };
+    for (Method m : {Method::Prescription, Method::CurrentLens}) {
+        const Section s = Of(m);
+        s.box->onClick = [this, m] { RightClicked(Of(m)); };
+        s.boxOS->onClick = [this, m] { LeftClicked(Of(m)); };
+    }
     WireFocus();
     WireEnter();
 }
 
-void Sections::chkPres_Click()
+Sections::Section Sections::Of(Method method) const
 {
-    const bool on = Ticked(k_.chkPres);
-    for (Control* c : k_.lblpres)
-        c->SetVisible(on);
-    Show(k_.PresEntries(0), on);
+    if (method == Method::Prescription)
+        return {
+            k_.chkPres, k_.chkPresOS, {k_.lblpres.begin(), k_.lblpres.end()}, k_.lblPresOS, lens::kPrescriptionEntries};
+    return {k_.chkCur, k_.chkCurOS, {k_.lblCur.begin(), k_.lblCur.end()}, nullptr, lens::kCurrentLensEntries};
+}
+
+// The right eye's box shows or hides its section; the left eye's box is
+// offered only beside a ticked right eye.
+void Sections::RightClicked(const Section& s)
+{
+    const bool on = Ticked(s.box);
+    Show(s.heads, on);
+    Show(k_.Entries(s.entries, 0), on);
     if (on) {
-        k_.chkPresOS->SetVisible(true);
-        toolkit_.SetFocus(*k_.txtPresKera1[0]);
+        s.boxOS->SetVisible(true);
+        toolkit_.SetFocus(*k_.EntryControl(s.entries.front(), 0));
     } else {
-        k_.chkPresOS->SetValue(0);
-        k_.chkPresOS->SetVisible(false);
+        s.boxOS->SetValue(0);
+        s.boxOS->SetVisible(false);
     }
 }
 
-void Sections::chkPresOS_Click()
+// The left eye starts as a copy of the right.
+void Sections::LeftClicked(const Section& s)
 {
-    const bool on = Ticked(k_.chkPresOS);
-    Show(k_.PresEntries(1), on);
-    k_.lblPresOS->SetVisible(on);
+    const bool on = Ticked(s.boxOS);
+    Show(k_.Entries(s.entries, 1), on);
+    if (s.separator != nullptr)
+        s.separator->SetVisible(on);
     if (!on)
         return;
-    k_.chkPresOS->SetVisible(true);
-    for (const EyeArray* a : k_.PresEntries())
-        (*a)[1]->SetText((*a)[0]->Text());
-    toolkit_.SetFocus(*k_.txtPresKera1[1]);
-}
-
-void Sections::chkCur_Click()
-{
-    const bool on = Ticked(k_.chkCur);
-    for (Control* c : k_.lblCur)
-        c->SetVisible(on);
-    Show(k_.CurEntries(0), on);
-    if (on) {
-        k_.chkCurOS->SetVisible(true);
-        toolkit_.SetFocus(*k_.txtCurBC[0]);
-    } else {
-        k_.chkCurOS->SetValue(0);
-        k_.chkCurOS->SetVisible(false);
-    }
-}
-
-void Sections::chkCurOS_Click()
-{
-    const bool on = Ticked(k_.chkCurOS);
-    Show(k_.CurEntries(1), on);
-    if (!on)
-        return;
-    for (const EyeArray* a : k_.CurEntries())
-        (*a)[1]->SetText((*a)[0]->Text());
-    toolkit_.SetFocus(*k_.txtCurBC[1]);
+    for (lens::Entry entry : s.entries)
+        k_.EntryControl(entry, 1)->SetText(k_.EntryControl(entry, 0)->Text());
+    toolkit_.SetFocus(*k_.EntryControl(s.entries.front(), 1));
 }
 
 void Sections::WireFocus()

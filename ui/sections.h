@@ -2,6 +2,10 @@
 
 #include "ui/base/toolkit.h"
 #include "ui/form1_controls.h"
+#include "views/main_view.h"
+
+#include <span>
+#include <vector>
 
 namespace corvane {
 
@@ -14,12 +18,19 @@ class Sections {
 public:
     Sections(const Form1Controls& controls, Toolkit& toolkit);
 
-    void chkPres_Click();
-    void chkPresOS_Click();
-    void chkCur_Click();
-    void chkCurOS_Click();
-
 private:
+    // A method's section: its boxes, headings, the left eye's separator
+    // (if any) and its entries.
+    struct Section {
+        Control* box;
+        Control* boxOS;
+        std::vector<Control*> heads;
+        Control* separator;
+        std::span<const lens::Entry> entries;
+    };
+    Section Of(Method method) const;
+    void RightClicked(const Section& s);
+    void LeftClicked(const Section& s);
     void WireFocus();
     void WireEnter();
 

@@ -29,7 +29,7 @@ void BM_CalculateBothEyesBothMethods(benchmark::State& state)
             (*curEntries[i])[e]->SetText(cur[i]);
     }
     for (auto _ : state) {
-        form1.Calc().btnGo_Click();
+        form1.Calc().Calculate();
         benchmark::DoNotOptimize(k.lblResFinalPow[1]->Caption().data());
     }
     if (tk.boxes.size() != 0)

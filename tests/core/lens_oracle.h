@@ -13,7 +13,7 @@
 // shared by the core tests, the bad-input test and the fuzzer.
 namespace corvane::test {
 
-using Lens = LensTexts;
+using Lens = lens::LensTexts;
 inline const Lens kNoLens{};
 std::ostream& operator<<(std::ostream& os, const Lens& l);
 

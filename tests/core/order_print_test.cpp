@@ -22,7 +22,7 @@ protected:
     void Order(const std::function<void(const Form4Controls&)>& fill)
     {
         const Calculation& calc = form1_->Calc();
-        CopySuggestedLens(*calc.Eye(0).suggested, calc.Eye(1).suggested, module.order, fmt_);
+        CopySuggestedLens(*calc.Order(), module.order, fmt_);
         OrderDetailsForm details(tk, module.order, fmt_);
         tk.onShow["Form4"] = [&](Form&) { fill(details.Controls()); };
         LoadAndShowModal(tk, details.GetForm());

@@ -138,7 +138,7 @@ TEST(EngineChecks, CurrentLens)
         EXPECT_EQ(r.fault ? r.fault->error.Number : 0, c.number) << c.name;
         EXPECT_EQ(r.fault ? r.fault->error.Description : "", c.message) << c.name;
         EXPECT_EQ(r.fault ? r.fault->entry : None, c.entry) << c.name;
-        EXPECT_EQ(r.entries[3], c.addAfter) << c.name;
+        EXPECT_EQ(r.entries.add, c.addAfter) << c.name;
     }
 }
 
@@ -270,7 +270,7 @@ TEST(EngineDesigns, FromPrescription)
 {
     for (const PresCase& c : kPrescriptions) {
         const PrescriptionDesign d = DesignFromPrescription(c.entries, kFmt);
-        EXPECT_EQ(d.entries, c.normalised[0].empty() ? c.entries : c.normalised) << c.name;
+        EXPECT_EQ(d.entries, c.normalised.kera1.empty() ? c.entries : c.normalised) << c.name;
         EXPECT_EQ(d.warnings, c.warnings) << c.name;
         EXPECT_EQ(d.lens ? Texts(*d.lens, kFmt) : LensTexts{}, c.lens) << c.name;
         EXPECT_EQ(d.fault ? d.fault->error.Number : 0, c.fault) << c.name;
@@ -347,11 +347,11 @@ TEST(EngineDesigns, FromCurrentLens)
 {
     for (const CurCase& c : kCurrentLenses) {
         const CurrentLensDesign d = DesignFromCurrentLens(c.entries, kFmt);
-        const CurrentLensEntries& normalised = c.normalised[0].empty() ? c.entries : c.normalised;
+        const CurrentLensEntries& normalised = c.normalised.bc.empty() ? c.entries : c.normalised;
         EXPECT_EQ(d.entries, normalised) << c.name;
         EXPECT_EQ(d.lens ? Texts(*d.lens, kFmt) : LensTexts{}, c.lens) << c.name;
         // The merge compares the worn diameter as normalised.
-        EXPECT_EQ(d.wornDiameter, std::stod(normalised[2])) << c.name;
+        EXPECT_EQ(d.wornDiameter, std::stod(normalised.diam)) << c.name;
         EXPECT_EQ(d.fault ? d.fault->error.Number : 0, c.fault) << c.name;
     }
 }

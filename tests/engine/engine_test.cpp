@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace corvane::lens {
 namespace {
@@ -22,22 +24,19 @@ struct MergeCase {
     Design cur;
     double worn;
     LensTexts lens;
-    const char* help;
+    std::optional<LensValue> click;
 };
-const char* const kBcHelp = "Click on the ??? to choose the Base Curve";
-const char* const kPowerHelp = "Click on the ??? to choose the Power";
+constexpr std::optional<LensValue> kNone;
+constexpr std::optional<LensValue> kBcHelp = LensValue::BaseCurve;
+constexpr std::optional<LensValue> kPowerHelp = LensValue::Power;
 const MergeCase kMerges[] = {
-    {"equal designs", kPres, 9.2, {"7.70", "-2.50", "9.2", "2"}, ""},
-    {"base curves cut to hundredths agree", {7.705, -2.5, 9.2, 2}, 9.2, {"7.70", "-2.50", "9.2", "2"}, ""},
-    {"base curve open",
-     {7.9, -2.5, 9.2, 2},
-     9.2,
-     {"?", "-2.50", "9.2", "2"},
-     "Click on the ??? to choose the Base Curve"},
-    {"power open", {7.7, -3, 9.2, 2}, 9.2, {"7.70", "?", "9.2", "2"}, "Click on the ??? to choose the Power"},
-    {"base curve named before power", kCur, 9.2, {"?", "?", "9.2", "?"}, "Click on the ??? to choose the Base Curve"},
-    {"series open, no help", {7.7, -2.5, 9.2, 3}, 9.2, {"7.70", "-2.50", "9.2", "?"}, ""},
-    {"worn lens larger", {7.7, -2.5, 9.5, 2}, 10, {"7.70", "-2.50", "9.5", "2"}, ""},
+    {"equal designs", kPres, 9.2, {"7.70", "-2.50", "9.2", "2"}, kNone},
+    {"base curves cut to hundredths agree", {7.705, -2.5, 9.2, 2}, 9.2, {"7.70", "-2.50", "9.2", "2"}, kNone},
+    {"base curve open", {7.9, -2.5, 9.2, 2}, 9.2, {"?", "-2.50", "9.2", "2"}, kBcHelp},
+    {"power open", {7.7, -3, 9.2, 2}, 9.2, {"7.70", "?", "9.2", "2"}, kPowerHelp},
+    {"base curve named before power", kCur, 9.2, {"?", "?", "9.2", "?"}, kBcHelp},
+    {"series open, no help", {7.7, -2.5, 9.2, 3}, 9.2, {"7.70", "-2.50", "9.2", "?"}, kNone},
+    {"worn lens larger", {7.7, -2.5, 9.5, 2}, 10, {"7.70", "-2.50", "9.5", "2"}, kNone},
 };
 
 TEST(EngineSuggested, Merge)
@@ -45,8 +44,8 @@ TEST(EngineSuggested, Merge)
     for (const MergeCase& c : kMerges) {
         const SuggestedLens lens = *SuggestFinalLens(kPres, c.cur, c.worn).lens;
         EXPECT_EQ(Texts(lens, "?", kFmt), c.lens) << c.name;
-        EXPECT_EQ(HelpLine(lens).value_or(""), c.help) << c.name;
-        EXPECT_EQ(HasOpenValue(lens), !std::string(c.help).empty() || c.lens.serie == "?") << c.name;
+        EXPECT_EQ(ValueToClick(lens), c.click) << c.name;
+        EXPECT_EQ(HasOpenValue(lens), c.click || c.lens.serie == "?") << c.name;
     }
     EXPECT_EQ(ShowSingleMethodResult(kCur), (SuggestedLens{7.9, -3, 9.2, 1, false}));
     // A current base curve whose hundredths are beyond a double.
@@ -67,24 +66,24 @@ struct EntriesMergeCase {
     const PrescriptionEntries& pres;
     CurrentLensEntries cur;
     LensTexts lens;
-    const char* help;
+    std::optional<LensValue> click;
 };
 const EntriesMergeCase kEntriesMerges[] = {
-    {"all agree", kK43, {"7.85", "-2.00", "9.2", "2"}, {"7.70", "-2.50", "9.2", "2"}, ""},
+    {"all agree", kK43, {"7.85", "-2.00", "9.2", "2"}, {"7.70", "-2.50", "9.2", "2"}, kNone},
     {"power differs", kK43, {"7.85", "-3.00", "9.2", "2"}, {"7.70", "???", "9.2", "2"}, kPowerHelp},
     {"power and base curve differ", kK43, {"8.00", "-3.00", "9.2", "2"}, {"???", "???", "9.2", "2"}, kBcHelp},
-    {"series differs", kK43, {"7.85", "-2.00", "9.2", "2.5"}, {"7.70", "-2.50", "9.2", "???"}, ""},
+    {"series differs", kK43, {"7.85", "-2.00", "9.2", "2.5"}, {"7.70", "-2.50", "9.2", "???"}, kNone},
     {"base curves cut to hundredths", kK43Toric, {"7.96", "-2.00", "9.2", "2"}, {"???", "-2.50", "9.2", "2"}, kBcHelp},
-    {"9.0, worn 9.5: +0.5", kK47, {"7.2", "-2", "9.5", "2"}, {"7.10", "-2.50", "9.2", "2"}, ""},
-    {"9.2, worn 9.6: +0.4", kK43, {"7.85", "-2", "9.6", "2"}, {"7.70", "-2.50", "9.5", "2"}, ""},
-    {"9.0, worn 9.3: +0.3", kK47, {"7.2", "-2", "9.3", "2"}, {"7.10", "-2.50", "9.0", "2"}, ""},
+    {"9.0, worn 9.5: +0.5", kK47, {"7.2", "-2", "9.5", "2"}, {"7.10", "-2.50", "9.2", "2"}, kNone},
+    {"9.2, worn 9.6: +0.4", kK43, {"7.85", "-2", "9.6", "2"}, {"7.70", "-2.50", "9.5", "2"}, kNone},
+    {"9.0, worn 9.3: +0.3", kK47, {"7.2", "-2", "9.3", "2"}, {"7.10", "-2.50", "9.0", "2"}, kNone},
     {"9.5, worn 9.3", kK43Plus, {"7.85", "1", "9.3", "2"}, {"7.70", "???", "9.2", "2"}, kPowerHelp},
-    {"9.2, worn 8.9: just above -0.3", kK43, {"7.85", "-2", "8.9", "2"}, {"7.70", "-2.50", "9.0", "2"}, ""},
-    {"9.5, worn 9.2: just below -0.3", kK43Plus, {"7.85", "2", "9.2", "2"}, {"7.70", "1.50", "9.2", "2"}, ""},
-    {"9.5, worn 9.0", kK43Plus, {"7.85", "2", "9.0", "2"}, {"7.70", "1.50", "9.2", "2"}, ""},
-    {"9.5, worn 8.9: just above -0.6", kK43Plus, {"7.85", "2", "8.9", "2"}, {"7.70", "1.50", "9.2", "2"}, ""},
-    {"9.5, worn 8.8", kK43Plus, {"7.85", "2", "8.8", "2"}, {"7.70", "1.50", "9.0", "2"}, ""},
-    {"same diameter ignores the worn one", kK47, {"7.2", "-2", "8.4", "2"}, {"7.10", "-2.50", "9.0", "2"}, ""},
+    {"9.2, worn 8.9: just above -0.3", kK43, {"7.85", "-2", "8.9", "2"}, {"7.70", "-2.50", "9.0", "2"}, kNone},
+    {"9.5, worn 9.2: just below -0.3", kK43Plus, {"7.85", "2", "9.2", "2"}, {"7.70", "1.50", "9.2", "2"}, kNone},
+    {"9.5, worn 9.0", kK43Plus, {"7.85", "2", "9.0", "2"}, {"7.70", "1.50", "9.2", "2"}, kNone},
+    {"9.5, worn 8.9: just above -0.6", kK43Plus, {"7.85", "2", "8.9", "2"}, {"7.70", "1.50", "9.2", "2"}, kNone},
+    {"9.5, worn 8.8", kK43Plus, {"7.85", "2", "8.8", "2"}, {"7.70", "1.50", "9.0", "2"}, kNone},
+    {"same diameter ignores the worn one", kK47, {"7.2", "-2", "8.4", "2"}, {"7.10", "-2.50", "9.0", "2"}, kNone},
 };
 
 TEST(EngineSuggested, MergeFromTheEntries)
@@ -94,7 +93,7 @@ TEST(EngineSuggested, MergeFromTheEntries)
         const SuggestedLens lens =
             *SuggestFinalLens(*DesignFromPrescription(c.pres, kFmt).lens, *cur.lens, cur.wornDiameter).lens;
         EXPECT_EQ(Texts(lens, "???", kFmt), c.lens) << c.name;
-        EXPECT_EQ(HelpLine(lens).value_or(""), c.help) << c.name;
+        EXPECT_EQ(ValueToClick(lens), c.click) << c.name;
     }
 }
 
@@ -241,13 +240,105 @@ TEST(EngineSuggested, SeriesByTheChosenAdd)
 
 TEST(EngineSuggested, OrderedLens)
 {
-    const OrderedLens lens = OrderLens(ShowSingleMethodResult(kPres), kFmt);
+    const OrderedLens lens = OrderLens(*Settled(ShowSingleMethodResult(kPres)), kFmt);
     EXPECT_EQ(lens.bc, "7.70");
     EXPECT_EQ(lens.power, "-2.50");
     EXPECT_EQ(lens.diam, 9.2);
     EXPECT_EQ(lens.series, 2);
     EXPECT_EQ(OrderLens({7.9, -3, 9.2, 1, true}, kFmt).power, "-3");
-    EXPECT_THROW(OrderLens(*SuggestFinalLens(kPres, kCur, 9.2).lens, kFmt), RuntimeError);
+    EXPECT_FALSE(Settled(*SuggestFinalLens(kPres, kCur, 9.2).lens));
+}
+
+// Only settled lenses reach the order form, the right eye's always.
+TEST(EngineSuggested, WhatCanBeOrdered)
+{
+    const EyeResult none;
+    const EyeResult settled{kPres, std::nullopt, ShowSingleMethodResult(kPres)};
+    const EyeResult open{kPres, kCur, *SuggestFinalLens(kPres, kCur, 9.2).lens};
+    struct Case {
+        const char* name;
+        const EyeResult& right;
+        const EyeResult& left;
+        bool orderable;
+        bool leftOrdered;
+    };
+    const Case cases[] = {
+        {"nothing calculated", none, none, false, false}, {"right eye alone", settled, none, true, false},
+        {"both eyes", settled, settled, true, true},      {"left eye alone", none, settled, false, false},
+        {"right eye open", open, settled, false, false},  {"left eye open", settled, open, false, false},
+    };
+    for (const Case& c : cases) {
+        const std::optional<LensOrder> order = Orderable(c.right, c.left);
+        EXPECT_EQ(order.has_value(), c.orderable) << c.name;
+        EXPECT_EQ(order && order->left.has_value(), c.leftOrdered) << c.name;
+    }
+}
+
+// ---- One eye's Calculate ----
+
+struct EyeCase {
+    const char* name;
+    EyeInput input;
+    std::vector<std::string> messages; // "Error <n>" or the warning, in order
+    std::vector<Entry> focus;          // the entry each message focuses
+    bool pres, cur;                    // the designs shown
+    const char* suggested;             // the power shown, "" for none
+    EyeEntries after;
+};
+const char* const kLower = "The Lower keratometry is outside of the recommended tolerances. Please consult";
+const char* const kKera = "The keratometry is outside of the recommended tolerances. Please consult";
+const char* const kCylinder = "The cylinder is outside of the recommended tolerances. Please consult";
+const PrescriptionEntries kLowK{"3800", "4200", "-2", "-3", "20", "12", "2"};
+const EyeCase kEyes[] = {
+    {"both methods disagree",
+     {true, true, {kK43, {"800", "-3", "9.2", ""}}},
+     {},
+     {},
+     true,
+     true,
+     "???",
+     {kK43, {"8", "-3", "9.2", "2"}}},
+    {"withheld prescription leaves the current lens",
+     {true, true, {kLowK, {"7.85", "-2", "9.2", "2"}}},
+     {kLower, kKera, kCylinder},
+     {Entry::Kera1, Entry::Kera1, Entry::Cylinder},
+     false,
+     true,
+     "-2.50",
+     {{"38", "42", "-2", "-3", "20", "12", "2"}, {"7.85", "-2", "9.2", "2"}}},
+    {"failed check, then the current lens's own",
+     {true, true, {{"", "44", "-2", "", "", "12", "x"}, {"7.85", "-2", "9.2", ""}}},
+     {"Error 601", "Error 625"},
+     {Entry::Kera1, Entry::CurAdd},
+     false,
+     false,
+     "",
+     {{"", "44", "-2", "", "", "12", "x"}, {"7.85", "-2", "9.2", "x"}}},
+    {"nothing ticked", {false, false, {kK43, {}}}, {}, {}, false, false, "", {kK43, {}}},
+};
+
+TEST(EngineEye, Calculate)
+{
+    for (const EyeCase& c : kEyes) {
+        const EyeCalculation eye = CalculateEye(c.input, kFmt);
+        std::vector<std::string> messages;
+        std::vector<Entry> focus;
+        for (const EyeMessage& m : eye.messages) {
+            if (const Fault* f = std::get_if<Fault>(&m)) {
+                messages.push_back("Error " + std::to_string(f->error.Number));
+                focus.push_back(f->entry);
+            } else {
+                messages.push_back(std::get<Warning>(m).message);
+                focus.push_back(std::get<Warning>(m).entry);
+            }
+        }
+        EXPECT_EQ(messages, c.messages) << c.name;
+        EXPECT_EQ(focus, c.focus) << c.name;
+        EXPECT_EQ(eye.result.pres.has_value(), c.pres) << c.name;
+        EXPECT_EQ(eye.result.cur.has_value(), c.cur) << c.name;
+        EXPECT_EQ(eye.result.suggested ? Texts(*eye.result.suggested, "???", kFmt).pow : "", c.suggested) << c.name;
+        EXPECT_EQ(eye.entries, c.after) << c.name;
+    }
 }
 
 } // namespace

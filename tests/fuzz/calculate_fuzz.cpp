@@ -137,8 +137,8 @@ void SameLensInEveryForm(const std::vector<std::string>& f, std::uint8_t forms, 
     Require(a.lens == b.lens, "mm and dioptres, or a typed decimal point, design different lenses");
 }
 
-void Settled(const Design& pres, const Design& cur, double worn, std::uint8_t answers, double over,
-             const NumberFormat& fmt)
+void Settle(const Design& pres, const Design& cur, double worn, std::uint8_t answers, double over,
+            const NumberFormat& fmt)
 {
     const Suggestion same = SuggestFinalLens(pres, pres, worn);
     Require(same.lens && !HasOpenValue(*same.lens), "a merge of equal designs is open");
@@ -162,8 +162,9 @@ void Settled(const Design& pres, const Design& cur, double worn, std::uint8_t an
     const SuggestedLens& s = *eye.suggested;
     // Whatever the engine settles, the windows can write and order.
     Texts(s, "???", fmt);
-    if (!HasOpenValue(s))
-        OrderLens(s, fmt);
+    Require(Settled(s).has_value() != HasOpenValue(s), "a lens both open and settled");
+    if (const std::optional<SettledLens> settled = Settled(s))
+        OrderLens(*settled, fmt);
     Require(!s.bc || *s.bc == pres.bc || *s.bc == cur.bc, "a base curve from neither design");
     Require(!s.series || *s.series == pres.series || *s.series == cur.series, "a series from neither design");
     Require(!s.diam || *s.diam == 9.0 || *s.diam == 9.2 || *s.diam == 9.5, "a diameter outside the three");
@@ -188,15 +189,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             f.back().push_back(static_cast<char>(data[i]));
     }
     auto field = [&](std::size_t i) { return i < f.size() ? f[i] : std::string(); };
-    PrescriptionEntries pres;
-    for (std::size_t i = 0; i < pres.size(); ++i)
-        pres[i] = field(i);
-    CurrentLensEntries cur;
-    for (std::size_t i = 0; i < cur.size(); ++i)
-        cur[i] = field(7 + i);
+    const PrescriptionEntries pres{field(0), field(1), field(2), field(3), field(4), field(5), field(6)};
+    const CurrentLensEntries cur{field(7), field(8), field(9), field(10)};
 
     const Designed right = Prescription(pres, fmt);
-    const std::optional<CurrentLensDesign> worn = Current(cur, right.entries[6], fmt);
+    const std::optional<CurrentLensDesign> worn = Current(cur, right.entries.add, fmt);
     // Another eye in between: nothing of it may reach the next design.
     Prescription({"40", "41", "-9.75", "-1", "90", "12", "3"}, fmt);
     const Designed left = Prescription(pres, fmt);
@@ -208,7 +205,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         double over = 0;
         if (IsNumeric(field(11), fmt))
             over = ToNumber(field(11), fmt);
-        Settled(*right.lens, *worn->lens, worn->wornDiameter, static_cast<std::uint8_t>(data[0] >> 1), over, fmt);
+        Settle(*right.lens, *worn->lens, worn->wornDiameter, static_cast<std::uint8_t>(data[0] >> 1), over, fmt);
     }
     return 0;
 }

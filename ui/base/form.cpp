@@ -78,11 +78,4 @@ void EnterMovesOn(Toolkit& toolkit, Control& control)
     };
 }
 
-void ReportEyeError(Toolkit& toolkit, int e, const RuntimeError& err, Control* focus)
-{
-    toolkit.MsgBox(ErrorMessage(err), Buttons::OkExclamation, e == 0 ? "Error for OD" : "Error for OS");
-    if (focus != nullptr && focus->CanTakeFocus())
-        toolkit.SetFocus(*focus);
-}
-
 } // namespace corvane

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "lens/errors.h"
-
 #include <functional>
 #include <optional>
 #include <string>
@@ -80,10 +78,5 @@ void LoadAndShowModal(Toolkit& toolkit, Form& form);
 
 // Makes Enter in the control move on as Tab does (the key is swallowed).
 void EnterMovesOn(Toolkit& toolkit, Control& control);
-
-// The error trap of an eye's entries: "Error <n>" CR LF the message, OK with
-// the exclamation icon, titled "Error for OD" or "Error for OS"; then the
-// focus goes to the faulty entry when there is one that can take it.
-void ReportEyeError(Toolkit& toolkit, int e, const RuntimeError& err, Control* focus);
 
 } // namespace corvane

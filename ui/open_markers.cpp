@@ -1,4 +1,4 @@
-#include "calc/open_markers.h"
+#include "ui/open_markers.h"
 
 #include "ui/sections.h"
 
@@ -11,12 +11,12 @@ OpenMarkers::OpenMarkers(const Form1Controls& controls, Toolkit& toolkit) : k_(c
 
 std::array<OpenMarkers::Marker, 6> OpenMarkers::Markers() const
 {
-    return {{{k_.lblResFinalBC[0], "Base Curve", &lens::BaseCurveOpen},
-             {k_.lblResFinalPow[0], "Power", &lens::PowerOpen},
-             {k_.lblResFinalSerie[0], "Series", &lens::SeriesOpen},
-             {k_.lblResFinalBC[1], "Base Curve", &lens::BaseCurveOpen},
-             {k_.lblResFinalPow[1], "Power", &lens::PowerOpen},
-             {k_.lblResFinalSerie[1], "Series", &lens::SeriesOpen}}};
+    return {{{k_.lblResFinalBC[0], "Base Curve", &OpenValues::bc},
+             {k_.lblResFinalPow[0], "Power", &OpenValues::power},
+             {k_.lblResFinalSerie[0], "Series", &OpenValues::series},
+             {k_.lblResFinalBC[1], "Base Curve", &OpenValues::bc},
+             {k_.lblResFinalPow[1], "Power", &OpenValues::power},
+             {k_.lblResFinalSerie[1], "Series", &OpenValues::series}}};
 }
 
 void OpenMarkers::WireFocus()
@@ -38,40 +38,31 @@ void OpenMarkers::WireFocus()
     }
 }
 
-void OpenMarkers::Update(const std::array<lens::EyeResult, 2>& eyes, bool moveOn)
+void OpenMarkers::Update(const std::array<OpenValues, 2>& open, const std::string& clickLine, bool moveOn)
 {
     Control* leaving = nullptr;
     for (std::size_t i = 0; i < Markers().size(); ++i) {
         const Marker m = Markers()[i];
-        const bool open = m.label->Visible() && m.open(eyes[i / 3]);
-        m.label->SetTakesFocus(open);
-        m.label->SetAccessibleDescription(open ? std::string("Not chosen yet: Enter or Space chooses the ") + m.value
-                                               : std::string());
-        if (!open && m.label == focused_)
+        const bool isOpen = m.label->Visible() && open[i / 3].*m.open;
+        m.label->SetTakesFocus(isOpen);
+        m.label->SetAccessibleDescription(isOpen ? std::string("Not chosen yet: Enter or Space chooses the ") + m.value
+                                                 : std::string());
+        if (!isOpen && m.label == focused_)
             leaving = m.label;
     }
-    UpdateHelp(eyes);
+    UpdateHelp(clickLine);
     if (moveOn && leaving != nullptr)
         if (Control* next = k_.form->NextInTabOrder(leaving))
             toolkit_.SetFocus(*next);
 }
 
-// A hint that names a value to click goes once that value is settled: it
-// names the next open value that has one, or the line is emptied.
-void OpenMarkers::UpdateHelp(const std::array<lens::EyeResult, 2>& eyes)
+// A hint that names a value to click goes once that value is settled: the
+// click line names the next open value that has one, or is empty.
+void OpenMarkers::UpdateHelp(const std::string& line)
 {
     // The focused marker that is still open keeps its own hint.
     if (hint_.empty() || k_.lblhelp->Caption() != hint_ || (focused_ != nullptr && focused_->TakesFocus()))
         return;
-    std::string line;
-    for (const lens::EyeResult& eye : eyes) {
-        if (!eye.suggested || !eye.pres || !eye.cur)
-            continue;
-        if (const std::optional<std::string> help = lens::HelpLine(*eye.suggested)) {
-            line = *help;
-            break;
-        }
-    }
     if (line == hint_)
         return;
     k_.lblhelp->SetCaption(line);

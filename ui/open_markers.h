@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lens/engine.h"
 #include "ui/base/toolkit.h"
 #include "ui/form1_controls.h"
+#include "views/main_view.h"
 
 #include <array>
 #include <string>
@@ -18,21 +18,21 @@ class OpenMarkers {
 public:
     OpenMarkers(const Form1Controls& controls, Toolkit& toolkit);
 
-    // The merge wrote this hint into the help line.
+    // The help line shows this hint of a value to click.
     void HintShown(std::string hint) { hint_ = std::move(hint); }
     // Follows what is open on both eyes. After a settling (`moveOn`) the
     // focus of a marker that is no longer open goes on in tab order.
-    void Update(const std::array<lens::EyeResult, 2>& eyes, bool moveOn);
+    void Update(const std::array<OpenValues, 2>& open, const std::string& clickLine, bool moveOn);
 
 private:
     struct Marker {
         Control* label;
         const char* value;
-        bool (*open)(const lens::EyeResult&);
+        bool OpenValues::*open;
     };
     std::array<Marker, 6> Markers() const;
     void WireFocus();
-    void UpdateHelp(const std::array<lens::EyeResult, 2>& eyes);
+    void UpdateHelp(const std::string& clickLine);
 
     const Form1Controls& k_;
     Toolkit& toolkit_;

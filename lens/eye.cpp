@@ -1,0 +1,110 @@
+#include "lens/engine.h"
+
+namespace corvane::lens {
+namespace {
+
+// Const or not, as the entries are.
+template <class Entries>
+auto* Field(Entries& e, Entry entry)
+{
+    using Text = decltype(&e.pres.kera1);
+    switch (entry) {
+    case Entry::None:
+        return Text{nullptr};
+    case Entry::Kera1:
+        return &e.pres.kera1;
+    case Entry::Kera2:
+        return &e.pres.kera2;
+    case Entry::Sphere:
+        return &e.pres.sphere;
+    case Entry::Cylinder:
+        return &e.pres.cylinder;
+    case Entry::Axis:
+        return &e.pres.axis;
+    case Entry::Vertex:
+        return &e.pres.vertex;
+    case Entry::PresAdd:
+        return &e.pres.add;
+    case Entry::CurBC:
+        return &e.cur.bc;
+    case Entry::CurPower:
+        return &e.cur.power;
+    case Entry::CurDiam:
+        return &e.cur.diam;
+    case Entry::CurAdd:
+        return &e.cur.add;
+    }
+    return Text{nullptr};
+}
+
+// The tolerance warnings come after the entries were rewritten; a design
+// that failed half-way shows nothing of an earlier one.
+void Prescription(EyeCalculation& out, const NumberFormat& fmt)
+{
+    if (std::optional<Fault> fault = ValidatePrescription(out.entries.pres, fmt)) {
+        out.messages.emplace_back(std::move(*fault));
+        return;
+    }
+    PrescriptionDesign design = DesignFromPrescription(out.entries.pres, fmt);
+    out.entries.pres = std::move(design.entries);
+    for (Warning& warning : design.warnings)
+        out.messages.emplace_back(std::move(warning));
+    out.result.pres = design.lens;
+    if (design.fault)
+        out.messages.emplace_back(std::move(*design.fault));
+}
+
+void CurrentLens(EyeCalculation& out, bool presTicked, const NumberFormat& fmt)
+{
+    CurrentLensCheck check = ValidateCurrentLens(out.entries.cur, presTicked, out.entries.pres.add, fmt);
+    out.entries.cur = std::move(check.entries);
+    if (check.fault) {
+        out.messages.emplace_back(std::move(*check.fault));
+        return;
+    }
+    CurrentLensDesign design = DesignFromCurrentLens(out.entries.cur, fmt);
+    out.entries.cur = std::move(design.entries);
+    out.result.cur = design.lens;
+    if (design.fault)
+        out.messages.emplace_back(std::move(*design.fault));
+    else
+        out.result.wornDiameter = design.wornDiameter;
+}
+
+} // namespace
+
+const std::string& Text(const EyeEntries& entries, Entry entry)
+{
+    static const std::string kNone;
+    const std::string* text = Field(entries, entry);
+    return text != nullptr ? *text : kNone;
+}
+
+EyeEntries WithText(EyeEntries entries, Entry entry, std::string text)
+{
+    if (std::string* field = Field(entries, entry))
+        *field = std::move(text);
+    return entries;
+}
+
+EyeCalculation CalculateEye(EyeInput input, const NumberFormat& fmt)
+{
+    EyeCalculation out{std::move(input.entries), {}, {}};
+    EyeResult& eye = out.result;
+    if (input.presTicked)
+        Prescription(out, fmt);
+    if (input.curTicked) {
+        CurrentLens(out, input.presTicked, fmt);
+        if (eye.pres && eye.cur) {
+            Suggestion merged = SuggestFinalLens(*eye.pres, *eye.cur, eye.wornDiameter);
+            if (merged.fault)
+                out.messages.emplace_back(std::move(*merged.fault));
+            eye.suggested = merged.lens;
+        }
+    }
+    if (eye.pres.has_value() != eye.cur.has_value())
+        eye.suggested = ShowSingleMethodResult(eye.pres ? *eye.pres : *eye.cur);
+    return out;
+}
+
+} // namespace corvane::lens
