@@ -74,10 +74,9 @@ TEST(OrderWindowTest, LoadShowsTheLensAndTheDefaults)
         EXPECT_EQ(v.color.text, "Blue");
         EXPECT_EQ(v.color.background, 0xFF8080u);
         ASSERT_TRUE(v.eyes[0] && v.eyes[1]);
-        EXPECT_EQ(std::vector({v.eyes[0]->bc, v.eyes[0]->power, v.eyes[0]->diam, v.eyes[0]->series}),
-                  std::vector<std::string>({"7.70", "-2.50", "9.2", "2"}));
-        EXPECT_EQ(std::vector({v.eyes[1]->bc, v.eyes[1]->power, v.eyes[1]->diam, v.eyes[1]->series}),
-                  std::vector<std::string>({row.left.bc, row.left.power, row.left.diam, row.left.series}));
+        auto texts = [](const EyeTexts& t) { return std::vector{t.bc, t.power, t.diam, t.series}; };
+        EXPECT_EQ(texts(*v.eyes[0]), texts({"7.70", "-2.50", "9.2", "2"}));
+        EXPECT_EQ(texts(*v.eyes[1]), texts(row.left));
         for (int e = 0; e < 2; ++e) {
             ASSERT_EQ(v.thick[e].has_value(), e == 0 || row.leftEye) << e;
             if (v.thick[e]) {
@@ -145,33 +144,19 @@ TEST(OrderWindowTest, OtherMaterialWalksTheCatalogueFromEachLensType)
 
 TEST(OrderWindowTest, OtherColourWalksTheMaterialsCycle)
 {
+    const ColorShown green{"Green", 0x00C000, true}, brown{"Brown", 0x0040C0, true}, grey{"Grey", 0xC0C0C0, true},
+        iceBlue{"Ice blue", 0xFFC0C0, true}, blue{"Blue", kBlue, true}, violet{"Violet", 0xFF80FF, true},
+        specify{"Specify", kSystemWindow, false};
     const struct {
         const char* name;
         std::size_t type;
         int otherMaterials;
-        std::vector<Step> steps;
+        const char* material;
+        std::vector<ColorShown> steps;
     } rows[] = {
-        {"Boston ES",
-         kCorvaneType,
-         2,
-         {{"Boston ES", "Green", 0x00C000, true, false},
-          {"Boston ES", "Brown", 0x0040C0, true, false},
-          {"Boston ES", "Grey", 0xC0C0C0, true, false},
-          {"Boston ES", "Ice blue", 0xFFC0C0, true, false},
-          {"Boston ES", "Blue", kBlue, true, false},
-          {"Boston ES", "Green", 0x00C000, true, false}}},
-        {"Boston XO from Velto's ice blue",
-         kVeltoType,
-         0,
-         {{"Boston XO", "Violet", 0xFF80FF, true, false},
-          {"Boston XO", "Blue", kBlue, true, false},
-          {"Boston XO", "Ice blue", 0xFFC0C0, true, false},
-          {"Boston XO", "Violet", 0xFF80FF, true, false}}},
-        {"Comfort 02 asks for the colour",
-         kCorvaneType,
-         0,
-         {{"Comfort 02", "Specify", kSystemWindow, true, false},
-          {"Comfort 02", "Specify", kSystemWindow, true, false}}},
+        {"Boston ES", kCorvaneType, 2, "Boston ES", {green, brown, grey, iceBlue, blue, green}},
+        {"Boston XO from Velto's ice blue", kVeltoType, 0, "Boston XO", {violet, blue, iceBlue, violet}},
+        {"Comfort 02 asks for the colour", kCorvaneType, 0, "Comfort 02", {specify, specify}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -184,14 +169,13 @@ TEST(OrderWindowTest, OtherColourWalksTheMaterialsCycle)
             SCOPED_TRACE(i);
             w.view.focused.clear();
             w.presenter.OtherColor();
-            const Step& step = row.steps[i];
-            EXPECT_EQ(w.view.material.text, step.material);
-            EXPECT_EQ(w.view.color.text, step.colour);
+            const ColorShown& step = row.steps[i];
+            EXPECT_EQ(w.view.color.text, step.text);
             EXPECT_EQ(w.view.color.background, step.background);
-            const bool specify = step.background == kSystemWindow;
-            EXPECT_EQ(w.view.color.locked, !specify);
-            EXPECT_EQ(w.view.focused, std::vector<std::string>(specify ? 1 : 0, "colour"));
+            EXPECT_EQ(w.view.color.locked, step.locked);
+            EXPECT_EQ(w.view.focused, std::vector<std::string>(step.locked ? 0 : 1, "colour"));
         }
+        EXPECT_EQ(w.view.material.text, row.material);
         EXPECT_EQ(w.view.asked.size(), 1u);
     }
 }
