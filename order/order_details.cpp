@@ -1,8 +1,19 @@
+#include "order/order_details.h"
+
 #include "order/lens_types.h"
 #include "order/order_forms.h"
 
 namespace corvane {
 namespace {
+
+// The row of LensTypes() whose option button is on.
+std::size_t ChosenType(const Form4Controls& k)
+{
+    for (std::size_t i = 0; i < k.optType.size(); ++i)
+        if (k.optType[i]->Value() != 0)
+            return i;
+    return kCorvaneType;
+}
 
 // The order window's view on its controls.
 class Form4View final : public OrderView {
@@ -21,11 +32,8 @@ public:
 
     void ShowThicknesses(int eye, const Thicknesses& chosen) override
     {
-        for (const auto& [list, text] :
-             {std::pair{k_.cboCenterTh[eye], &chosen.center}, std::pair{k_.cboEdgeTh[eye], &chosen.edge}}) {
-            list->SetVisible(true);
-            list->SetText(*text);
-        }
+        ShowList(*k_.cboCenterTh[eye], chosen.center);
+        ShowList(*k_.cboEdgeTh[eye], chosen.edge);
     }
 
     void ShowMaterial(const EntryShown& material) override
@@ -63,17 +71,12 @@ public:
                      .accFax = k_.txtAccFax->Text(),
                      .patName = k_.txtPatName->Text(),
                      .patNum = k_.txtPatNum->Text(),
-                     .lensType = kCorvaneType,
+                     .lensType = ChosenType(k_),
                      .material = k_.txtMat->Text(),
                      .color = k_.txtCol->Text(),
                      .thick = {},
                      .dot = k_.optDot[0]->Value() != 0,
                      .special = k_.txtSpecial->Text()};
-        for (std::size_t i = 0; i < k_.optType.size(); ++i)
-            if (k_.optType[i]->Value() != 0) {
-                t.lensType = i;
-                break;
-            }
         for (int e = 0; e < 2; ++e)
             t.thick[e] = {.edge = k_.cboEdgeTh[e]->Text(), .center = k_.cboCenterTh[e]->Text()};
         return t;
@@ -82,6 +85,12 @@ public:
     void Close() override { toolkit_.Unload(*k_.form); }
 
 private:
+    static void ShowList(Control& list, const std::string& chosen)
+    {
+        list.SetVisible(true);
+        list.SetText(chosen);
+    }
+
     void FocusAndSelect(Control& entry)
     {
         toolkit_.SetFocus(entry);
