@@ -1,5 +1,6 @@
 #pragma once
 
+#include "order/materials.h"
 #include "ui/base/controls.h"
 
 #include <cstddef>
@@ -20,8 +21,7 @@ struct LensType {
     const char* note;
     Geometry noteGeom;
     const char* material;
-    const char* color;
-    Color colorBack;
+    Tint color;
     // The positions in the material list and the colour cycle once chosen.
     int materialIndex;
     int colorIndex;

@@ -1,6 +1,7 @@
-#include "order/order_forms.h"
+#include "order/order_output.h"
 
 #include "lens/errors.h"
+#include "order/order_page.h"
 
 namespace corvane {
 namespace {

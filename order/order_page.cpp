@@ -1,5 +1,9 @@
+#include "order/order_page.h"
+
+#include "order/eye_texts.h"
 #include "order/lens_types.h"
-#include "order/order_forms.h"
+#include "order/order_output.h"
+#include "ui/laboratory.h"
 
 #include <string>
 
@@ -125,22 +129,17 @@ void OrderPageForm::Form_Load()
     const PrinFormControls& k = k_;
     const OrderRecord& o = order_;
     k.lblDate->SetCaption(toolkit_.Today());
-    auto fill = [&](int e) {
-        k.lblBC[e]->SetCaption(o.orderBC[e]);
-        k.lblPow[e]->SetCaption(o.orderPower[e]);
-        k.lblDiam[e]->SetCaption(Format(o.orderDiam[e], "0.0", fmt_));
-        k.lblSeries[e]->SetCaption(IntToText(o.orderSeries[e]));
-        k.lblEdgeth[e]->SetCaption(o.orderEdgeThick[e]);
-        k.lblCenterth[e]->SetCaption(o.orderCenterThick[e]);
-    };
-    fill(0);
-    k.lblSpecial->SetCaption(o.orderSpecial);
-    if (o.orderLeftEye) {
-        fill(1);
-    } else {
-        for (Control* c : {k.lblBC[1], k.lblPow[1], k.lblDiam[1], k.lblSeries[1], k.lblEdgeth[1], k.lblCenterth[1]})
-            c->SetCaption("-");
+    for (int e = 0; e < 2; ++e) {
+        const EyeTexts lens = ShownEye(o, e, fmt_);
+        k.lblBC[e]->SetCaption(lens.bc);
+        k.lblPow[e]->SetCaption(lens.power);
+        k.lblDiam[e]->SetCaption(lens.diam);
+        k.lblSeries[e]->SetCaption(lens.series);
+        const bool ordered = e == 0 || o.orderLeftEye;
+        k.lblEdgeth[e]->SetCaption(ordered ? o.orderEdgeThick[e] : "-");
+        k.lblCenterth[e]->SetCaption(ordered ? o.orderCenterThick[e] : "-");
     }
+    k.lblSpecial->SetCaption(o.orderSpecial);
     k.lblAccName->SetCaption(o.orderAccName);
     k.lblAccNum->SetCaption(o.orderAccNum);
     k.lblAccfax->SetCaption(o.orderAccFax);

@@ -21,9 +21,8 @@ struct OrderRecord {
     std::string orderPatNum;
     std::string orderMaterial;
     std::string orderColor;
-    // The lens type, a row of LensTypes(); orderVelto tells the Velto row.
+    // The lens type, a row of LensTypes().
     std::size_t orderLensType = 0;
-    bool orderVelto = false;
     std::array<std::string, 2> orderEdgeThick{};
     std::array<std::string, 2> orderCenterThick{};
     bool orderDot = false;

@@ -63,10 +63,6 @@ struct Form1Controls {
     std::vector<Control*> CurEntries(int e) const { return Entries(lens::kCurrentLensEntries, e); }
 };
 
-// The laboratory's numbers (fictitious).
-inline constexpr const char* kLabPhone = "(555) 014-2270";
-inline constexpr const char* kLabFax = "(555) 014-2271";
-
 // Creates every control of the main window in its design state.
 Form1Controls BuildForm1(Form& form);
 

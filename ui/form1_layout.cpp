@@ -1,4 +1,5 @@
 #include "ui/form1_controls.h"
+#include "ui/laboratory.h"
 
 #include <string>
 

@@ -1,3 +1,4 @@
+#include "fake_order_view.h"
 #include "form1_fixture.h"
 
 #include "order/lens_types.h"
@@ -16,15 +17,11 @@ const struct Row {
     const char* material;
     const char* colour;
     Color colourBack;
-    int materialIndex;
-    int colorIndex;
-    // The first material of "Other Material".
-    const char* otherMaterial;
     Picture picture;
     const char* image;
 } kRows[] = {
-    {"Corvane", "Corvane", "Comfort 02", "Blue", 0xFF8080, 0, 0, "Boston XO", Picture::CorvaneLens, "imgCOR"},
-    {"Velto", "Corvane Velto", "Boston XO", "Ice blue", 0xFFC0C0, 2, 1, "Paragon HDS", Picture::VeltoLens, "imgVelto"},
+    {"Corvane", "Corvane", "Comfort 02", "Blue", 0xFF8080, Picture::CorvaneLens, "imgCOR"},
+    {"Velto", "Corvane Velto", "Boston XO", "Ice blue", 0xFFC0C0, Picture::VeltoLens, "imgVelto"},
 };
 
 class LensTypeTest : public Form1Test {
@@ -35,48 +32,37 @@ protected:
         details_->GetForm().onLoad();
         return *details_;
     }
-    // Chooses the type as a click does: from another type, so that the
-    // button's Click runs even for the type chosen on loading.
-    void Choose(OrderDetailsForm& d, std::size_t type)
-    {
-        d.Controls().optType[(type + 1) % LensTypes().size()]->SetValue(1);
-        d.Controls().optType[type]->SetValue(1);
-    }
 
     std::unique_ptr<OrderDetailsForm> details_;
 };
 
-TEST_F(LensTypeTest, EveryTypeSelectsItsMaterialAndPrintsOnlyItsPicture)
+TEST(LensTypesTest, EveryTypeSelectsItsMaterialAndPrintsOnlyItsPicture)
 {
     // A new type needs its row here.
     ASSERT_EQ(LensTypes().size(), std::size(kRows));
     for (std::size_t i = 0; i < std::size(kRows); ++i) {
         const Row& row = kRows[i];
         SCOPED_TRACE(row.name);
-        tk.printed.clear();
-        OrderDetailsForm& d = Open();
-        Choose(d, i);
-        EXPECT_EQ(d.Controls().optType[i]->Caption(), row.caption);
-        EXPECT_EQ(d.Controls().txtMat->Text(), row.material);
-        EXPECT_EQ(d.Controls().txtCol->Text(), row.colour);
-        EXPECT_EQ(d.Controls().txtCol->BackColor(), row.colourBack);
-        EXPECT_TRUE(d.Controls().txtCol->Locked());
-        EXPECT_EQ(d.materialIndex, row.materialIndex);
-        EXPECT_EQ(d.colorIndex, row.colorIndex);
-        d.Controls().cmdChgMat->RaiseClick();
-        EXPECT_EQ(d.Controls().txtMat->Text(), row.otherMaterial);
+        PresentedOrder w;
+        w.presenter.Load();
+        w.presenter.LensTypeChosen(i);
+        w.view.typed.lensType = i;
+        EXPECT_EQ(LensTypes()[i].caption, std::string(row.caption));
+        EXPECT_EQ(w.view.material.text, row.material);
+        EXPECT_EQ(w.view.color.text, row.colour);
+        EXPECT_EQ(w.view.color.background, row.colourBack);
+        EXPECT_TRUE(w.view.color.locked);
 
-        Choose(d, i);
-        d.Controls().cmdPrint->RaiseClick();
-        ASSERT_EQ(tk.printed.size(), 1u);
+        w.presenter.Print();
+        ASSERT_EQ(w.tk.printed.size(), 1u);
         for (const Row& other : kRows)
-            EXPECT_EQ(tk.printed[0].count(other.image), &other == &row ? 1u : 0u) << other.image;
-        EXPECT_EQ(tk.printed[0].at("lblMat"), row.material);
-        EXPECT_EQ(module.order.orderLensType, i);
-        EXPECT_EQ(module.order.orderVelto, i == kVeltoType);
+            EXPECT_EQ(w.tk.printed[0].count(other.image), &other == &row ? 1u : 0u) << other.image;
+        EXPECT_EQ(w.tk.printed[0].at("lblMat"), row.material);
+        EXPECT_EQ(w.order.orderLensType, i);
+        EXPECT_TRUE(w.view.closed);
 
         // The picture each image control draws is its type's own.
-        OrderPageForm page(tk, module.order, fmt_);
+        OrderPageForm page(w.tk, w.order, NumberFormat{'.'});
         page.Form_Load();
         for (std::size_t j = 0; j < std::size(kRows); ++j) {
             const Row& other = kRows[j];

@@ -1,32 +1,15 @@
+#include "fake_order_view.h"
 #include "form1_fixture.h"
 
+#include "order/lens_types.h"
 #include "order/order_forms.h"
+
+#include <vector>
 
 namespace corvane::test {
 namespace {
 
-class OrderTest : public Form1Test {
-protected:
-    OrderTest()
-    {
-        module.order.orderBC = {"7.70", "7.10"};
-        module.order.orderPower = {"-2.50", "1.50"};
-        module.order.orderDiam = {9.2, 9};
-        module.order.orderSeries = {2, 3};
-    }
-
-    // An order window on the record, loaded, as the practitioner sees it.
-    OrderDetailsForm& Open()
-    {
-        details_ = std::make_unique<OrderDetailsForm>(tk, module.order, fmt_);
-        details_->GetForm().onLoad();
-        return *details_;
-    }
-    std::string Material() const { return details_->Controls().txtMat->Text(); }
-    std::string Colour() const { return details_->Controls().txtCol->Text(); }
-
-    std::unique_ptr<OrderDetailsForm> details_;
-};
+class OrderTest : public Form1Test {};
 
 TEST_F(OrderTest, PrintOrderCopiesTheSuggestedLens)
 {
@@ -55,148 +38,179 @@ TEST_F(OrderTest, PrintOrderCopiesTheSuggestedLens)
     EXPECT_FALSE(module.order.orderLeftEye);
 }
 
-TEST_F(OrderTest, LoadShowsTheLensAndTheDefaults)
-{
-    module.order.orderLeftEye = false;
-    OrderDetailsForm& d = Open();
-    EXPECT_EQ(d.Controls().optType[0]->Value(), 1);
-    EXPECT_EQ(Material(), "Comfort 02");
-    EXPECT_EQ(Colour(), "Blue");
-    EXPECT_EQ(d.Controls().txtCol->BackColor(), 0xFF8080u);
-    EXPECT_EQ(d.Controls().lblBC[0]->Caption(), "7.70");
-    EXPECT_EQ(d.Controls().lblDiam[0]->Caption(), "9.2");
-    EXPECT_EQ(d.Controls().lblSeries[0]->Caption(), "2");
-    const Form4Controls& k4 = d.Controls();
-    for (const Control* c : {k4.lblBC[1], k4.lblPow[1], k4.lblDiam[1], k4.lblSeries[1]})
-        EXPECT_EQ(c->Caption(), "-") << c->Name();
-    EXPECT_FALSE(d.Controls().cboEdgeTh[1]->Visible());
-    EXPECT_FALSE(d.Controls().cboCenterTh[1]->Visible());
-    EXPECT_TRUE(d.Controls().lblOS->Visible());
-    EXPECT_EQ(d.Controls().cboEdgeTh[0]->Text(), "Standard");
-    EXPECT_EQ(d.Controls().cboCenterTh[0]->Text(), "Standard");
-    EXPECT_EQ(d.Controls().optDot[0]->Value(), 1);
-    EXPECT_FALSE(d.noteAccepted);
-
-    module.order.orderLeftEye = true;
-    OrderDetailsForm& both = Open();
-    EXPECT_EQ(both.Controls().lblDiam[1]->Caption(), "9.0");
-    EXPECT_EQ(both.Controls().lblPow[1]->Caption(), "1.50");
-    EXPECT_TRUE(both.Controls().cboEdgeTh[1]->Visible());
-    EXPECT_EQ(both.Controls().cboEdgeTh[1]->Text(), "Standard");
-    EXPECT_EQ(both.Controls().cboCenterTh[1]->Text(), "Standard");
-}
-
-TEST_F(OrderTest, OtherMaterialWithCorvaneWalksTheList)
-{
-    OrderDetailsForm& d = Open();
-    std::vector<std::string> materials;
-    std::vector<bool> otherColour;
-    for (int i = 0; i < 11; ++i) {
-        d.Controls().cmdChgMat->RaiseClick();
-        materials.push_back(Material());
-        otherColour.push_back(d.Controls().cmdChgCol->Enabled());
-    }
-    EXPECT_EQ(materials, (std::vector<std::string>{"Boston XO", "Boston ES", "Paragon HDS", "Comfort 02", "Comfort 02",
-                                                   "Comfort 02", "Comfort 02", "Specify", "Comfort 02", "Boston XO",
-                                                   "Boston ES"}));
-    EXPECT_EQ(otherColour, (std::vector<bool>{true, true, false, false, true, true, true, false, true, true, true}));
-    ASSERT_EQ(tk.boxes.size(), 1u);
-    EXPECT_EQ(tk.boxes[0].text, "Other Material and/or colors available on request. ");
-    EXPECT_EQ(tk.boxes[0].title, "Note");
-    EXPECT_EQ(tk.boxes[0].buttons, Buttons::OkCancel);
-}
-
-TEST_F(OrderTest, OtherMaterialWithVeltoStartsAtParagon)
-{
-    OrderDetailsForm& d = Open();
-    d.Controls().optType[1]->SetValue(1);
-    EXPECT_EQ(Material(), "Boston XO");
-    EXPECT_EQ(Colour(), "Ice blue");
-    d.Controls().cmdChgMat->RaiseClick();
-    EXPECT_EQ(Material(), "Paragon HDS");
-    EXPECT_FALSE(d.Controls().cmdChgCol->Enabled());
-    // A change of lens type leaves "Other Color" disabled.
-    d.Controls().optType[0]->SetValue(1);
-    EXPECT_FALSE(d.Controls().cmdChgCol->Enabled());
-    EXPECT_FALSE(d.noteAccepted);
-}
-
-TEST_F(OrderTest, CancelInTheNoteChangesNothing)
-{
-    OrderDetailsForm& d = Open();
-    tk.answers = {Answer::Cancel, Answer::Cancel};
-    d.Controls().cmdChgMat->RaiseClick();
-    d.Controls().cmdChgCol->RaiseClick();
-    EXPECT_EQ(Material(), "Comfort 02");
-    EXPECT_EQ(Colour(), "Blue");
-    EXPECT_EQ(tk.boxes.size(), 2u);
-    d.Controls().cmdChgCol->RaiseClick();
-    EXPECT_EQ(tk.boxes.size(), 3u);
-    EXPECT_EQ(Colour(), "Specify");
-}
-
-TEST_F(OrderTest, ColourCycles)
-{
-    OrderDetailsForm& d = Open();
-    d.Controls().cmdChgMat->RaiseClick();
-    d.Controls().cmdChgMat->RaiseClick();
-    ASSERT_EQ(Material(), "Boston ES");
-    std::vector<std::string> es;
-    for (int i = 0; i < 6; ++i) {
-        d.Controls().cmdChgCol->RaiseClick();
-        es.push_back(Colour());
-    }
-    EXPECT_EQ(es, (std::vector<std::string>{"Green", "Brown", "Grey", "Ice blue", "Blue", "Green"}));
-    EXPECT_EQ(d.Controls().txtCol->BackColor(), 0x00C000u);
-
-    d.Controls().optType[1]->SetValue(1);
-    std::vector<std::string> xo;
-    for (int i = 0; i < 4; ++i) {
-        d.Controls().cmdChgCol->RaiseClick();
-        xo.push_back(Colour());
-    }
-    EXPECT_EQ(xo, (std::vector<std::string>{"Violet", "Blue", "Ice blue", "Violet"}));
-    EXPECT_EQ(d.Controls().txtCol->BackColor(), 0xFF80FFu);
-}
-
-TEST_F(OrderTest, OtherColourOnComfortAsksForTheColour)
-{
-    OrderDetailsForm& d = Open();
-    for (int i = 0; i < 2; ++i) {
-        d.Controls().cmdChgCol->RaiseClick();
-        EXPECT_EQ(Colour(), "Specify");
-        EXPECT_FALSE(d.Controls().txtCol->Locked());
-        EXPECT_EQ(tk.focus, d.Controls().txtCol);
-        EXPECT_EQ(d.Controls().txtCol->SelLength(), 7);
-        EXPECT_EQ(d.Controls().txtCol->BackColor(), kSystemWindow);
-    }
-}
-
-TEST_F(OrderTest, SpecifyMaterialIsFreeText)
-{
-    OrderDetailsForm& d = Open();
-    for (int i = 0; i < 8; ++i)
-        d.Controls().cmdChgMat->RaiseClick();
-    ASSERT_EQ(Material(), "Specify");
-    EXPECT_FALSE(d.Controls().txtMat->Locked());
-    EXPECT_EQ(Colour(), "Specify");
-    EXPECT_EQ(tk.focus, d.Controls().txtCol);
-    EXPECT_FALSE(d.Controls().cmdChgCol->Enabled());
-    d.Controls().cmdChgMat->RaiseClick();
-    EXPECT_EQ(Material(), "Comfort 02");
-    EXPECT_TRUE(d.Controls().txtMat->Locked());
-    EXPECT_TRUE(d.Controls().txtCol->Locked());
-    EXPECT_EQ(Colour(), "Blue");
-}
-
 TEST_F(OrderTest, EnterMovesOnInTheListedFieldsOnly)
 {
-    OrderDetailsForm& d = Open();
+    OrderDetailsForm d(tk, module.order, fmt_);
+    d.GetForm().onLoad();
     tk.SetFocus(*d.Controls().txtPatNum);
     EXPECT_EQ(d.Controls().txtPatNum->RaiseKeyPress(13), 0);
     tk.FlushTabs();
     EXPECT_EQ(tk.focus, d.Controls().cboEdgeTh[0]);
     EXPECT_EQ(d.Controls().txtSpecial->RaiseKeyPress(13), 13);
+}
+
+TEST(OrderWindowTest, LoadShowsTheLensAndTheDefaults)
+{
+    const struct {
+        const char* name;
+        bool leftEye;
+        EyeTexts left;
+    } rows[] = {
+        {"right eye only", false, {"-", "-", "-", "-"}},
+        {"both eyes", true, {"7.10", "1.50", "9.0", "3"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        PresentedOrder w;
+        w.order.orderLeftEye = row.leftEye;
+        w.order.orderBC = {"7.7", "7.10"};
+        w.order.orderPower = {"-2.50", "1.5"};
+        w.order.orderDiam = {9.2, 9};
+        w.order.orderSeries = {2, 3};
+        w.presenter.Load();
+        const FakeOrderView& v = w.view;
+        EXPECT_EQ(v.typed.lensType, kCorvaneType);
+        EXPECT_EQ(v.material.text, "Comfort 02");
+        EXPECT_EQ(v.color.text, "Blue");
+        EXPECT_EQ(v.color.background, 0xFF8080u);
+        ASSERT_TRUE(v.eyes[0] && v.eyes[1]);
+        auto texts = [](const EyeTexts& t) { return std::vector{t.bc, t.power, t.diam, t.series}; };
+        EXPECT_EQ(texts(*v.eyes[0]), texts({"7.70", "-2.50", "9.2", "2"}));
+        EXPECT_EQ(texts(*v.eyes[1]), texts(row.left));
+        for (int e = 0; e < 2; ++e) {
+            ASSERT_EQ(v.thick[e].has_value(), e == 0 || row.leftEye) << e;
+            if (v.thick[e]) {
+                EXPECT_EQ(v.thick[e]->edge, "Standard");
+                EXPECT_EQ(v.thick[e]->center, "Standard");
+            }
+        }
+        EXPECT_TRUE(v.asked.empty());
+    }
+}
+
+// One press of "Other Material" or "Other Color": what the window shows then.
+// An open step has both entries open, the colour's focused and selected.
+struct Step {
+    const char* material;
+    const char* colour;
+    Color background;
+    bool otherColour;
+    bool open;
+};
+constexpr Color kBlue = 0xFF8080;
+
+void ExpectShows(const FakeOrderView& v, const Step& step)
+{
+    EXPECT_EQ(v.material.text, step.material);
+    EXPECT_EQ(v.color.text, step.colour);
+    EXPECT_EQ(v.color.background, step.background);
+    EXPECT_EQ(v.otherColor, step.otherColour);
+    EXPECT_EQ(v.material.locked, !step.open);
+    EXPECT_EQ(v.color.locked, !step.open);
+    using Focus = std::vector<std::string>;
+    EXPECT_EQ(v.focused, step.open ? Focus({"material", "colour"}) : Focus());
+}
+
+TEST(OrderWindowTest, OtherMaterialWalksTheCatalogueFromEachLensType)
+{
+    const Step comfort{"Comfort 02", "Blue", kBlue, true, false};
+    const Step comfortAlone{"Comfort 02", "Blue", kBlue, false, false};
+    const Step xo{"Boston XO", "Blue", kBlue, true, false};
+    const Step es{"Boston ES", "Blue", kBlue, true, false};
+    const Step paragon{"Paragon HDS", "Blue", kBlue, false, false};
+    const Step specify{"Specify", "Specify", kSystemWindow, false, true};
+    const struct {
+        const char* name;
+        std::size_t type;
+        std::vector<Step> steps;
+    } rows[] = {
+        {"Corvane", kCorvaneType, {xo, es, paragon, comfortAlone, comfort, comfort, comfort, specify, comfort, xo, es}},
+        {"Velto", kVeltoType, {paragon, comfortAlone, comfort, comfort, comfort, specify, comfort, xo}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        PresentedOrder w;
+        w.presenter.Load();
+        w.presenter.LensTypeChosen(row.type);
+        for (std::size_t i = 0; i < row.steps.size(); ++i) {
+            SCOPED_TRACE(i);
+            w.view.focused.clear();
+            w.presenter.OtherMaterial();
+            ExpectShows(w.view, row.steps[i]);
+        }
+        EXPECT_EQ(w.view.asked, std::vector<std::string>{"Note: Other Material and/or colors available on request. "});
+    }
+}
+
+TEST(OrderWindowTest, OtherColourWalksTheMaterialsCycle)
+{
+    const ColorShown green{"Green", 0x00C000, true}, brown{"Brown", 0x0040C0, true}, grey{"Grey", 0xC0C0C0, true},
+        iceBlue{"Ice blue", 0xFFC0C0, true}, blue{"Blue", kBlue, true}, violet{"Violet", 0xFF80FF, true},
+        specify{"Specify", kSystemWindow, false};
+    const struct {
+        const char* name;
+        std::size_t type;
+        int otherMaterials;
+        const char* material;
+        std::vector<ColorShown> steps;
+    } rows[] = {
+        {"Boston ES", kCorvaneType, 2, "Boston ES", {green, brown, grey, iceBlue, blue, green}},
+        {"Boston XO from Velto's ice blue", kVeltoType, 0, "Boston XO", {violet, blue, iceBlue, violet}},
+        {"Comfort 02 asks for the colour", kCorvaneType, 0, "Comfort 02", {specify, specify}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        PresentedOrder w;
+        w.presenter.Load();
+        w.presenter.LensTypeChosen(row.type);
+        for (int i = 0; i < row.otherMaterials; ++i)
+            w.presenter.OtherMaterial();
+        for (std::size_t i = 0; i < row.steps.size(); ++i) {
+            SCOPED_TRACE(i);
+            w.view.focused.clear();
+            w.presenter.OtherColor();
+            const ColorShown& step = row.steps[i];
+            EXPECT_EQ(w.view.color.text, step.text);
+            EXPECT_EQ(w.view.color.background, step.background);
+            EXPECT_EQ(w.view.color.locked, step.locked);
+            EXPECT_EQ(w.view.focused, std::vector<std::string>(step.locked ? 0 : 1, "colour"));
+        }
+        EXPECT_EQ(w.view.material.text, row.material);
+        EXPECT_EQ(w.view.asked.size(), 1u);
+    }
+}
+
+TEST(OrderWindowTest, CancelInTheNoteChangesNothing)
+{
+    PresentedOrder w;
+    w.presenter.Load();
+    w.view.answers = {false, false};
+    w.presenter.OtherMaterial();
+    w.presenter.OtherColor();
+    EXPECT_EQ(w.view.material.text, "Comfort 02");
+    EXPECT_EQ(w.view.color.text, "Blue");
+    EXPECT_EQ(w.view.asked.size(), 2u);
+    w.presenter.OtherColor();
+    EXPECT_EQ(w.view.asked.size(), 3u);
+    EXPECT_EQ(w.view.color.text, "Specify");
+}
+
+TEST(OrderWindowTest, ANewLensTypeAsksTheNoteAgainAndLeavesOtherColour)
+{
+    PresentedOrder w;
+    w.presenter.Load();
+    w.presenter.LensTypeChosen(kVeltoType);
+    w.presenter.OtherMaterial();
+    ASSERT_FALSE(w.view.otherColor);
+    w.presenter.LensTypeChosen(kCorvaneType);
+    EXPECT_FALSE(w.view.otherColor);
+    EXPECT_EQ(w.view.material.text, "Comfort 02");
+    EXPECT_TRUE(w.view.color.locked);
+    // Choosing the chosen type again is no new choice.
+    w.presenter.OtherMaterial();
+    w.presenter.LensTypeChosen(kCorvaneType);
+    EXPECT_EQ(w.view.material.text, "Boston XO");
+    EXPECT_EQ(w.view.asked.size(), 2u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "page_reader.h"
 #include "qt_fixture.h"
 
+#include "order/lens_types.h"
 #include "order/order_forms.h"
 #include "ui/qt/page_pdf.h"
 
@@ -232,7 +233,7 @@ void OrderPageQtTest::everyFieldReachesTheRecordAndThePage()
     QCOMPARE(QString::fromStdString(o.orderPatNum), kPatNum);
     QCOMPARE(QString::fromStdString(o.orderMaterial), kMaterial);
     QCOMPARE(QString::fromStdString(o.orderColor), kColour);
-    QVERIFY(o.orderVelto);
+    QCOMPARE(o.orderLensType, kVeltoType);
     QCOMPARE(o.orderEdgeThick, (std::array<std::string, 2>{"Minus Carrier", "Thin"}));
     QCOMPARE(o.orderCenterThick, (std::array<std::string, 2>{"Thick", "Standard"}));
     QVERIFY(!o.orderDot);

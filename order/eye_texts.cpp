@@ -1,0 +1,25 @@
+#include "order/eye_texts.h"
+
+namespace corvane {
+namespace {
+
+// A caption that is not a number (never written so by the calculator) is
+// shown as it stands.
+std::string Shown(const std::string& caption, const NumberFormat& fmt)
+{
+    return IsNumeric(caption, fmt) ? Format(caption, "0.00", fmt) : caption;
+}
+
+} // namespace
+
+EyeTexts ShownEye(const OrderRecord& order, int eye, const NumberFormat& fmt)
+{
+    if (eye == 1 && !order.orderLeftEye)
+        return {.bc = "-", .power = "-", .diam = "-", .series = "-"};
+    return {.bc = Shown(order.orderBC[eye], fmt),
+            .power = Shown(order.orderPower[eye], fmt),
+            .diam = Format(order.orderDiam[eye], "0.0", fmt),
+            .series = IntToText(order.orderSeries[eye])};
+}
+
+} // namespace corvane

@@ -1,0 +1,158 @@
+#include "order/order_presenter.h"
+
+#include "order/lens_types.h"
+#include "order/materials.h"
+#include "order/order_output.h"
+#include "order/order_page.h"
+
+namespace corvane {
+namespace {
+
+// What a new order starts with in each eye's lists.
+const Thicknesses kStandardThickness{.edge = "Standard", .center = "Standard"};
+
+} // namespace
+
+OrderRecord WithTyped(OrderRecord order, const OrderTyped& typed)
+{
+    order.orderAccName = typed.accName;
+    order.orderAccNum = typed.accNum;
+    order.orderAccFax = typed.accFax;
+    order.orderPatName = typed.patName;
+    order.orderPatNum = typed.patNum;
+    order.orderColor = typed.color;
+    order.orderMaterial = typed.material;
+    order.orderLensType = typed.lensType;
+    order.orderDot = typed.dot;
+    order.orderSpecial = typed.special;
+    for (int e = 0; e < (order.orderLeftEye ? 2 : 1); ++e) {
+        order.orderEdgeThick[e] = typed.thick[e].edge;
+        order.orderCenterThick[e] = typed.thick[e].center;
+    }
+    return order;
+}
+
+OrderPresenter::OrderPresenter(OrderView& view, Toolkit& toolkit, OrderRecord& order, NumberFormat fmt)
+    : view_(view), toolkit_(toolkit), order_(order), fmt_(fmt)
+{}
+
+void OrderPresenter::Load()
+{
+    view_.ShowLensType(kCorvaneType);
+    LensTypeChosen(kCorvaneType);
+    for (int e = 0; e < 2; ++e)
+        view_.ShowEye(e, ShownEye(order_, e, fmt_));
+    view_.ShowThicknesses(0, kStandardThickness);
+    if (order_.orderLeftEye)
+        view_.ShowThicknesses(1, kStandardThickness);
+}
+
+void OrderPresenter::LensTypeChosen(std::size_t type)
+{
+    if (type_ == type)
+        return;
+    type_ = type;
+    const LensType& chosen = LensTypes()[type];
+    // The material entry stays as open as it was: only "Other Material" locks it.
+    view_.ShowMaterial({.text = chosen.material, .locked = materialLocked_});
+    ShowTint(chosen.color);
+    material_ = chosen.materialIndex;
+    color_ = chosen.colorIndex;
+    noteAccepted_ = false;
+}
+
+bool OrderPresenter::AcceptNote()
+{
+    return view_.AskOkCancel("Other Material and/or colors available on request. ", "Note");
+}
+
+void OrderPresenter::OtherMaterial()
+{
+    if (!noteAccepted_ && AcceptNote()) {
+        noteAccepted_ = true;
+        material_ = LensTypes()[type_.value_or(kCorvaneType)].otherMaterialStart;
+    }
+    if (!noteAccepted_)
+        return;
+    material_ = NextMaterial(material_);
+    const Material& chosen = Materials()[static_cast<std::size_t>(material_)];
+    const EntryRule rule = RuleFor(chosen.text);
+    materialLocked_ = rule.locked;
+    view_.ShowMaterial({.text = chosen.text, .locked = rule.locked});
+    view_.EnableOtherColor(chosen.otherColor);
+    if (rule.focusAndSelect)
+        view_.FocusMaterial();
+    color_ = 0;
+    ShowTint(FirstColor(chosen.text));
+}
+
+void OrderPresenter::OtherColor()
+{
+    if (!noteAccepted_ && AcceptNote())
+        noteAccepted_ = true;
+    if (!noteAccepted_)
+        return;
+    const ColorStep next = NextColor(view_.Typed().material, color_);
+    color_ = next.position;
+    ShowTint(next.tint);
+}
+
+void OrderPresenter::ShowTint(Tint tint)
+{
+    const TintShown shown = Shown(tint);
+    const EntryRule rule = RuleFor(shown.text);
+    view_.ShowColor({.text = shown.text, .background = shown.background, .locked = rule.locked});
+    if (rule.focusAndSelect)
+        view_.FocusColor();
+}
+
+// The special order reaches the laboratory whole, or the practitioner is told
+// before anything is printed or saved, and the window keeps what was typed.
+bool OrderPresenter::SpecialOrderFits(const std::string& special)
+{
+    OrderRecord record;
+    record.orderSpecial = special;
+    OrderPageForm page(toolkit_, record, fmt_);
+    page.Form_Load();
+    const PageLines lines = toolkit_.LinesOnPage(page.GetForm(), *page.Controls().lblSpecial);
+    if (lines.needed <= lines.room)
+        return true;
+    view_.ShowMessage("The special order does not fit on the order form: it takes " + IntToText(lines.needed) +
+                          " lines where the form has room for " + IntToText(lines.room) + ". Please shorten it.",
+                      "Special order");
+    view_.FocusSpecialOrder();
+    return false;
+}
+
+void OrderPresenter::Print()
+{
+    const OrderTyped typed = view_.Typed();
+    if (!SpecialOrderFits(typed.special))
+        return;
+    order_ = WithTyped(order_, typed);
+    OrderPageForm page(toolkit_, order_, fmt_);
+    LoadAndShowModal(toolkit_, page.GetForm());
+    if (page.PrintResult().fault == PrintFault::None) {
+        view_.Close();
+        return;
+    }
+    // The order stays on screen, as typed, to be printed again, unless it
+    // leaves as a PDF instead. No (or Esc) is the stay.
+    if (toolkit_.MsgBox(PrintFailureMessage(page.PrintResult()), Buttons::YesNo, "Order Form") == Answer::Yes &&
+        SaveOrderAsPdf(toolkit_, order_, fmt_))
+        view_.Close();
+}
+
+void OrderPresenter::SavePdf()
+{
+    const OrderTyped typed = view_.Typed();
+    if (!SpecialOrderFits(typed.special))
+        return;
+    order_ = WithTyped(order_, typed);
+    if (SaveOrderAsPdf(toolkit_, order_, fmt_))
+        view_.Close();
+}
+
+void OrderPresenter::Cancel() { view_.Close(); }
+
+} // namespace corvane

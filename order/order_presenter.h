@@ -1,0 +1,52 @@
+#pragma once
+
+#include "lens/numbers.h"
+#include "order/materials.h"
+#include "order/order_record.h"
+#include "order/order_view.h"
+#include "ui/base/toolkit.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace corvane {
+
+// The order as typed in the window: the lens values stay as ordered, the
+// left eye's thicknesses count only when it is ordered.
+OrderRecord WithTyped(OrderRecord order, const OrderTyped& typed);
+
+// What "Additionnal information" does: it shows the ordered lens, walks the
+// materials and colours, and prints or saves the order through the toolkit.
+class OrderPresenter {
+public:
+    OrderPresenter(OrderView& view, Toolkit& toolkit, OrderRecord& order, NumberFormat fmt);
+
+    void Load();
+    void LensTypeChosen(std::size_t type);
+    void OtherMaterial();
+    void OtherColor();
+    void Print();
+    void SavePdf();
+    void Cancel();
+
+private:
+    bool AcceptNote();
+    bool SpecialOrderFits(const std::string& special);
+    void ShowTint(Tint tint);
+
+    OrderView& view_;
+    Toolkit& toolkit_;
+    OrderRecord& order_;
+    NumberFormat fmt_;
+    // The row of LensTypes() chosen; choosing it again changes nothing.
+    std::optional<std::size_t> type_;
+    // Where "Other Material" and "Other Color" stand.
+    int material_ = 0;
+    int color_ = 0;
+    // The note is asked once per lens type.
+    bool noteAccepted_ = false;
+    bool materialLocked_ = true;
+};
+
+} // namespace corvane

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "order/eye_texts.h"
+#include "ui/base/controls.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+namespace corvane {
+
+// The thickness lists of one eye.
+struct Thicknesses {
+    std::string edge;
+    std::string center;
+};
+
+// The material or the colour entry.
+struct EntryShown {
+    std::string text;
+    bool locked;
+};
+struct ColorShown {
+    std::string text;
+    Color background;
+    bool locked;
+};
+
+// What the practitioner chose and typed in the order window.
+struct OrderTyped {
+    std::string accName;
+    std::string accNum;
+    std::string accFax;
+    std::string patName;
+    std::string patNum;
+    // A row of LensTypes().
+    std::size_t lensType = 0;
+    std::string material;
+    std::string color;
+    // By eye: 0 right, 1 left.
+    std::array<Thicknesses, 2> thick{};
+    bool dot = true;
+    std::string special;
+};
+
+// The order window as its presenter sees it. Eyes are 0 right, 1 left.
+class OrderView {
+public:
+    virtual ~OrderView() = default;
+
+    virtual void ShowLensType(std::size_t type) = 0;
+    virtual void ShowEye(int eye, const EyeTexts& texts) = 0;
+    // Shows the eye's thickness lists with these chosen.
+    virtual void ShowThicknesses(int eye, const Thicknesses& chosen) = 0;
+    virtual void ShowMaterial(const EntryShown& material) = 0;
+    virtual void ShowColor(const ColorShown& color) = 0;
+    virtual void EnableOtherColor(bool enabled) = 0;
+    // Focuses the entry with its whole text selected, to be typed over.
+    virtual void FocusMaterial() = 0;
+    virtual void FocusColor() = 0;
+    virtual void FocusSpecialOrder() = 0;
+    // True for OK, false for Cancel.
+    virtual bool AskOkCancel(const std::string& text, const std::string& title) = 0;
+    virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
+    virtual OrderTyped Typed() const = 0;
+    virtual void Close() = 0;
+};
+
+} // namespace corvane
