@@ -6,7 +6,7 @@
 namespace corvane {
 
 CalculatorApp::CalculatorApp(NumberFormat fmt, std::unique_ptr<PageOutput> printer)
-    : toolkit_(std::move(printer)), form1_(toolkit_, module_, fmt)
+    : toolkit_(std::move(printer)), form1_(toolkit_, order_, fmt)
 {
     if (form1_.GetForm().onLoad)
         form1_.GetForm().onLoad();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/form1.h"
-#include "app/module1.h"
+#include "order/order_record.h"
 #include "ui/qt/qt_number_format.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -23,13 +23,14 @@ public:
     CalculatorApp& operator=(const CalculatorApp&) = delete;
 
     Form1& Main() { return form1_; }
-    Module1& Shared() { return module_; }
+    // The order record, shared by the windows for the whole run.
+    OrderRecord& Order() { return order_; }
     QtToolkit& Toolkit() { return toolkit_; }
     FormView* MainView() const { return view_; }
 
 private:
     QtToolkit toolkit_;
-    Module1 module_;
+    OrderRecord order_;
     Form1 form1_;
     FormView* view_ = nullptr;
 };

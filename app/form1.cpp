@@ -4,8 +4,8 @@
 
 namespace corvane {
 
-Form1::Form1(Toolkit& toolkit, Module1& module, NumberFormat fmt)
-    : toolkit_(toolkit), module_(module), fmt_(fmt), form_("Form1", kForm1Caption, 9525, 7605), k_(BuildForm1(form_)),
+Form1::Form1(Toolkit& toolkit, OrderRecord& order, NumberFormat fmt)
+    : toolkit_(toolkit), order_(order), fmt_(fmt), form_("Form1", kForm1Caption, 9525, 7605), k_(BuildForm1(form_)),
       view_(k_, toolkit), calc_(view_, fmt), refine_(view_, calc_, fmt), sections_(k_, toolkit)
 {
     form_.onLoad = [this] { Form_Load(); };
@@ -49,8 +49,8 @@ void Form1::cmdPrint_Click()
     const std::optional<lens::LensOrder> order = calc_.Order();
     if (!order)
         return;
-    CopySuggestedLens(*order, module_.order, fmt_);
-    OrderDetailsForm details(toolkit_, module_.order, fmt_);
+    CopySuggestedLens(*order, order_, fmt_);
+    OrderDetailsForm details(toolkit_, order_, fmt_);
     LoadAndShowModal(toolkit_, details.GetForm());
 }
 

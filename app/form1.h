@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/module1.h"
 #include "calc/calculation.h"
 #include "calc/refinement.h"
+#include "order/order_record.h"
 #include "ui/base/form.h"
 #include "ui/form1_controls.h"
 #include "ui/form1_view.h"
@@ -15,7 +15,7 @@ namespace corvane {
 // commands.
 class Form1 {
 public:
-    Form1(Toolkit& toolkit, Module1& module, NumberFormat fmt);
+    Form1(Toolkit& toolkit, OrderRecord& order, NumberFormat fmt);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -30,7 +30,7 @@ public:
 
 private:
     Toolkit& toolkit_;
-    Module1& module_;
+    OrderRecord& order_;
     NumberFormat fmt_;
     Form form_;
     Form1Controls k_;

@@ -11,8 +11,8 @@ using namespace corvane;
 void BM_CalculateBothEyesBothMethods(benchmark::State& state)
 {
     test::ScriptedToolkit tk;
-    Module1 module;
-    Form1 form1(tk, module, NumberFormat{'.'});
+    OrderRecord order;
+    Form1 form1(tk, order, NumberFormat{'.'});
     form1.GetForm().onLoad();
     const Form1Controls& k = form1.Controls();
     for (Control* box : {k.chkPres, k.chkPresOS, k.chkCur, k.chkCurOS})

@@ -1,4 +1,4 @@
-#include "form1_fixture.h"
+#include "fake_main_view.h"
 
 namespace corvane::test {
 namespace {
@@ -12,34 +12,30 @@ const char* const kBadTexts[] = {
 
 struct Entry {
     const char* name;
-    bool prescription;
-    int index;
+    lens::Entry entry;
 };
 
 const Entry kEntries[] = {
-    {"txtPresKera1", true, 0}, {"txtPresKera2", true, 1},  {"txtPresPow", true, 2}, {"txtPresCyl", true, 3},
-    {"txtPresAxe", true, 4},   {"cboPresVertex", true, 5}, {"cboPresAdd", true, 6}, {"txtCurBC", false, 0},
-    {"txtCurPow", false, 1},   {"txtCurDiam", false, 2},   {"txtCurAdd", false, 3},
+    {"txtPresKera1", lens::Entry::Kera1},  {"txtPresKera2", lens::Entry::Kera2}, {"txtPresPow", lens::Entry::Sphere},
+    {"txtPresCyl", lens::Entry::Cylinder}, {"txtPresAxe", lens::Entry::Axis},    {"cboPresVertex", lens::Entry::Vertex},
+    {"cboPresAdd", lens::Entry::PresAdd},  {"txtCurBC", lens::Entry::CurBC},     {"txtCurPow", lens::Entry::CurPower},
+    {"txtCurDiam", lens::Entry::CurDiam},  {"txtCurAdd", lens::Entry::CurAdd},
 };
 
-class BadInputTest : public Form1Test, public testing::WithParamInterface<std::tuple<Entry, const char*>> {};
+class BadInputTest : public PresenterTest, public testing::WithParamInterface<std::tuple<Entry, const char*>> {};
 
 TEST_P(BadInputTest, EndsInANumberedMessageOrAResult)
 {
     const auto& [entry, text] = GetParam();
-    std::array<const char*, 7> pres = {"43", "44", "-2", "-0.5", "90", "12", "2"};
-    std::array<const char*, 4> cur = {"7.85", "-3", "9.3", "2.5"};
-    if (entry.prescription)
-        pres[static_cast<std::size_t>(entry.index)] = text;
-    else
-        cur[static_cast<std::size_t>(entry.index)] = text;
-    Pres(0, pres);
-    Cur(0, cur);
+    const lens::EyeEntries typed =
+        lens::WithText({{"43", "44", "-2", "-0.5", "90", "12", "2"}, {"7.85", "-3", "9.3", "2.5"}}, entry.entry, text);
+    Pres(0, typed.pres);
+    Cur(0, typed.cur);
     // A first calculation whose lens must never come back as this one's.
     Calculate();
     Calculate();
 
-    for (const ShownBox& box : tk.boxes) {
+    for (const ShownBox& box : view.boxes) {
         EXPECT_EQ(CheckBox(box, false), "");
         EXPECT_NE(box.title, "Error for OS") << box.text;
     }
@@ -48,19 +44,28 @@ TEST_P(BadInputTest, EndsInANumberedMessageOrAResult)
     EXPECT_EQ(CheckLensShape(FinalLens(0), fmt_, true, false), "");
 
     // The suggestion comes from what this calculation produced, nothing else.
-    const lens::EyeResult& s = form1_->Calc().Eye(0);
+    const lens::EyeResult& s = calc.Eye(0);
     EXPECT_EQ(CheckSources(PresLens(0), CurLens(0), FinalLens(0), s.pres.has_value(), s.cur.has_value()), "");
     if (s.pres && s.cur && s.suggested) {
-        EXPECT_EQ(CheckMerged(PresLens(0), CurLens(0), FinalLens(0), k->txtCurDiam[0]->Text(), fmt_), "");
+        EXPECT_EQ(CheckMerged(PresLens(0), CurLens(0), FinalLens(0), view.entries[0].cur.diam, fmt_), "");
     }
     // Only a lens on screen, whole, can be ordered.
     const Lens fin = FinalLens(0);
-    EXPECT_EQ(k->cmdPrint->Enabled(), fin != kNoLens && fin.bc != "???" && fin.pow != "???" && fin.serie != "???");
+    EXPECT_EQ(view.printEnabled, fin != kNoLens && fin.bc != "???" && fin.pow != "???" && fin.serie != "???");
 
-    for (const auto& c : form1_->GetForm().Controls()) {
+    std::vector<std::string> shown;
+    for (lens::Entry e : lens::kPrescriptionEntries)
+        shown.push_back(lens::Text(view.entries[0], e));
+    for (lens::Entry e : lens::kCurrentLensEntries)
+        shown.push_back(lens::Text(view.entries[0], e));
+    for (const Lens& l : {PresLens(0), CurLens(0), FinalLens(0)})
+        shown.insert(shown.end(), {l.bc, l.pow, l.diam, l.serie});
+    for (const ShownBox& box : view.boxes)
+        shown.push_back(box.text);
+    for (const std::string& t : shown) {
         for (const char* word : {"inf", "nan", "INF", "NAN"}) {
             if (std::string(text).find(word) == std::string::npos) {
-                EXPECT_EQ(c->Text().find(word), std::string::npos) << c->Name() << " shows " << c->Text();
+                EXPECT_EQ(t.find(word), std::string::npos) << "shows " << t;
             }
         }
     }

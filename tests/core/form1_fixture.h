@@ -18,7 +18,7 @@ class Form1Test : public testing::Test {
 protected:
     explicit Form1Test(NumberFormat fmt = NumberFormat{'.'}) : fmt_(fmt)
     {
-        form1_ = std::make_unique<Form1>(tk, module, fmt_);
+        form1_ = std::make_unique<Form1>(tk, order, fmt_);
         form1_->GetForm().onLoad();
         k = &form1_->Controls();
     }
@@ -65,7 +65,7 @@ protected:
     }
 
     ScriptedToolkit tk;
-    Module1 module;
+    OrderRecord order;
     NumberFormat fmt_;
     std::unique_ptr<Form1> form1_;
     const Form1Controls* k = nullptr;

@@ -28,7 +28,7 @@ class LensTypeTest : public Form1Test {
 protected:
     OrderDetailsForm& Open()
     {
-        details_ = std::make_unique<OrderDetailsForm>(tk, module.order, fmt_);
+        details_ = std::make_unique<OrderDetailsForm>(tk, order, fmt_);
         details_->GetForm().onLoad();
         return *details_;
     }
@@ -77,7 +77,7 @@ TEST(LensTypesTest, EveryTypeSelectsItsMaterialAndPrintsOnlyItsPicture)
 
 TEST_F(LensTypeTest, OnlyTheOrderPageIsAPaintedPage)
 {
-    OrderPageForm page(tk, module.order, fmt_);
+    OrderPageForm page(tk, order, fmt_);
     EXPECT_TRUE(page.GetForm().PaintedPage());
     EXPECT_EQ(page.Controls().Image1->GetStyle().picture, Picture::Logo);
     EXPECT_FALSE(Open().GetForm().PaintedPage());

@@ -22,8 +22,8 @@ protected:
     void Order(const std::function<void(const Form4Controls&)>& fill)
     {
         const Calculation& calc = form1_->Calc();
-        CopySuggestedLens(*calc.Order(), module.order, fmt_);
-        OrderDetailsForm details(tk, module.order, fmt_);
+        CopySuggestedLens(*calc.Order(), order, fmt_);
+        OrderDetailsForm details(tk, order, fmt_);
         tk.onShow["Form4"] = [&](Form&) { fill(details.Controls()); };
         LoadAndShowModal(tk, details.GetForm());
         tk.onShow.erase("Form4");
@@ -58,8 +58,8 @@ TEST_F(PrintTest, RightEyeOnlyPrintsDashesForTheLeft)
     EXPECT_EQ(page.count("imgCOR"), 1u);
     EXPECT_EQ(page.count("imgVelto"), 0u);
     EXPECT_EQ(tk.unloaded, (std::vector<std::string>{"PrinForm", "Form4"}));
-    EXPECT_EQ(module.order.orderPatName, "J. Doe");
-    EXPECT_FALSE(module.order.orderDot);
+    EXPECT_EQ(order.orderPatName, "J. Doe");
+    EXPECT_FALSE(order.orderDot);
 }
 
 TEST_F(PrintTest, BothEyesVeltoAndTwoOrdersInARow)
@@ -223,7 +223,7 @@ TEST_F(PrintTest, SaveAsPdfWritesThePageWithoutPrinting)
     ASSERT_EQ(tk.saved.size(), 1u);
     EXPECT_EQ(tk.saved[0].second.at("lblAccNum"), "AC-1");
     EXPECT_EQ(tk.saved[0].second.at("lblBC_1"), "-");
-    EXPECT_EQ(module.order.orderAccNum, "AC-1");
+    EXPECT_EQ(order.orderAccNum, "AC-1");
     EXPECT_EQ(tk.unloaded, std::vector<std::string>{"Form4"});
     EXPECT_EQ(tk.suggestedFiles, std::vector<std::string>{"Order 08-12-2026.pdf"});
 }
@@ -259,7 +259,7 @@ TEST_F(PrintTest, CancelPrintsNothing)
     Order([](const Form4Controls& d) { d.cmdCancel->RaiseClick(); });
     EXPECT_TRUE(tk.printed.empty());
     EXPECT_EQ(tk.unloaded, std::vector<std::string>{"Form4"});
-    EXPECT_EQ(module.order.orderBC[0], "7.70");
+    EXPECT_EQ(order.orderBC[0], "7.70");
 }
 
 } // namespace

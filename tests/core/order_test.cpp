@@ -21,7 +21,7 @@ TEST_F(OrderTest, PrintOrderCopiesTheSuggestedLens)
     tk.onShow["Form4"] = [&](Form& f) { shown = &f; };
     k->cmdPrint->RaiseClick();
     ASSERT_NE(shown, nullptr);
-    const OrderRecord& o = module.order;
+    const OrderRecord& o = order;
     EXPECT_TRUE(o.orderLeftEye);
     EXPECT_EQ(o.orderBC[0], "7.70");
     EXPECT_EQ(o.orderPower[0], "-2.50");
@@ -35,12 +35,12 @@ TEST_F(OrderTest, PrintOrderCopiesTheSuggestedLens)
     k->chkPresOS->SetValue(0);
     Calculate();
     k->cmdPrint->RaiseClick();
-    EXPECT_FALSE(module.order.orderLeftEye);
+    EXPECT_FALSE(order.orderLeftEye);
 }
 
 TEST_F(OrderTest, EnterMovesOnInTheListedFieldsOnly)
 {
-    OrderDetailsForm d(tk, module.order, fmt_);
+    OrderDetailsForm d(tk, order, fmt_);
     d.GetForm().onLoad();
     tk.SetFocus(*d.Controls().txtPatNum);
     EXPECT_EQ(d.Controls().txtPatNum->RaiseKeyPress(13), 0);

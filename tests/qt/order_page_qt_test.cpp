@@ -220,7 +220,7 @@ void OrderPageQtTest::everyFieldReachesTheRecordAndThePage()
     });
     QVERIFY(calc_->driver.boxes.size() == 1); // the note only
     QCOMPARE(printer_->pages.size(), std::size_t{1});
-    const OrderRecord& o = calc_->app.Shared().order;
+    const OrderRecord& o = calc_->app.Order();
     QVERIFY(o.orderLeftEye);
     QCOMPARE(o.orderBC, (std::array<std::string, 2>{"7.70", "7.10"}));
     QCOMPARE(o.orderPower, (std::array<std::string, 2>{"-2.50", "0.50"}));
@@ -299,7 +299,7 @@ void OrderPageQtTest::printFailureAnswers()
     QCOMPARE(QFile::exists(file), saved);
     QVERIFY(printer_->pages.empty());
     if (saved)
-        CheckPage(ReadPdf(file), calc_->app.Shared().order);
+        CheckPage(ReadPdf(file), calc_->app.Order());
 }
 
 void OrderPageQtTest::saveAsPdfWritesThePageWithoutPrinting()
@@ -319,7 +319,7 @@ void OrderPageQtTest::saveAsPdfWritesThePageWithoutPrinting()
     QCOMPARE(
         offeredName_,
         QStringLiteral("Order %1 %2.pdf").arg(kPatName, QString(date).replace(QLatin1Char('/'), QLatin1Char('-'))));
-    CheckPage(ReadPdf(file), calc_->app.Shared().order);
+    CheckPage(ReadPdf(file), calc_->app.Order());
 }
 
 void OrderPageQtTest::pdfNotWrittenKeepsTheWindow_data()

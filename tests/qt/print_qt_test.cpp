@@ -283,7 +283,7 @@ void PrintQtTest::pageLandsInsidePrintableArea()
     const QString pdf = WaitForPdf(start);
     QVERIFY2(!pdf.isEmpty(), "no complete PDF arrived");
     QCOMPARE(ReadPdf(pdf).size, QSizeF(595, 842));
-    OrderPageForm form(calc_->app.Toolkit(), calc_->app.Shared().order, NumberFormat{'.'});
+    OrderPageForm form(calc_->app.Toolkit(), calc_->app.Order(), NumberFormat{'.'});
     form.Form_Load();
     const QByteArray saved = PagePdf(form.GetForm(), QPageSize(QPageSize::A4));
     // Everything drawn, text, frames and pictures, on a rendering at one
