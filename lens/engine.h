@@ -223,11 +223,7 @@ SeriesChoice SettleSeries(EyeResult eye, AddTexts adds, AddChoice choice);
 // A suggested lens with every value settled: the only lens that can be
 // ordered.
 struct SettledLens {
-    double bc = 0;
-    double power = 0;
-    double diam = 0;
-    int series = 0;
-    bool powerCorrected = false;
+    Design lens;
     bool operator==(const SettledLens&) const = default;
 };
 // None while a value is open.

@@ -148,7 +148,7 @@ std::optional<SettledLens> Settled(const SuggestedLens& lens)
 {
     if (HasOpenValue(lens))
         return std::nullopt;
-    return SettledLens{*lens.bc, *lens.power, *lens.diam, *lens.series, lens.powerCorrected};
+    return SettledLens{{*lens.bc, *lens.power, *lens.diam, *lens.series, lens.powerCorrected}};
 }
 
 std::optional<LensOrder> Orderable(const EyeResult& right, const EyeResult& left)
@@ -166,8 +166,8 @@ std::optional<LensOrder> Orderable(const EyeResult& right, const EyeResult& left
 
 OrderedLens OrderLens(const SettledLens& lens, const NumberFormat& fmt)
 {
-    const LensTexts texts = Texts(Design{lens.bc, lens.power, lens.diam, lens.series, lens.powerCorrected}, fmt);
-    return {texts.bc, texts.pow, lens.diam, lens.series};
+    const LensTexts texts = Texts(lens.lens, fmt);
+    return {texts.bc, texts.pow, lens.lens.diam, lens.lens.series};
 }
 
 } // namespace corvane::lens

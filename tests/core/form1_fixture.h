@@ -56,14 +56,6 @@ protected:
     Lens CurLens(int e) const { return Shown(k->CurGroup(), e); }
     Lens FinalLens(int e) const { return Shown(k->FinalGroup(), e); }
 
-    std::vector<std::string> BoxTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const ShownBox& b : tk.boxes)
-            texts.push_back(b.text);
-        return texts;
-    }
-
     ScriptedToolkit tk;
     OrderRecord order;
     NumberFormat fmt_;

@@ -245,7 +245,7 @@ TEST(EngineSuggested, OrderedLens)
     EXPECT_EQ(lens.power, "-2.50");
     EXPECT_EQ(lens.diam, 9.2);
     EXPECT_EQ(lens.series, 2);
-    EXPECT_EQ(OrderLens({7.9, -3, 9.2, 1, true}, kFmt).power, "-3");
+    EXPECT_EQ(OrderLens({{7.9, -3, 9.2, 1, true}}, kFmt).power, "-3");
     EXPECT_FALSE(Settled(*SuggestFinalLens(kPres, kCur, 9.2).lens));
 }
 
