@@ -100,7 +100,7 @@ void Calculation::Calculate()
 
 void Calculation::Settled(int e, lens::EyeResult eye)
 {
-    eyes_[static_cast<std::size_t>(e)] = std::move(eye);
+    eyes_[static_cast<std::size_t>(e)] = eye;
     Draw(e);
     view_.SetPrintEnabled(Order().has_value());
     ShowOpenValues(true);

@@ -54,6 +54,7 @@ TEST_P(BadInputTest, EndsInANumberedMessageOrAResult)
     EXPECT_EQ(view.printEnabled, fin != kNoLens && fin.bc != "???" && fin.pow != "???" && fin.serie != "???");
 
     std::vector<std::string> shown;
+    shown.reserve(lens::kPrescriptionEntries.size() + lens::kCurrentLensEntries.size() + 12 + view.boxes.size());
     for (lens::Entry e : lens::kPrescriptionEntries)
         shown.push_back(lens::Text(view.entries[0], e));
     for (lens::Entry e : lens::kCurrentLensEntries)
