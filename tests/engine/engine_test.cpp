@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 namespace corvane::lens {
 namespace {
@@ -271,73 +269,6 @@ TEST(EngineSuggested, WhatCanBeOrdered)
         const std::optional<LensOrder> order = Orderable(c.right, c.left);
         EXPECT_EQ(order.has_value(), c.orderable) << c.name;
         EXPECT_EQ(order && order->left.has_value(), c.leftOrdered) << c.name;
-    }
-}
-
-// ---- One eye's Calculate ----
-
-struct EyeCase {
-    const char* name;
-    EyeInput input;
-    std::vector<std::string> messages; // "Error <n>" or the warning, in order
-    std::vector<Entry> focus;          // the entry each message focuses
-    bool pres, cur;                    // the designs shown
-    const char* suggested;             // the power shown, "" for none
-    EyeEntries after;
-};
-const char* const kLower = "The Lower keratometry is outside of the recommended tolerances. Please consult";
-const char* const kKera = "The keratometry is outside of the recommended tolerances. Please consult";
-const char* const kCylinder = "The cylinder is outside of the recommended tolerances. Please consult";
-const PrescriptionEntries kLowK{"3800", "4200", "-2", "-3", "20", "12", "2"};
-const EyeCase kEyes[] = {
-    {"both methods disagree",
-     {true, true, {kK43, {"800", "-3", "9.2", ""}}},
-     {},
-     {},
-     true,
-     true,
-     "???",
-     {kK43, {"8", "-3", "9.2", "2"}}},
-    {"withheld prescription leaves the current lens",
-     {true, true, {kLowK, {"7.85", "-2", "9.2", "2"}}},
-     {kLower, kKera, kCylinder},
-     {Entry::Kera1, Entry::Kera1, Entry::Cylinder},
-     false,
-     true,
-     "-2.50",
-     {{"38", "42", "-2", "-3", "20", "12", "2"}, {"7.85", "-2", "9.2", "2"}}},
-    {"failed check, then the current lens's own",
-     {true, true, {{"", "44", "-2", "", "", "12", "x"}, {"7.85", "-2", "9.2", ""}}},
-     {"Error 601", "Error 625"},
-     {Entry::Kera1, Entry::CurAdd},
-     false,
-     false,
-     "",
-     {{"", "44", "-2", "", "", "12", "x"}, {"7.85", "-2", "9.2", "x"}}},
-    {"nothing ticked", {false, false, {kK43, {}}}, {}, {}, false, false, "", {kK43, {}}},
-};
-
-TEST(EngineEye, Calculate)
-{
-    for (const EyeCase& c : kEyes) {
-        const EyeCalculation eye = CalculateEye(c.input, kFmt);
-        std::vector<std::string> messages;
-        std::vector<Entry> focus;
-        for (const EyeMessage& m : eye.messages) {
-            if (const Fault* f = std::get_if<Fault>(&m)) {
-                messages.push_back("Error " + std::to_string(f->error.Number));
-                focus.push_back(f->entry);
-            } else {
-                messages.push_back(std::get<Warning>(m).message);
-                focus.push_back(std::get<Warning>(m).entry);
-            }
-        }
-        EXPECT_EQ(messages, c.messages) << c.name;
-        EXPECT_EQ(focus, c.focus) << c.name;
-        EXPECT_EQ(eye.result.pres.has_value(), c.pres) << c.name;
-        EXPECT_EQ(eye.result.cur.has_value(), c.cur) << c.name;
-        EXPECT_EQ(eye.result.suggested ? Texts(*eye.result.suggested, "???", kFmt).pow : "", c.suggested) << c.name;
-        EXPECT_EQ(eye.entries, c.after) << c.name;
     }
 }
 
