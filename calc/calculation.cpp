@@ -54,9 +54,7 @@ void Calculation::Clear()
     eyes_ = {};
     edited_ = false;
     for (int e = 0; e < 2; ++e) {
-        lens::EyeEntries empty;
-        empty.pres.vertex = IntToText(12);
-        view_.ShowEntries(e, empty);
+        view_.ShowEntries(e, lens::ClearedEntries());
         Draw(e);
     }
     view_.SetPrintEnabled(false);

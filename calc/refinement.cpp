@@ -22,15 +22,12 @@ void Refinement::PowerClicked(int e)
     }
     // A dialog closed without "Ok" corrects nothing.
     const std::optional<double> over = AskOverRefraction(*view_.PowerCorrection(), fmt_);
-    if (!over) {
-        calc_.Settled(e, calc_.Eye(e));
+    if (!over)
         return;
-    }
     lens::EyeEntries entries = view_.Entries(e);
     const lens::PowerCorrection r = lens::SettlePowerByOverRefraction(calc_.Eye(e), entries.cur.power, *over, fmt_);
     if (r.fault) {
         calc_.Report(e, *r.fault);
-        calc_.Settled(e, calc_.Eye(e));
         return;
     }
     entries.cur.power = r.powerEntry;
@@ -50,10 +47,8 @@ void Refinement::SeriesClicked(int e)
         return;
     }
     const std::optional<lens::AddChoice> choice = AskAddChoice(*view_.AddCorrection(), options, fmt_);
-    if (!choice) {
-        calc_.Settled(e, calc_.Eye(e));
+    if (!choice)
         return;
-    }
     const lens::SeriesChoice r = lens::SettleSeries(calc_.Eye(e), adds, *choice);
     entries.pres.add = r.adds.pres;
     entries.cur.add = r.adds.cur;

@@ -41,6 +41,9 @@ inline constexpr std::array<Entry, 7> kPrescriptionEntries = {
     Entry::Kera1, Entry::Kera2, Entry::Sphere, Entry::Cylinder, Entry::Axis, Entry::Vertex, Entry::PresAdd};
 inline constexpr std::array<Entry, 4> kCurrentLensEntries = {Entry::CurBC, Entry::CurPower, Entry::CurDiam,
                                                              Entry::CurAdd};
+// What a new or cleared eye shows: every entry empty but the vertex
+// distance, 12 mm as usual.
+EyeEntries ClearedEntries();
 // The text of one entry; Entry::None has none.
 const std::string& Text(const EyeEntries& entries, Entry entry);
 EyeEntries WithText(EyeEntries entries, Entry entry, std::string text);

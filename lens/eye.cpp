@@ -73,6 +73,13 @@ void CurrentLens(EyeCalculation& out, bool presTicked, const NumberFormat& fmt)
 
 } // namespace
 
+EyeEntries ClearedEntries()
+{
+    EyeEntries entries;
+    entries.pres.vertex = "12";
+    return entries;
+}
+
 const std::string& Text(const EyeEntries& entries, Entry entry)
 {
     static const std::string kNone;

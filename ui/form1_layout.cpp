@@ -194,7 +194,7 @@ Form1Controls BuildForm1(Form& f)
     k.txtPresKera1[0]->SetHint("Use Tab or Enter");
     k.txtPresKera1[1]->SetHint("Use Tab or Enter");
     for (Control* c : k.cboPresVertex) {
-        c->SetText("12");
+        c->SetText(lens::ClearedEntries().pres.vertex);
         for (int mm = 7; mm <= 20; ++mm)
             c->AddItem(std::to_string(mm));
     }

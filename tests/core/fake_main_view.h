@@ -92,7 +92,7 @@ class PresenterTest : public testing::Test {
 protected:
     explicit PresenterTest(NumberFormat fmt = NumberFormat{'.'}) : fmt_(fmt), calc(view, fmt_), refine(view, calc, fmt_)
     {
-        view.entries[0].pres.vertex = view.entries[1].pres.vertex = "12";
+        view.entries = {lens::ClearedEntries(), lens::ClearedEntries()};
     }
 
     // Ticks the method for the eye (the left eye beside the right).
