@@ -1,5 +1,7 @@
 #include "calc/refinement.h"
 
+#include <variant>
+
 namespace corvane {
 
 Refinement::Refinement(MainView& view, Calculation& calc, NumberFormat fmt) : view_(view), calc_(calc), fmt_(fmt) {}
@@ -60,11 +62,12 @@ std::optional<double> AskOverRefraction(PowerCorrectionView& dialog, const Numbe
 {
     std::optional<double> result;
     dialog.Run([&](const std::string& typed) {
-        if (!IsNumeric(typed, fmt)) {
-            dialog.ShowError(ErrorMessage(RuntimeError(699, "The Refraction is not a number")));
+        const std::variant<double, RuntimeError> read = lens::ReadOverRefraction(typed, fmt);
+        if (const auto* error = std::get_if<RuntimeError>(&read)) {
+            dialog.ShowError(ErrorMessage(*error));
             return false;
         }
-        result = ToNumber(typed, fmt);
+        result = std::get<double>(read);
         return true;
     });
     return result;

@@ -20,8 +20,8 @@ private:
     NumberFormat fmt_;
 };
 
-// The dialogs' own rules, each with its answer as a value: an over-refraction
-// is a number, an add is offered with two decimals.
+// Each dialog with its answer as a value: the over-refraction once it is a
+// number, the add chosen among the two offered with two decimals.
 std::optional<double> AskOverRefraction(PowerCorrectionView& dialog, const NumberFormat& fmt);
 std::optional<lens::AddChoice> AskAddChoice(AddCorrectionView& dialog, const lens::AddOptions& adds,
                                             const NumberFormat& fmt);

@@ -189,6 +189,9 @@ EyeResult SettleBaseCurve(EyeResult eye, bool currentFits);
 // "Does the current lens' power Provide best distance vision accuity ?" Yes.
 EyeResult SettlePowerFromCurrentLens(EyeResult eye);
 
+// What was typed as the over-refraction: a number, or why it is none.
+std::variant<double, RuntimeError> ReadOverRefraction(const std::string& typed, const NumberFormat& fmt);
+
 // No: the over-refraction is added to the power entry, as it stands at the
 // click, and to the current-lens design's power as it is shown.
 struct PowerCorrection {

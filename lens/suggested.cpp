@@ -89,6 +89,13 @@ EyeResult SettlePowerFromCurrentLens(EyeResult eye)
     return eye;
 }
 
+std::variant<double, RuntimeError> ReadOverRefraction(const std::string& typed, const NumberFormat& fmt)
+{
+    if (!IsNumeric(typed, fmt))
+        return RuntimeError(699, "The Refraction is not a number");
+    return ToNumber(typed, fmt);
+}
+
 PowerCorrection SettlePowerByOverRefraction(EyeResult eye, std::string powerEntry, double overRefraction,
                                             const NumberFormat& fmt)
 {

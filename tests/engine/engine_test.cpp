@@ -216,6 +216,14 @@ TEST(EngineSuggested, Settling)
     }
 }
 
+TEST(EngineSuggested, OverRefractionIsANumber)
+{
+    for (const char* typed : {"", " ", "abc", "+", "1e999"})
+        EXPECT_EQ(std::get<RuntimeError>(ReadOverRefraction(typed, kFmt)).Number, 699) << typed;
+    EXPECT_EQ(std::get<double>(ReadOverRefraction("-0.25", kFmt)), -0.25);
+    EXPECT_EQ(std::get<double>(ReadOverRefraction("-0,25", NumberFormat{','})), -0.25);
+}
+
 TEST(EngineSuggested, SeriesByTheChosenAdd)
 {
     const EyeResult eye{kPres, kCur, SuggestFinalLens(kPres, kCur, 9.2).lens};
