@@ -4,6 +4,7 @@
 #include "lens/numbers.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -46,7 +47,8 @@ inline constexpr std::array<Entry, 4> kCurrentLensEntries = {Entry::CurBC, Entry
 EyeEntries ClearedEntries();
 // The text of one entry; Entry::None has none.
 const std::string& Text(const EyeEntries& entries, Entry entry);
-EyeEntries WithText(EyeEntries entries, Entry entry, std::string text);
+// An eye's entries from the text of each.
+EyeEntries EntriesFrom(const std::function<std::string(Entry)>& textOf);
 
 // A numbered check that failed, or a failure of the arithmetic of a design
 // (then no entry is named).

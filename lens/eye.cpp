@@ -1,5 +1,7 @@
 #include "lens/engine.h"
 
+#include <span>
+
 namespace corvane::lens {
 namespace {
 
@@ -87,10 +89,13 @@ const std::string& Text(const EyeEntries& entries, Entry entry)
     return text != nullptr ? *text : kNone;
 }
 
-EyeEntries WithText(EyeEntries entries, Entry entry, std::string text)
+EyeEntries EntriesFrom(const std::function<std::string(Entry)>& textOf)
 {
-    if (std::string* field = Field(entries, entry))
-        *field = std::move(text);
+    EyeEntries entries;
+    for (const auto& method :
+         {std::span<const Entry>(kPrescriptionEntries), std::span<const Entry>(kCurrentLensEntries)})
+        for (Entry entry : method)
+            *Field(entries, entry) = textOf(entry);
     return entries;
 }
 

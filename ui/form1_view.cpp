@@ -17,12 +17,7 @@ bool Form1View::Ticked(Method method, int eye) const
 
 lens::EyeEntries Form1View::Entries(int eye) const
 {
-    lens::EyeEntries entries;
-    for (lens::Entry entry : lens::kPrescriptionEntries)
-        entries = lens::WithText(std::move(entries), entry, k_.EntryControl(entry, eye)->Text());
-    for (lens::Entry entry : lens::kCurrentLensEntries)
-        entries = lens::WithText(std::move(entries), entry, k_.EntryControl(entry, eye)->Text());
-    return entries;
+    return lens::EntriesFrom([&](lens::Entry entry) { return k_.EntryControl(entry, eye)->Text(); });
 }
 
 // An entry whose text stays is not touched.

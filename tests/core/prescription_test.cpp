@@ -104,7 +104,8 @@ TEST_P(ValidatePrescriptionTest, FirstFailingCheckWins)
 {
     const auto& [c, e] = GetParam();
     lens::EyeEntries entries{{"43", "44", "-2", "", "", "12", "2"}, {}};
-    entries = lens::WithText(entries, c.field, c.text);
+    entries =
+        lens::EntriesFrom([&](lens::Entry f) { return f == c.field ? std::string(c.text) : lens::Text(entries, f); });
     if (c.otherCyl != nullptr)
         entries.pres.cylinder = c.otherCyl;
     if (c.otherAxe != nullptr)
