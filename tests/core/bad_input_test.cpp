@@ -28,8 +28,10 @@ TEST_P(BadInputTest, EndsInANumberedMessageOrAResult)
 {
     const auto& [entry, text] = GetParam();
     const lens::EyeEntries valid{{"43", "44", "-2", "-0.5", "90", "12", "2"}, {"7.85", "-3", "9.3", "2.5"}};
+    const lens::Entry bad = entry.entry;
+    const std::string badText = text;
     const lens::EyeEntries typed =
-        lens::EntriesFrom([&](lens::Entry e) { return e == entry.entry ? std::string(text) : lens::Text(valid, e); });
+        lens::EntriesFrom([&](lens::Entry e) { return e == bad ? badText : lens::Text(valid, e); });
     Pres(0, typed.pres);
     Cur(0, typed.cur);
     // A first calculation whose lens must never come back as this one's.

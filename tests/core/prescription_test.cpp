@@ -103,9 +103,11 @@ class ValidatePrescriptionTest : public PresenterTest,
 TEST_P(ValidatePrescriptionTest, FirstFailingCheckWins)
 {
     const auto& [c, e] = GetParam();
-    lens::EyeEntries entries{{"43", "44", "-2", "", "", "12", "2"}, {}};
-    entries =
-        lens::EntriesFrom([&](lens::Entry f) { return f == c.field ? std::string(c.text) : lens::Text(entries, f); });
+    const lens::EyeEntries valid{{"43", "44", "-2", "", "", "12", "2"}, {}};
+    const lens::Entry bad = c.field;
+    const std::string badText = c.text;
+    lens::EyeEntries entries =
+        lens::EntriesFrom([&](lens::Entry f) { return f == bad ? badText : lens::Text(valid, f); });
     if (c.otherCyl != nullptr)
         entries.pres.cylinder = c.otherCyl;
     if (c.otherAxe != nullptr)
