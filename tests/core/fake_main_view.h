@@ -26,12 +26,7 @@ public:
     {
         lenses[static_cast<std::size_t>(column)][Index(eye)] = lens;
     }
-    void ShowOpenValues(const std::array<OpenValues, 2>& values, const std::string& line, bool moveOn) override
-    {
-        open = values;
-        clickLine = line;
-        movedOn = moveOn;
-    }
+    void ShowOpenValues(const std::array<OpenValues, 2>& values, const std::string&, bool) override { open = values; }
     void SetHelp(const std::string& line) override { help = line; }
     void SetPrintEnabled(bool enabled) override { printEnabled = enabled; }
     void ShowEyeError(int eye, const RuntimeError& error) override
@@ -49,8 +44,32 @@ public:
         answers.pop_front();
         return yes;
     }
-    std::unique_ptr<PowerCorrectionView> PowerCorrection() override;
-    std::unique_ptr<AddCorrectionView> AddCorrection() override;
+    std::unique_ptr<PowerCorrectionView> PowerCorrection() override { return std::make_unique<Power>(*this); }
+    std::unique_ptr<AddCorrectionView> AddCorrection() override { return std::make_unique<Add>(*this); }
+
+    // "Power Correction": each scripted text typed and "Ok" pressed.
+    struct Power : PowerCorrectionView {
+        explicit Power(FakeMainView& v) : fake(v) {}
+        void Run(const std::function<bool(const std::string&)>& accept) override
+        {
+            fake.dialogs.emplace_back("Power Correction");
+            for (const std::string& typed : fake.overRefraction)
+                if (accept(typed))
+                    return;
+        }
+        void ShowError(const std::string& message) override { fake.Show({message, Buttons::OkExclamation, "Corvane"}); }
+        FakeMainView& fake;
+    };
+    struct Add : AddCorrectionView {
+        explicit Add(FakeMainView& v) : fake(v) {}
+        std::optional<lens::AddChoice> Choose(const std::string& presAdd, const std::string& curAdd) override
+        {
+            fake.dialogs.emplace_back("Add Correction");
+            fake.addsOffered = {presAdd, curAdd};
+            return fake.addChoice;
+        }
+        FakeMainView& fake;
+    };
 
     static std::size_t Index(Method m) { return m == Method::Prescription ? 0 : 1; }
     static std::size_t Index(int eye) { return static_cast<std::size_t>(eye); }
@@ -67,8 +86,6 @@ public:
     // [column][eye], columns as ordered in ResultColumn.
     std::array<std::array<std::optional<lens::LensTexts>, 2>, 3> lenses;
     std::array<OpenValues, 2> open{};
-    std::string clickLine;
-    bool movedOn = false;
     std::string help;
     bool printEnabled = false;
     std::vector<ShownBox> boxes;
