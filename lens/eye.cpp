@@ -41,11 +41,11 @@ auto* Field(Entries& e, Entry entry)
 
 // The tolerance warnings come after the entries were rewritten; a design
 // that failed half-way shows nothing of an earlier one.
-void Prescription(EyeCalculation& out, const NumberFormat& fmt)
+EyeCalculation WithPrescription(EyeCalculation out, const NumberFormat& fmt)
 {
     if (std::optional<Fault> fault = ValidatePrescription(out.entries.pres, fmt)) {
         out.messages.emplace_back(std::move(*fault));
-        return;
+        return out;
     }
     PrescriptionDesign design = DesignFromPrescription(out.entries.pres, fmt);
     out.entries.pres = std::move(design.entries);
@@ -54,15 +54,16 @@ void Prescription(EyeCalculation& out, const NumberFormat& fmt)
     out.result.pres = design.lens;
     if (design.fault)
         out.messages.emplace_back(std::move(*design.fault));
+    return out;
 }
 
-void CurrentLens(EyeCalculation& out, bool presTicked, const NumberFormat& fmt)
+EyeCalculation WithCurrentLens(EyeCalculation out, bool presTicked, const NumberFormat& fmt)
 {
     CurrentLensCheck check = ValidateCurrentLens(out.entries.cur, presTicked, out.entries.pres.add, fmt);
     out.entries.cur = std::move(check.entries);
     if (check.fault) {
         out.messages.emplace_back(std::move(*check.fault));
-        return;
+        return out;
     }
     CurrentLensDesign design = DesignFromCurrentLens(out.entries.cur, fmt);
     out.entries.cur = std::move(design.entries);
@@ -71,6 +72,7 @@ void CurrentLens(EyeCalculation& out, bool presTicked, const NumberFormat& fmt)
         out.messages.emplace_back(std::move(*design.fault));
     else
         out.result.wornDiameter = design.wornDiameter;
+    return out;
 }
 
 } // namespace
@@ -102,11 +104,11 @@ EyeEntries EntriesFrom(const std::function<std::string(Entry)>& textOf)
 EyeCalculation CalculateEye(EyeInput input, const NumberFormat& fmt)
 {
     EyeCalculation out{std::move(input.entries), {}, {}};
-    EyeResult& eye = out.result;
     if (input.presTicked)
-        Prescription(out, fmt);
+        out = WithPrescription(std::move(out), fmt);
+    EyeResult& eye = out.result;
     if (input.curTicked) {
-        CurrentLens(out, input.presTicked, fmt);
+        out = WithCurrentLens(std::move(out), input.presTicked, fmt);
         if (eye.pres && eye.cur) {
             Suggestion merged = SuggestFinalLens(*eye.pres, *eye.cur, eye.wornDiameter);
             if (merged.fault)
