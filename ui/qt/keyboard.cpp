@@ -1,0 +1,91 @@
+#include "ui/qt/keyboard.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace corvane {
+namespace {
+
+// A validator that is never asked whether the text is acceptable, only to
+// cut an insertion to the room left. It sees the text after the edit, so it
+// keeps the length before it: deleting from a longer text that the program
+// wrote is no insertion.
+class TypedLength final : public QValidator {
+public:
+    TypedLength(QLineEdit* edit, int maxLength) : QValidator(edit), max_(maxLength), before_(edit->text().size())
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text.size(); });
+    }
+
+    State validate(QString& input, int& pos) const override
+    {
+        const qsizetype excess = input.size() - std::max<qsizetype>(max_, before_);
+        if (excess > 0) {
+            // The insertion ends at the cursor: its last characters go.
+            const qsizetype cut = std::min<qsizetype>(excess, pos);
+            input.remove(pos - cut, cut);
+            pos -= static_cast<int>(cut);
+        }
+        return Acceptable;
+    }
+
+private:
+    int max_;
+    qsizetype before_;
+};
+
+bool IsEnter(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+class EnterKeys final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !IsEnter(static_cast<QKeyEvent*>(event)))
+            return false;
+        if (auto* button = qobject_cast<QPushButton*>(watched)) {
+            if (button->isDefault())
+                return false;
+            button->click();
+            return true;
+        }
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(watched, &tab);
+        return true;
+    }
+};
+
+} // namespace
+
+void InstallKeyboardHabits(QWidget* form)
+{
+    auto* enter = new EnterKeys(form);
+    for (auto* edit : form->findChildren<QLineEdit*>()) {
+        const int length = edit->property("typedLength").toInt();
+        if (length > 0)
+            edit->setValidator(new TypedLength(edit, length));
+    }
+    for (auto* button : form->findChildren<QPushButton*>())
+        button->installEventFilter(enter);
+    for (auto* field : form->findChildren<QWidget*>())
+        if (field->property("enterMovesOn").toBool()) {
+            field->installEventFilter(enter);
+            // An editable list box's edit takes the keys while it has the focus.
+            if (auto* combo = qobject_cast<QComboBox*>(field); combo != nullptr && combo->lineEdit() != nullptr)
+                combo->lineEdit()->installEventFilter(enter);
+        }
+}
+
+} // namespace corvane
