@@ -1,19 +1,38 @@
 #include "app/calculator_app.h"
 
-#include "ui/qt/form_view.h"
-#include "ui/qt/page_printer.h"
+#include "order/order_forms.h"
+#include "ui/qt/message_box.h"
 
 namespace corvane {
 
 CalculatorApp::CalculatorApp(NumberFormat fmt, std::unique_ptr<PageOutput> printer)
-    : toolkit_(std::move(printer)), form1_(toolkit_, order_, fmt)
+    : fmt_(fmt), toolkit_(std::move(printer)), window_(std::make_unique<MainWindow>(fmt)), calc_(*window_, fmt),
+      refine_(*window_, calc_, fmt)
 {
-    if (form1_.GetForm().onLoad)
-        form1_.GetForm().onLoad();
-    view_ = toolkit_.ShowMain(form1_.GetForm());
+    MainWindow* w = window_.get();
+    // A failure that no presenter trapped is shown as a numbered message
+    // instead of ending the program.
+    auto guarded = [w](auto handler) { return [w, handler](auto... args) { Guarded(w, [&] { handler(args...); }); }; };
+    QObject::connect(w, &MainWindow::calculateRequested, w, guarded([this] { calc_.Calculate(); }));
+    QObject::connect(w, &MainWindow::clearRequested, w, guarded([this] { calc_.Clear(); }));
+    QObject::connect(w, &MainWindow::entryEdited, w, guarded([this] { calc_.EntryEdited(); }));
+    QObject::connect(w, &MainWindow::valueClicked, w,
+                     guarded([this](int eye, lens::LensValue value) { refine_.Clicked(eye, value); }));
+    QObject::connect(w, &MainWindow::orderRequested, w, guarded([this] { OpenOrder(); }));
+    w->show();
 }
 
-// The window goes before the form whose controls it shows.
-CalculatorApp::~CalculatorApp() { toolkit_.CloseMain(); }
+CalculatorApp::~CalculatorApp() = default;
+
+void CalculatorApp::OpenOrder()
+{
+    // Only settled lenses, while the entries are those of the lens shown.
+    const std::optional<lens::LensOrder> order = calc_.Order();
+    if (!order)
+        return;
+    CopySuggestedLens(*order, order_, fmt_);
+    OrderDetailsForm details(toolkit_, order_, fmt_);
+    LoadAndShowModal(toolkit_, details.GetForm());
+}
 
 } // namespace corvane

@@ -1,7 +1,10 @@
 #pragma once
 
-#include "app/form1.h"
+#include "calc/calculation.h"
+#include "calc/refinement.h"
 #include "order/order_record.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/page_printer.h"
 #include "ui/qt/qt_number_format.h"
 #include "ui/qt/qt_toolkit.h"
 
@@ -9,30 +12,30 @@
 
 namespace corvane {
 
-class FormView;
-
-// The whole program on Qt: the toolkit, the run's shared state and the main
-// window, loaded and shown.
+// The whole program on Qt: the main window and its presenters, the run's
+// order record, and printing on the given printer (the system's default
+// printer when none is given).
 class CalculatorApp {
 public:
-    // Prints on `printer`, or on the system's default printer when none is
-    // given.
     explicit CalculatorApp(NumberFormat fmt = SystemNumberFormat(), std::unique_ptr<PageOutput> printer = nullptr);
     ~CalculatorApp();
     CalculatorApp(const CalculatorApp&) = delete;
     CalculatorApp& operator=(const CalculatorApp&) = delete;
 
-    Form1& Main() { return form1_; }
+    MainWindow* Window() const { return window_.get(); }
     // The order record, shared by the windows for the whole run.
     OrderRecord& Order() { return order_; }
     QtToolkit& Toolkit() { return toolkit_; }
-    FormView* MainView() const { return view_; }
 
 private:
+    void OpenOrder();
+
+    NumberFormat fmt_;
     QtToolkit toolkit_;
     OrderRecord order_;
-    Form1 form1_;
-    FormView* view_ = nullptr;
+    std::unique_ptr<MainWindow> window_;
+    Calculation calc_;
+    Refinement refine_;
 };
 
 } // namespace corvane

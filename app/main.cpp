@@ -1,6 +1,6 @@
 #include "app/calculator_app.h"
 #include "app/first_paint_exit.h"
-#include "ui/qt/widget_binding.h"
+#include "ui/qt/appearance.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -12,6 +12,6 @@ int main(int argc, char** argv)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(corvane::DesignFont(corvane::Style{}, false));
     corvane::CalculatorApp calculator;
-    calculator.Toolkit().onMainUnloaded = [] { QCoreApplication::exit(0); };
+    QObject::connect(calculator.Window(), &QDialog::finished, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }

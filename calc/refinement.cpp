@@ -6,6 +6,21 @@ namespace corvane {
 
 Refinement::Refinement(MainView& view, Calculation& calc, NumberFormat fmt) : view_(view), calc_(calc), fmt_(fmt) {}
 
+void Refinement::Clicked(int e, lens::LensValue value)
+{
+    switch (value) {
+    case lens::LensValue::BaseCurve:
+        BaseCurveClicked(e);
+        break;
+    case lens::LensValue::Power:
+        PowerClicked(e);
+        break;
+    case lens::LensValue::Series:
+        SeriesClicked(e);
+        break;
+    }
+}
+
 void Refinement::BaseCurveClicked(int e)
 {
     if (!lens::IsOpen(calc_.Eye(e), lens::LensValue::BaseCurve))

@@ -10,6 +10,8 @@ class Refinement {
 public:
     Refinement(MainView& view, Calculation& calc, NumberFormat fmt);
 
+    // The open value clicked on eye e.
+    void Clicked(int e, lens::LensValue value);
     void BaseCurveClicked(int e);
     void PowerClicked(int e);
     void SeriesClicked(int e);

@@ -31,12 +31,6 @@ std::ostream& operator<<(std::ostream& os, const Lens& l)
     return os << "{" << l.bc << ", " << l.pow << ", " << l.diam << ", " << l.serie << "}";
 }
 
-Lens Shown(const ResultGroup& group, int e)
-{
-    auto text = [](const Control* c) { return c->Visible() ? c->Caption() : std::string(); };
-    return {text(group.bc[e]), text(group.pow[e]), text(group.diam[e]), text(group.serie[e])};
-}
-
 bool TwoDecimals(std::string_view s, char sep)
 {
     const std::size_t start = !s.empty() && s[0] == '-' ? 1 : 0;

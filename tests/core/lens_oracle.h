@@ -1,8 +1,8 @@
 #pragma once
 
+#include "lens/engine.h"
 #include "lens/numbers.h"
 #include "scripted_toolkit.h"
-#include "ui/form1_controls.h"
 
 #include <ostream>
 #include <string>
@@ -16,10 +16,6 @@ namespace corvane::test {
 using Lens = lens::LensTexts;
 inline const Lens kNoLens{};
 std::ostream& operator<<(std::ostream& os, const Lens& l);
-
-// What a group shows for eye e: its four captions, or nothing when its
-// labels of that eye are hidden.
-Lens Shown(const ResultGroup& group, int e);
 
 // "-12.34": an optional minus, digits, the separator, two digits.
 bool TwoDecimals(std::string_view s, char sep);

@@ -1,5 +1,4 @@
 #include "fake_main_view.h"
-#include "form1_fixture.h"
 
 namespace corvane::test {
 namespace {
@@ -234,43 +233,6 @@ TEST_F(RefinementTest, OrderButtonWaitsForTheLastMarkerOfBothEyes)
     EXPECT_EQ(FinalLens(1).bc, "7.70");
     EXPECT_TRUE(view.printEnabled);
 }
-
-// What the practitioner changes after Calculate withholds the order until the
-// next Calculate; what the program writes does not.
-struct AfterCalculateCase {
-    const char* name;
-    void (*act)(const Form1Controls& k);
-    bool orderable;
-};
-
-const AfterCalculateCase kAfterCalculate[] = {
-    {"typed_keratometry", [](const Form1Controls& k) { k.txtPresKera1[0]->UserSetText("43.00"); }, false},
-    {"vertex_from_the_list", [](const Form1Controls& k) { k.cboPresVertex[0]->UserSetText("14"); }, false},
-    {"typed_left_current_add", [](const Form1Controls& k) { k.txtCurAdd[1]->UserSetText("2.25"); }, false},
-    {"entry_written_by_the_program", [](const Form1Controls& k) { k.txtPresKera1[0]->SetText("43.00"); }, true},
-    {"left_eye_copy", [](const Form1Controls& k) { k.chkCurOS->SetValue(0), k.chkCurOS->SetValue(1); }, true},
-};
-
-class AfterCalculateTest : public Form1Test, public testing::WithParamInterface<AfterCalculateCase> {};
-
-TEST_P(AfterCalculateTest, OnlyThePractitionersEditsWithholdTheOrder)
-{
-    Pres(1, {"43", "44", "-2.00", "", "", "12", "2.00"});
-    Cur(1, {"7.85", "-2.00", "9.2", "2.00"});
-    Pres(0, {"43", "44", "-2.00", "", "", "12", "2.00"});
-    Cur(0, {"7.85", "-2.00", "9.2", "2.00"});
-    Calculate();
-    ASSERT_TRUE(k->cmdPrint->Enabled());
-    GetParam().act(*k);
-    EXPECT_EQ(k->cmdPrint->Enabled(), GetParam().orderable);
-    form1_->cmdPrint_Click();
-    EXPECT_EQ(tk.shownForms.size(), GetParam().orderable ? 1u : 0u);
-    Calculate();
-    EXPECT_TRUE(k->cmdPrint->Enabled());
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, AfterCalculateTest, testing::ValuesIn(kAfterCalculate),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace corvane::test

@@ -1,6 +1,7 @@
 #include "qt_fixture.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -28,17 +29,14 @@ private:
     // Both methods for the right eye, with the given current lens.
     void Calculated(const char* curPow, const char* curAdd, const char* curBC = "7.85")
     {
-        const Form1Controls& k = calc_->app.Main().Controls();
-        k.chkPres->SetValue(1);
-        k.chkCur->SetValue(1);
-        k.txtPresKera1[0]->SetText("43");
-        k.txtPresKera2[0]->SetText("44");
-        k.txtPresPow[0]->SetText("-2");
-        k.cboPresAdd[0]->SetText("2");
-        k.txtCurBC[0]->SetText(curBC);
-        k.txtCurPow[0]->SetText(curPow);
-        k.txtCurDiam[0]->SetText("9.2");
-        k.txtCurAdd[0]->SetText(curAdd);
+        calc_->Fill({"chkPres", "chkCur"}, {{"txtPresKera1_0", "43"},
+                                            {"txtPresKera2_0", "44"},
+                                            {"txtPresPow_0", "-2"},
+                                            {"cboPresAdd_0", "2"},
+                                            {"txtCurBC_0", curBC},
+                                            {"txtCurPow_0", curPow},
+                                            {"txtCurDiam_0", "9.2"},
+                                            {"txtCurAdd_0", curAdd}});
         QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
     }
     QString Label(const char* name) const { return calc_->find<QLabel>(name)->text(); }
@@ -129,7 +127,7 @@ void DialogsQtTest::addCorrectionByKeyboard()
     QVERIFY2(marks >= 20, qPrintable(QStringLiteral("%1 pixels show the focus").arg(marks)));
     QCOMPARE(Label("lblResFinalSerie_0"), QStringLiteral("1"));
     QCOMPARE(Label("lblResPresSerie_0"), QStringLiteral("1"));
-    QCOMPARE(calc_->app.Main().Controls().cboPresAdd[0]->Text(), std::string("1.5"));
+    QCOMPARE(calc_->find<QComboBox>("cboPresAdd_0")->currentText(), QStringLiteral("1.5"));
     QVERIFY(calc_->find("cmdPrint")->isEnabled());
 }
 

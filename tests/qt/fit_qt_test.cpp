@@ -1,5 +1,6 @@
 #include "fit_check.h"
 #include "qt_fixture.h"
+#include "ui/qt/message_box.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -31,20 +32,18 @@ private:
     // Both methods for both eyes, disagreeing, so that every result shows.
     void Calculated() const
     {
-        const Form1Controls& k = calc_->app.Main().Controls();
-        k.chkPres->SetValue(1);
-        k.chkCur->SetValue(1);
-        const char* pres[] = {"43", "44", "-2", "-0.75", "180", "12", "2"};
-        const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
-                                     &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
-        for (int i = 0; i < 7; ++i)
-            (*entries[i])[0]->SetText(pres[i]);
-        const char* cur[] = {"8.20", "-2.50", "9.2", "1.5"};
-        const EyeArray* current[] = {&k.txtCurBC, &k.txtCurPow, &k.txtCurDiam, &k.txtCurAdd};
-        for (int i = 0; i < 4; ++i)
-            (*current[i])[0]->SetText(cur[i]);
-        k.chkPresOS->SetValue(1);
-        k.chkCurOS->SetValue(1);
+        calc_->Fill({"chkPres", "chkCur"}, {{"txtPresKera1_0", "43"},
+                                            {"txtPresKera2_0", "44"},
+                                            {"txtPresPow_0", "-2"},
+                                            {"txtPresCyl_0", "-0.75"},
+                                            {"txtPresAxe_0", "180"},
+                                            {"cboPresAdd_0", "2"},
+                                            {"txtCurBC_0", "8.20"},
+                                            {"txtCurPow_0", "-2.50"},
+                                            {"txtCurDiam_0", "9.2"},
+                                            {"txtCurAdd_0", "1.5"}});
+        // The left eye starts as a copy of the right.
+        calc_->Fill({"chkPresOS", "chkCurOS"}, {});
         QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
         calc_->Reactivate();
     }
@@ -72,19 +71,19 @@ void FitQtTest::mainWindow()
 void FitQtTest::everyHelpLine()
 {
     Calculated();
-    Control* help = calc_->app.Main().Controls().lblhelp;
+    auto* help = calc_->find<QLabel>("lblhelp");
     QStringList hints = {"Click on the ??? to choose the Power", "Click on the ??? to choose the Base Curve"};
     // Every hint the fields write, by visiting each of them.
     calc_->find("chkPres")->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 40; ++i) {
-        hints << QString::fromStdString(help->Caption());
+        hints << help->text();
         calc_->Key(Qt::Key_Tab);
     }
     hints.removeDuplicates();
     QVERIFY(hints.size() >= 18);
     QStringList problems;
     for (const QString& hint : hints) {
-        help->SetCaption(hint.toStdString());
+        help->setText(hint);
         problems << TextsThatDoNotFit(calc_->view());
     }
     problems.removeDuplicates();
@@ -113,13 +112,9 @@ void FitQtTest::refinementDialogs()
 
 void FitQtTest::orderWindow()
 {
-    const Form1Controls& k = calc_->app.Main().Controls();
-    k.chkPres->SetValue(1);
-    k.txtPresKera1[0]->SetText("43");
-    k.txtPresKera2[0]->SetText("44");
-    k.txtPresPow[0]->SetText("-2");
-    k.cboPresAdd[0]->SetText("2");
-    k.chkPresOS->SetValue(1);
+    calc_->Fill({"chkPres"}, {{"txtPresKera1_0", "43"}, {"txtPresKera2_0", "44"}, {"txtPresPow_0", "-2"},
+                              {"cboPresAdd_0", "2"}});
+    calc_->Fill({"chkPresOS"}, {});
     QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
     QVERIFY(calc_->find("cmdPrint")->isEnabled());
     QStringList problems;
@@ -181,7 +176,7 @@ void FitQtTest::messageBoxTitles()
         QTest::keyClick(box, Qt::Key_Escape);
         return true;
     });
-    calc_->app.Toolkit().MsgBox(text.toStdString(), Buttons::OkExclamation, title.toStdString());
+    ShowMessageBox(calc_->view(), title, text, Buttons::OkExclamation);
     QVERIFY(calc_->driver.Done());
     QVERIFY2(problems.isEmpty(), qPrintable(Problems(problems)));
 }

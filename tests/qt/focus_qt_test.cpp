@@ -53,9 +53,7 @@ private slots:
 private:
     void OpenAllSections() const
     {
-        const Form1Controls& k = calc_->app.Main().Controls();
-        for (Control* box : {k.chkPres, k.chkPresOS, k.chkCur, k.chkCurOS})
-            box->SetValue(1);
+        calc_->Fill({"chkPres", "chkPresOS", "chkCur", "chkCurOS"}, {});
         calc_->Reactivate();
     }
     std::unique_ptr<QtCalculator> calc_;
@@ -131,12 +129,12 @@ void FocusQtTest::keyboardFocusSelectsOnlyWhereItShould()
     QFETCH(QString, to);
     QFETCH(bool, selected);
     OpenAllSections();
-    const Form1Controls& k = calc_->app.Main().Controls();
-    for (int e = 0; e < 2; ++e) {
-        k.txtPresKera1[e]->SetText("43.25");
-        k.txtPresKera2[e]->SetText("44");
-        k.cboPresAdd[e]->SetText("2.00");
-    }
+    calc_->Fill({}, {{"txtPresKera1_0", "43.25"},
+                     {"txtPresKera2_0", "44"},
+                     {"cboPresAdd_0", "2.00"},
+                     {"txtPresKera1_1", "43.25"},
+                     {"txtPresKera2_1", "44"},
+                     {"cboPresAdd_1", "2.00"}});
     calc_->find(from.toLatin1().constData())->setFocus(Qt::MouseFocusReason);
     calc_->Key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTest::qWait(20);
@@ -154,7 +152,7 @@ void FocusQtTest::correctionAfterAnErrorReplacesTheField()
     QTest::keyClick(calc_->find("chkPres"), Qt::Key_Space);
     calc_->Type(QStringLiteral("4x.55"));
     QCOMPARE(calc_->Focused(), QStringLiteral("txtPresKera1_0"));
-    calc_->app.Main().Controls().lblhelp->SetCaption("");
+    calc_->find<QLabel>("lblhelp")->clear();
     calc_->driver.PressInBox(QMessageBox::Ok);
     calc_->Key(Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(calc_->driver.Done());
@@ -174,10 +172,7 @@ void FocusQtTest::longWrittenValueShowsItsStart()
 {
     QTest::mouseClick(calc_->find("chkPres"), Qt::LeftButton);
     calc_->Type(QStringLiteral("780"));
-    const Form1Controls& k = calc_->app.Main().Controls();
-    k.txtPresKera2[0]->SetText("44");
-    k.txtPresPow[0]->SetText("-2");
-    k.cboPresAdd[0]->SetText("2");
+    calc_->Fill({}, {{"txtPresKera2_0", "44"}, {"txtPresPow_0", "-2"}, {"cboPresAdd_0", "2"}});
     QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
     auto* kera = calc_->find<QLineEdit>("txtPresKera1_0");
     QCOMPARE(kera->text(), QStringLiteral("43.2692307692308"));
@@ -185,7 +180,9 @@ void FocusQtTest::longWrittenValueShowsItsStart()
     // Scrolled to its start: the caret sits at the box's left edge.
     QVERIFY(kera->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < kera->width() / 4);
     // Long texts written into an editable combo box show their start too.
-    k.cboPresAdd[0]->SetText("2.00000000000001");
+    lens::EyeEntries entries = calc_->view()->Entries(0);
+    entries.pres.add = "2.00000000000001";
+    calc_->view()->ShowEntries(0, entries);
     QCOMPARE(calc_->find<QComboBox>("cboPresAdd_0")->lineEdit()->cursorPosition(), 0);
 }
 
@@ -220,16 +217,16 @@ void FocusQtTest::pasteIsCutToMaxLength()
     QFETCH(QString, after);
     OpenAllSections();
     auto* edit = calc_->find<QLineEdit>(field.toLatin1().constData());
-    Control& control = calc_->app.Main().GetForm()[edit->objectName().toStdString()];
-    control.SetText(before.toStdString());
+    edit->setText(before);
     edit->setFocus(Qt::MouseFocusReason);
     edit->setCursorPosition(cursor);
     QApplication::clipboard()->setText(pasted);
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(edit->text(), after);
-    QCOMPARE(QString::fromStdString(control.Text()), after);
+    QCOMPARE(QString::fromStdString(lens::Text(calc_->view()->Entries(0), lens::Entry::Kera1)),
+             calc_->find<QLineEdit>("txtPresKera1_0")->text());
     // What the program writes is never cut.
-    control.SetText("-0.25" + std::string(300, ' '));
+    edit->setText("-0.25" + QString(300, ' '));
     QCOMPARE(edit->text().size(), 305);
 }
 

@@ -1,5 +1,5 @@
 #include "qt_fixture.h"
-#include "ui/qt/widget_binding.h"
+#include "ui/qt/message_box.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -100,7 +100,8 @@ void MessageBoxQtTest::everyAnswer()
     QFETCH(int, icon);
     Seen seen;
     AnswerNextBox(calc_->driver, how, seen);
-    const corvane::Answer got = calc_->app.Toolkit().MsgBox("Line one\r\n<b>not markup</b>", buttons, "Note");
+    const corvane::Answer got =
+        ShowMessageBox(calc_->view(), QStringLiteral("Note"), QStringLiteral("Line one\r\n<b>not markup</b>"), buttons);
     QVERIFY(calc_->driver.Done());
     QCOMPARE(int(got), int(answer));
     QCOMPARE(int(seen.icon), icon);

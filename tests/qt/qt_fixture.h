@@ -3,14 +3,18 @@
 #include "app/calculator_app.h"
 #include "modal_driver.h"
 #include "ui/qt/appearance.h"
-#include "ui/qt/form_view.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <memory>
 
 namespace corvane::test {
@@ -46,16 +50,24 @@ struct QtCalculator {
         [[maybe_unused]] bool active = QTest::qWaitForWindowActive(view());
     }
 
-    FormView* view() const { return app.MainView(); }
+    MainWindow* view() const { return app.Window(); }
 
-    // The widget of a hidden control is built when first asked for, as when
-    // it is first shown.
+    // The widgets of the hidden parts are built when first asked for, as
+    // when first shown.
     template <class W = QWidget>
-    W* find(const char* name) const
+    W* find(const QString& name) const
     {
-        if (Control* control = view()->GetForm().Find(name))
-            view()->Realize(*control);
-        return view()->findChild<W*>(QString::fromLatin1(name));
+        if (view()->findChild<W*>(name) == nullptr)
+            view()->BuildHiddenParts();
+        return view()->findChild<W*>(name);
+    }
+    // Writes an entry as the program does: no edit of the practitioner's.
+    void Set(const QString& name, const QString& text) const
+    {
+        if (auto* combo = find<QComboBox>(name))
+            combo->setEditText(text);
+        else
+            find<QLineEdit>(name)->setText(text);
     }
 
     // Types into the widget that has the focus, as the keyboard would.
@@ -83,20 +95,24 @@ struct QtCalculator {
     // asked, so that the order can be opened.
     void CalculateForOrder(bool leftEye)
     {
-        const Form1Controls& k = app.Main().Controls();
-        k.chkPres->SetValue(1);
-        const EyeArray* entries[] = {&k.txtPresKera1, &k.txtPresKera2,  &k.txtPresPow, &k.txtPresCyl,
-                                     &k.txtPresAxe,   &k.cboPresVertex, &k.cboPresAdd};
-        const char* right[] = {"43", "44", "-2", "", "", "12", "2"};
-        for (int i = 0; i < 7; ++i)
-            (*entries[i])[0]->SetText(right[i]);
-        if (leftEye) {
-            k.chkPresOS->SetValue(1);
-            const char* left[] = {"47", "47.5", "+1.00", "", "", "12", "2.75"};
-            for (int i = 0; i < 7; ++i)
-                (*entries[i])[1]->SetText(left[i]);
-        }
+        Fill({"chkPres"}, {{"txtPresKera1_0", "43"}, {"txtPresKera2_0", "44"}, {"txtPresPow_0", "-2"},
+                           {"cboPresAdd_0", "2"}});
+        if (leftEye)
+            Fill({"chkPresOS"}, {{"txtPresKera1_1", "47"},
+                                 {"txtPresKera2_1", "47.5"},
+                                 {"txtPresPow_1", "+1.00"},
+                                 {"cboPresAdd_1", "2.75"}});
         QTest::mouseClick(find("btnGo"), Qt::LeftButton);
+    }
+    // Ticks the boxes, then writes the entries (their names ending in
+    // `suffix`) as the program does.
+    void Fill(std::initializer_list<const char*> boxes,
+              std::initializer_list<std::pair<const char*, const char*>> entries, const QString& suffix = {}) const
+    {
+        for (const char* box : boxes)
+            find<QCheckBox>(QLatin1String(box))->setChecked(true);
+        for (const auto& [name, text] : entries)
+            Set(QLatin1String(name) + suffix, QLatin1String(text));
     }
     // Opens the order window and runs `act` in it while it is shown; a
     // window that `act` left open is cancelled.

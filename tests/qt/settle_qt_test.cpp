@@ -51,19 +51,16 @@ private:
     // current lens as given.
     void Enter(const char* curBC, const char* curPow, const char* curAdd, bool leftEye) const
     {
-        const Form1Controls& k = calc_->app.Main().Controls();
-        k.chkPres->SetValue(1);
-        k.chkCur->SetValue(1);
-        const char* pres[] = {"43", "44", "-2", "", "", "12", "2"};
-        for (int i = 0; i < 7; ++i)
-            k.PresEntries(0)[i]->SetText(pres[i]);
-        const char* cur[] = {curBC, curPow, "9.2", curAdd};
-        for (int i = 0; i < 4; ++i)
-            k.CurEntries(0)[i]->SetText(cur[i]);
-        if (leftEye) {
-            k.chkPresOS->SetValue(1);
-            k.chkCurOS->SetValue(1);
-        }
+        calc_->Fill({"chkPres", "chkCur"}, {{"txtPresKera1_0", "43"},
+                                            {"txtPresKera2_0", "44"},
+                                            {"txtPresPow_0", "-2"},
+                                            {"cboPresAdd_0", "2"},
+                                            {"txtCurBC_0", curBC},
+                                            {"txtCurPow_0", curPow},
+                                            {"txtCurDiam_0", "9.2"},
+                                            {"txtCurAdd_0", curAdd}});
+        if (leftEye)
+            calc_->Fill({"chkPresOS", "chkCurOS"}, {});
         calc_->Reactivate();
     }
     QString Label(const char* name) const { return calc_->find<QLabel>(name)->text(); }

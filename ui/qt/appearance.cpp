@@ -1,7 +1,11 @@
 #include "ui/qt/appearance.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFontDatabase>
+#include <QLineEdit>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -65,6 +69,41 @@ QFont DesignFont(const Style& style, bool bold)
     font.setPointSizeF(style.fontSize);
     font.setBold(bold);
     return font;
+}
+
+void PaintBackground(QWidget* field, const QColor& colour)
+{
+    QPalette pal = field->palette();
+    const bool editor = qobject_cast<QLineEdit*>(field) != nullptr || qobject_cast<QComboBox*>(field) != nullptr;
+    if (editor) {
+        pal.setColor(QPalette::Base, colour);
+        if (qobject_cast<QComboBox*>(field) != nullptr)
+            pal.setColor(QPalette::Button, colour);
+    } else {
+        // Check boxes fill their background from their own role.
+        pal.setColor(QPalette::Window, colour);
+        pal.setColor(field->backgroundRole(), colour);
+    }
+    field->setAutoFillBackground(!editor);
+    field->setPalette(pal);
+}
+
+void PaintDeclaredFills(QWidget* form)
+{
+    static constexpr struct {
+        const char* name;
+        QPalette::ColorRole role;
+    } kFills[] = {{"Base", QPalette::Base}, {"Button", QPalette::Button}, {"Light", QPalette::Light}};
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        const QString fill = w->property("fill").toString();
+        if (fill.isEmpty())
+            continue;
+        QColor colour(Qt::white);
+        for (const auto& f : kFills)
+            if (fill == QLatin1String(f.name))
+                colour = QApplication::palette(w).color(f.role);
+        PaintBackground(w, colour);
+    }
 }
 
 } // namespace corvane

@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QStringList>
 
+class QWidget;
+
 #include <string>
 
 namespace corvane {
@@ -23,6 +25,15 @@ QFont DesignFont(const Style& style, bool bold);
 
 // The colour that a control colour stands for, resolved against the palette.
 QColor ToQColor(Color c, const QPalette& palette);
+
+// Paints a field's background: an entry's editing area, any other field
+// whole.
+void PaintBackground(QWidget* field, const QColor& colour);
+
+// The system colour that a form's widget declares as its background in the
+// dynamic property "fill" ("Base", "Button", "Light" or "White"), painted on
+// each widget of the form that declares one.
+void PaintDeclaredFills(QWidget* form);
 
 // Contrast ratio of two colours by their relative luminance, from 1 (none)
 // to 21 (black on white). A focus indication wants 3 or more.

@@ -12,13 +12,15 @@
 namespace corvane {
 namespace {
 
-// A validator that is never asked whether the text is acceptable, only to
-// cut an insertion to the room left. It sees the text after the edit, so it
-// keeps the length before it: deleting from a longer text that the program
-// wrote is no insertion.
+// A validator that never refuses a text, only cuts what the practitioner
+// inserts to the room left. A text that the program writes is no edit of
+// the practitioner's (the line is not modified while it is validated) and
+// stays whole. The validator sees the text after the edit, so it keeps the
+// length before it: deleting from a longer text is no insertion.
 class TypedLength final : public QValidator {
 public:
-    TypedLength(QLineEdit* edit, int maxLength) : QValidator(edit), max_(maxLength), before_(edit->text().size())
+    TypedLength(QLineEdit* edit, int maxLength)
+        : QValidator(edit), edit_(edit), max_(maxLength), before_(edit->text().size())
     {
         connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text.size(); });
     }
@@ -26,7 +28,7 @@ public:
     State validate(QString& input, int& pos) const override
     {
         const qsizetype excess = input.size() - std::max<qsizetype>(max_, before_);
-        if (excess > 0) {
+        if (excess > 0 && edit_->isModified()) {
             // The insertion ends at the cursor: its last characters go.
             const qsizetype cut = std::min<qsizetype>(excess, pos);
             input.remove(pos - cut, cut);
@@ -36,6 +38,7 @@ public:
     }
 
 private:
+    QLineEdit* edit_;
     int max_;
     qsizetype before_;
 };

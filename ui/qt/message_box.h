@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace corvane {
@@ -14,6 +16,10 @@ namespace corvane {
 // answer Cancel or OK, and do nothing on a Yes/No box, which only Yes or No
 // closes.
 Answer ShowMessageBox(QWidget* parent, const QString& title, const QString& text, Buttons buttons);
+
+// Runs a handler of the program. A failure that no handler trapped is shown
+// as a numbered message instead of ending the program.
+void Guarded(QWidget* parent, const std::function<void()>& handler);
 
 // The room a window title needs besides its text: the window manager's icon
 // and buttons at each end of the title bar.

@@ -2,6 +2,7 @@
 
 #include "ui/base/controls.h"
 #include "ui/qt/appearance.h"
+#include "ui/qt/message_box.h"
 
 #include <QFont>
 #include <QObject>

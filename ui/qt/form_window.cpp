@@ -1,0 +1,34 @@
+#include "ui/qt/form_window.h"
+
+#include "ui/qt/appearance.h"
+#include "ui/qt/keyboard.h"
+
+namespace corvane {
+
+FormWindow::FormWindow(QWidget* parent) : QDialog(parent)
+{
+    // Controls are born with the windows' face, not the system's: no font is
+    // loaded only to be replaced.
+    setFont(DesignFont(Style{}, false));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void FormWindow::FormReady()
+{
+    setFixedSize(size());
+    InstallKeyboardHabits(this);
+}
+
+void FormWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A keyboard user sees where the focus is from the moment the window
+    // opens: the style draws its focus frame at once, not only after a Tab.
+    // (Showing a window clears this.)
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+} // namespace corvane

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "lens/numbers.h"
+#include "ui/qt/focus_feedback.h"
+#include "ui/qt/form_window.h"
+#include "views/main_view.h"
+
+#include <QString>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+
+namespace Ui {
+class MainWindow;
+} // namespace Ui
+
+namespace corvane {
+
+// The calculator's main window: the two entry sections, each eye's entries,
+// the three result groups with the open values of the suggested lens as
+// keyboard stops, the help line and the commands. The sections and the
+// results are built when first shown: most of the window is hidden at
+// start-up.
+class MainWindow : public FormWindow, public MainView {
+    Q_OBJECT
+public:
+    explicit MainWindow(NumberFormat fmt, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The hidden parts built now, as they are when first shown.
+    void BuildHiddenParts();
+
+    bool Ticked(Method method, int eye) const override;
+    lens::EyeEntries Entries(int eye) const override;
+    void ShowEntries(int eye, const lens::EyeEntries& entries) override;
+    void ShowLens(ResultColumn column, int eye, const std::optional<lens::LensTexts>& lens) override;
+    void ShowOpenValues(const std::array<OpenValues, 2>& open, const std::string& clickLine, bool moveOn) override;
+    void SetHelp(const std::string& line) override;
+    void SetPrintEnabled(bool enabled) override;
+    void ShowEyeError(int eye, const RuntimeError& error) override;
+    void ShowWarning(const std::string& message) override;
+    void FocusEntry(int eye, lens::Entry entry) override;
+    bool Ask(const std::string& question, const std::string& title) override;
+    std::unique_ptr<PowerCorrectionView> PowerCorrection() override;
+    std::unique_ptr<AddCorrectionView> AddCorrection() override;
+
+signals:
+    void calculateRequested();
+    void clearRequested();
+    void orderRequested();
+    void entryEdited();
+    void valueClicked(int eye, lens::LensValue value);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QWidget* Part(Method method);
+    QWidget* Results();
+    void Built(QWidget* part);
+    void ChainTabOrder();
+    QWidget* Field(int eye, lens::Entry entry) const;
+    QCheckBox* LeftBox(Method method) const;
+    void RightTicked(Method method, bool on);
+    void LeftTicked(Method method, bool on);
+    QLabel* Marker(int eye, lens::LensValue value) const;
+    void Entered(QWidget* field);
+    void UpdateHelp(const QString& clickLine);
+    void Clear();
+
+    NumberFormat fmt_;
+    std::unique_ptr<Ui::MainWindow> ui_;
+    FocusFeedback* feedback_;
+    // The help line's hint of a value to click, while it shows one.
+    QString hint_;
+};
+
+} // namespace corvane
