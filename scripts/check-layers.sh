@@ -9,7 +9,7 @@
 #   ui        the main window's views on the model   (over ui/base, views)
 #   calc      the main window's presenters            (over views)
 #   order     the order record, windows and page      (over ui)
-#   ui/qt     the Qt binding of the toolkit interface (over ui/base only)
+#   ui/qt     the Qt windows, printing and the PDF     (over views)
 #   app       the composition: the program itself     (over everything)
 #
 # Every #include "..." of those folders is checked, and lens/ includes no
@@ -28,7 +28,7 @@ declare -A allowed=(
   [ui]="lens ui/base views ui"
   [calc]="lens views calc"
   [order]="lens ui/base views ui order"
-  [ui/qt]="lens ui/base ui/qt"
+  [ui/qt]="lens ui/base views ui/qt"
   [app]="lens views ui/base ui calc order ui/qt app"
 )
 

@@ -47,6 +47,7 @@ type_enter() { for text in "$@"; do [ -n "$text" ] && xdotool type --delay 30 --
 
 check "main window opens" wait_window "BRENWICK CONTACT LENSES LTD. CORVANE RGP MULTIFOCAL LENS CALCULATOR"
 sleep 0.5
+shot 0-start
 # K's and Rx, right eye; "LEFT" copies it.
 keys space
 type_enter 43 44 -2 "" "" "" 2
@@ -67,17 +68,26 @@ for eye in right left; do
   check "$eye base curve question" wait_window "Base Curve"
   shot "3-$eye-base-curve-question"
   keys Return
-  keys space # power: the question, Enter is Yes
+  keys space # power: the question; Enter is Yes, on the left eye No
   check "$eye power question" wait_window "Power"
-  keys Return
+  if [ "$eye" = right ]; then
+    keys Return
+  else
+    keys Tab Return
+    check "power correction" wait_window "Power Correction"
+    shot 3-power-correction
+    type_enter -0.25
+  fi
   keys Return # series: Add Correction, Enter on the first add
   check "$eye add correction" wait_window "Add Correction"
+  shot "3-$eye-add-correction"
   keys Return
 done
 shot 4-settled
 # The focus is on "Pr&int Order" now.
 keys Return
 check "order window" wait_window "Additionnal information"
+shot 5-order-window
 keys alt+v
 check "file dialog" wait_window "Save the order as PDF"
 keys ctrl+a

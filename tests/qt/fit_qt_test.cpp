@@ -112,8 +112,8 @@ void FitQtTest::refinementDialogs()
 
 void FitQtTest::orderWindow()
 {
-    calc_->Fill({"chkPres"}, {{"txtPresKera1_0", "43"}, {"txtPresKera2_0", "44"}, {"txtPresPow_0", "-2"},
-                              {"cboPresAdd_0", "2"}});
+    calc_->Fill({"chkPres"},
+                {{"txtPresKera1_0", "43"}, {"txtPresKera2_0", "44"}, {"txtPresPow_0", "-2"}, {"cboPresAdd_0", "2"}});
     calc_->Fill({"chkPresOS"}, {});
     QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
     QVERIFY(calc_->find("cmdPrint")->isEnabled());

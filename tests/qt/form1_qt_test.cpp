@@ -337,8 +337,14 @@ void Form1QtTest::onlyThePractitionersEditsWithholdTheOrder()
     for (const char* eye : {"_0", "_1"}) {
         const QString e = QLatin1String(eye);
         calc_->Fill({"chkPres", "chkCur", "chkPresOS", "chkCurOS"},
-                    {{"txtPresKera1", "43"}, {"txtPresKera2", "44"}, {"txtPresPow", "-2.00"}, {"cboPresAdd", "2.00"},
-                     {"txtCurBC", "7.85"}, {"txtCurPow", "-2.00"}, {"txtCurDiam", "9.2"}, {"txtCurAdd", "2.00"}},
+                    {{"txtPresKera1", "43"},
+                     {"txtPresKera2", "44"},
+                     {"txtPresPow", "-2.00"},
+                     {"cboPresAdd", "2.00"},
+                     {"txtCurBC", "7.85"},
+                     {"txtCurPow", "-2.00"},
+                     {"txtCurDiam", "9.2"},
+                     {"txtCurAdd", "2.00"}},
                     e);
     }
     QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);

@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <functional>
 #include <initializer_list>
-#include <utility>
 #include <memory>
+#include <utility>
 
 namespace corvane::test {
 
@@ -95,8 +95,8 @@ struct QtCalculator {
     // asked, so that the order can be opened.
     void CalculateForOrder(bool leftEye)
     {
-        Fill({"chkPres"}, {{"txtPresKera1_0", "43"}, {"txtPresKera2_0", "44"}, {"txtPresPow_0", "-2"},
-                           {"cboPresAdd_0", "2"}});
+        Fill({"chkPres"},
+             {{"txtPresKera1_0", "43"}, {"txtPresKera2_0", "44"}, {"txtPresPow_0", "-2"}, {"cboPresAdd_0", "2"}});
         if (leftEye)
             Fill({"chkPresOS"}, {{"txtPresKera1_1", "47"},
                                  {"txtPresKera2_1", "47.5"},

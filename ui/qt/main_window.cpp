@@ -30,9 +30,9 @@ constexpr struct {
     Entry entry;
     const char* name;
 } kEntryFields[] = {
-    {Entry::Kera1, "txtPresKera1"},  {Entry::Kera2, "txtPresKera2"},     {Entry::Sphere, "txtPresPow"},
-    {Entry::Cylinder, "txtPresCyl"}, {Entry::Axis, "txtPresAxe"},        {Entry::Vertex, "cboPresVertex"},
-    {Entry::PresAdd, "cboPresAdd"},  {Entry::CurBC, "txtCurBC"},         {Entry::CurPower, "txtCurPow"},
+    {Entry::Kera1, "txtPresKera1"},  {Entry::Kera2, "txtPresKera2"}, {Entry::Sphere, "txtPresPow"},
+    {Entry::Cylinder, "txtPresCyl"}, {Entry::Axis, "txtPresAxe"},    {Entry::Vertex, "cboPresVertex"},
+    {Entry::PresAdd, "cboPresAdd"},  {Entry::CurBC, "txtCurBC"},     {Entry::CurPower, "txtCurPow"},
     {Entry::CurDiam, "txtCurDiam"},  {Entry::CurAdd, "txtCurAdd"},
 };
 
@@ -374,8 +374,8 @@ void MainWindow::UpdateHelp(const QString& clickLine)
 {
     const QWidget* focused = feedback_->Current();
     // The focused marker that is still open keeps its own hint.
-    const bool onOpenMarker = focused != nullptr && focused->parentWidget() == ui_->resultsPart &&
-                              focused->focusPolicy() != Qt::NoFocus;
+    const bool onOpenMarker =
+        focused != nullptr && focused->parentWidget() == ui_->resultsPart && focused->focusPolicy() != Qt::NoFocus;
     if (hint_.isEmpty() || ui_->lblhelp->text() != hint_ || onOpenMarker || clickLine == hint_)
         return;
     ui_->lblhelp->setText(clickLine);
