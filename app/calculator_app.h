@@ -2,7 +2,9 @@
 
 #include "app/form1.h"
 #include "order/order_record.h"
+#include "ui/qt/page_printer.h"
 #include "ui/qt/qt_number_format.h"
+#include "ui/qt/qt_order_output.h"
 #include "ui/qt/qt_toolkit.h"
 
 #include <memory>
@@ -11,8 +13,8 @@ namespace corvane {
 
 class FormView;
 
-// The whole program on Qt: the toolkit, the run's shared state and the main
-// window, loaded and shown.
+// The whole program on Qt: the toolkit, the run's shared state, the way
+// out of the order and the main window, loaded and shown.
 class CalculatorApp {
 public:
     // Prints on `printer`, or on the system's default printer when none is
@@ -26,10 +28,12 @@ public:
     // The order record, shared by the windows for the whole run.
     OrderRecord& Order() { return order_; }
     QtToolkit& Toolkit() { return toolkit_; }
+    QtOrderOutput& Output() { return output_; }
     FormView* MainView() const { return view_; }
 
 private:
     QtToolkit toolkit_;
+    QtOrderOutput output_;
     OrderRecord order_;
     Form1 form1_;
     FormView* view_ = nullptr;

@@ -1,6 +1,6 @@
 #include "app/form1.h"
 
-#include "order/order_forms.h"
+#include "order/copy_lens.h"
 
 namespace corvane {
 
@@ -50,8 +50,8 @@ void Form1::cmdPrint_Click()
     if (!order)
         return;
     CopySuggestedLens(*order, order_, fmt_);
-    OrderDetailsForm details(toolkit_, order_, fmt_);
-    LoadAndShowModal(toolkit_, details.GetForm());
+    if (onOrder)
+        onOrder();
 }
 
 } // namespace corvane

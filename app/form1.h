@@ -8,6 +8,8 @@
 #include "ui/form1_view.h"
 #include "ui/sections.h"
 
+#include <functional>
+
 namespace corvane {
 
 // The main window: its controls and their view, the calculation, the
@@ -27,6 +29,9 @@ public:
     void cmdClear_Click();
     void cmdQuit_Click();
     void cmdPrint_Click();
+
+    // Opens the order window on the order record; set by the program.
+    std::function<void()> onOrder;
 
 private:
     Toolkit& toolkit_;

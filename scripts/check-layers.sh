@@ -5,11 +5,14 @@
 #   lens      the lens engine: numbers, errors, rules, the calculation
 #             (standard C++ only, the bottom layer)
 #   views     what the presenters ask of a window     (over lens)
+#   order     the order record, its presenter, view   (over views)
+#             and page, Qt-free
 #   ui/base   the control model, the toolkit interface (over lens)
-#   ui        the main window's views on the model   (over ui/base, views)
+#   ui        the main window's views on the model   (over ui/base, views;
+#             order for the laboratory's numbers)
 #   calc      the main window's presenters            (over views)
-#   order     the order record, windows and page      (over ui)
-#   ui/qt     the Qt binding of the toolkit interface (over ui/base only)
+#   ui/qt     the Qt binding of the toolkit interface (over ui/base, order)
+#             and the order window
 #   app       the composition: the program itself     (over everything)
 #
 # Every #include "..." of those folders is checked, and lens/ includes no
@@ -25,10 +28,10 @@ declare -A allowed=(
   [lens]="lens"
   [views]="lens views"
   [ui/base]="lens ui/base"
-  [ui]="lens ui/base views ui"
+  [ui]="lens ui/base views order ui"
   [calc]="lens views calc"
-  [order]="lens ui/base views ui order"
-  [ui/qt]="lens ui/base ui/qt"
+  [order]="lens views order"
+  [ui/qt]="lens ui/base views order ui/qt"
   [app]="lens views ui/base ui calc order ui/qt app"
 )
 

@@ -20,6 +20,7 @@ protected:
     {
         form1_ = std::make_unique<Form1>(tk, order, fmt_);
         form1_->GetForm().onLoad();
+        form1_->onOrder = [this] { ++ordersOpened; };
         k = &form1_->Controls();
     }
 
@@ -61,6 +62,8 @@ protected:
     NumberFormat fmt_;
     std::unique_ptr<Form1> form1_;
     const Form1Controls* k = nullptr;
+    // How often the order window was opened.
+    int ordersOpened = 0;
 };
 
 } // namespace corvane::test

@@ -47,7 +47,6 @@ void ScriptedToolkit::FlushTabs()
 
 void ScriptedToolkit::ShowModal(Form& form)
 {
-    shownForms.push_back(form.Name());
     Control* saved = focus;
     focus = nullptr;
     if (form.onActivate)
@@ -65,57 +64,6 @@ void ScriptedToolkit::Unload(Form& form)
 {
     unloaded.push_back(form.Name());
     form.SetUnloaded(true);
-}
-
-namespace {
-
-std::map<std::string, std::string> Page(const Form& form)
-{
-    std::map<std::string, std::string> page;
-    for (const auto& c : form.Controls())
-        if (c->EffectivelyVisible())
-            page[c->Name()] = c->Caption();
-    return page;
-}
-
-} // namespace
-
-PrintOutcome ScriptedToolkit::PrintForm(const Form& form, PrintLostHandler whenLost)
-{
-    lostHandlers.push_back(std::move(whenLost));
-    if (printOutcome.fault == PrintFault::None)
-        printed.push_back(Page(form));
-    return printOutcome;
-}
-
-std::optional<std::string> ScriptedToolkit::ChooseSaveFile(std::string_view suggestedName)
-{
-    suggestedFiles.emplace_back(suggestedName);
-    if (fileAnswers.empty())
-        return std::nullopt;
-    std::optional<std::string> answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
-}
-
-PageLines ScriptedToolkit::LinesOnPage(const Form& /*page*/, const Control& label)
-{
-    PageLines lines{0, label.Geom().height / 240};
-    std::size_t start = 0;
-    const std::string& text = label.Caption();
-    for (std::size_t end = 0; end != std::string::npos; start = end + 1) {
-        end = text.find('\n', start);
-        const std::size_t length = (end == std::string::npos ? text.size() : end) - start;
-        lines.needed += std::max<int>(1, static_cast<int>((length + pageLineChars - 1) / pageLineChars));
-    }
-    return lines;
-}
-
-SaveOutcome ScriptedToolkit::SaveFormAsPdf(const Form& form, const std::string& path)
-{
-    if (saveOutcome.fault == SaveFault::None)
-        saved.emplace_back(path, Page(form));
-    return saveOutcome;
 }
 
 } // namespace corvane::test

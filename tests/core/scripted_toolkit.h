@@ -28,11 +28,6 @@ public:
     void SendTab() override;
     void ShowModal(Form& form) override;
     void Unload(Form& form) override;
-    PrintOutcome PrintForm(const Form& form, PrintLostHandler whenLost) override;
-    std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
-    PageLines LinesOnPage(const Form& page, const Control& label) override;
-    SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) override;
-    std::string Today() override { return today; }
 
     // Answers for the next message boxes; Ok (or the first button) when empty.
     std::deque<Answer> answers;
@@ -42,27 +37,9 @@ public:
     // What a practitioner does in a modal window, by form name; a window
     // left without an unload is closed by its close box.
     std::map<std::string, std::function<void(Form&)>> onShow;
-    std::vector<std::string> shownForms;
     Control* focus = nullptr;
     std::vector<std::string> focusMoves;
     std::vector<std::string> unloaded;
-    // What the printer does: a fault of None prints.
-    PrintOutcome printOutcome;
-    // Captions of each printed page, by control name.
-    std::vector<std::map<std::string, std::string>> printed;
-    // What each print asked to be told if its job is lost later.
-    std::vector<PrintLostHandler> lostHandlers;
-    // The file dialog: the names it suggested, and the answers given (a
-    // path, or nullopt for Cancel); Cancel when none is left.
-    std::vector<std::string> suggestedFiles;
-    std::deque<std::optional<std::string>> fileAnswers;
-    // What writing a PDF does, and the pages written, by path.
-    SaveOutcome saveOutcome;
-    std::vector<std::pair<std::string, std::map<std::string, std::string>>> saved;
-    std::string today = "08/12/2026";
-    // A printed line of a wrapped label holds this many characters; its box
-    // a line per 240 twips of height.
-    int pageLineChars = 40;
 
     // Runs the queued Tab keystrokes.
     void FlushTabs();

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QTextEdit>
 
 using namespace corvane;
 using namespace corvane::test;
@@ -26,6 +27,7 @@ private slots:
     void noteAnswerReachesTheHandler();
     void enterNeverPrints_data();
     void enterNeverPrints();
+    void enterMovesOnInTheListedFieldsOnly();
     void lockedBoxesRefuseTyping();
     void specifyShowsTheWindowColour_data();
     void specifyShowsTheWindowColour();
@@ -118,6 +120,25 @@ void OrderWindowQtTest::enterNeverPrints()
     });
     QVERIFY2(open, "Enter closed the order window");
     QVERIFY(calc_->driver.boxes.isEmpty());
+}
+
+void OrderWindowQtTest::enterMovesOnInTheListedFieldsOnly()
+{
+    QString next;
+    QString special;
+    InOrderWindow([&](QWidget* f) {
+        f->findChild<QWidget*>(QStringLiteral("txtPatNum"))->setFocus();
+        calc_->Key(Qt::Key_Return);
+        next = calc_->Focused();
+        auto* box = f->findChild<QTextEdit*>(QStringLiteral("txtSpecial"));
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("a"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, QStringLiteral("b"));
+        special = box->toPlainText();
+    });
+    QCOMPARE(next, QStringLiteral("cboEdgeThod"));
+    QCOMPARE(special, QStringLiteral("a\nb"));
 }
 
 void OrderWindowQtTest::lockedBoxesRefuseTyping()

@@ -51,11 +51,6 @@ public:
     Picture BackPicture() const { return backPicture_; }
     void SetBackPicture(Picture p) { backPicture_ = p; }
 
-    // The window shows exactly the page that is printed: it is painted as the
-    // paper is, not built from widgets.
-    bool PaintedPage() const { return paintedPage_; }
-    void SetPaintedPage(bool p) { paintedPage_ = p; }
-
     bool Unloaded() const { return unloaded_; }
     void SetUnloaded(bool u) { unloaded_ = u; }
 
@@ -69,7 +64,6 @@ private:
     Control* cancel_ = nullptr;
     Control* default_ = nullptr;
     Picture backPicture_ = Picture::None;
-    bool paintedPage_ = false;
     bool unloaded_ = false;
 };
 

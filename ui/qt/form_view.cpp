@@ -1,7 +1,6 @@
 #include "ui/qt/form_view.h"
 
 #include "ui/qt/artwork.h"
-#include "ui/qt/page_painter.h"
 #include "ui/qt/widget_binding.h"
 
 #include <QCheckBox>
@@ -177,8 +176,6 @@ QWidget* FormView::Create(Control& c, QWidget* parent)
 
 void FormView::Build(bool buildHiddenLater)
 {
-    if (form_.PaintedPage())
-        return;
     for (const auto& owned : form_.Controls()) {
         Control& c = *owned;
         // Most of the main window is hidden until a section is ticked or a
@@ -382,10 +379,6 @@ void FormView::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     QPainter p(this);
-    if (form_.PaintedPage()) {
-        PaintPage(p, form_, scale_);
-        return;
-    }
     if (form_.BackPicture() != Picture::None)
         PaintArtwork(p, form_.BackPicture(), rect());
 }

@@ -15,7 +15,7 @@ namespace corvane {
 class WidgetBinding;
 
 // A window built from a form: one standard widget per control, named after
-// it and placed at its design position; or, for a page, the page painted.
+// it and placed at its design position.
 // With `buildHiddenLater`, the widget of a control hidden when the window
 // opens is built when the control is first shown (or asked for), in the
 // place, stacking and tab order it would have had.

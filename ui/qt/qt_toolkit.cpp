@@ -3,27 +3,15 @@
 #include "ui/base/form.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/message_box.h"
-#include "ui/qt/page_pdf.h"
-#include "ui/qt/page_printer.h"
 #include "ui/qt/widget_binding.h"
 
-#include <QDate>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QLocale>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace corvane {
 
-QtToolkit::QtToolkit(std::unique_ptr<PageOutput> printer)
-    : printer_(printer ? std::move(printer) : MakeDefaultPrinter())
-{
-    LoadCarriedFonts();
-}
+QtToolkit::QtToolkit() { LoadCarriedFonts(); }
 
 QtToolkit::~QtToolkit() = default;
 
@@ -109,47 +97,6 @@ void QtToolkit::Unload(Form& form)
     // open: they are all modal above it).
     if (view == main_.get() && onMainUnloaded)
         onMainUnloaded();
-}
-
-PrintOutcome QtToolkit::PrintForm(const Form& form, PrintLostHandler whenLost)
-{
-    return printer_->Print(form, std::move(whenLost));
-}
-
-std::optional<std::string> QtToolkit::ChooseSaveFile(std::string_view suggestedName)
-{
-    QFileDialog dialog(TopView(), QStringLiteral("Save the order as PDF"));
-    dialog.setObjectName(QStringLiteral("SavePdfDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists())
-        dialog.setDirectory(lastFolder_);
-    else
-        dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
-    dialog.selectFile(QString::fromUtf8(suggestedName.data(), static_cast<qsizetype>(suggestedName.size())));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
-}
-
-// Printing sends the PDF page: that page decides.
-PageLines QtToolkit::LinesOnPage(const Form& /*page*/, const Control& label) { return LinesOnPdfPage(label); }
-
-SaveOutcome QtToolkit::SaveFormAsPdf(const Form& form, const std::string& path)
-{
-    const QString file = QString::fromStdString(path);
-    SaveOutcome saved = WritePagePdf(form, file);
-    if (saved.fault == SaveFault::None)
-        lastFolder_ = QFileInfo(file).absolutePath();
-    return saved;
-}
-
-std::string QtToolkit::Today()
-{
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
 } // namespace corvane

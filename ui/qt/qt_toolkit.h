@@ -1,10 +1,6 @@
 #pragma once
 
 #include "ui/base/toolkit.h"
-#include "ui/qt/page_printer.h"
-
-#include <QPointer>
-#include <QString>
 
 #include <functional>
 #include <memory>
@@ -15,12 +11,10 @@ namespace corvane {
 class Form;
 class FormView;
 
-// The toolkit interface on Qt: message boxes, focus, Tab, modal windows,
-// printing on the given printer (the system's default printer when none is
-// given) and saving pages as PDF files.
+// The toolkit interface on Qt: message boxes, focus, Tab, modal windows.
 class QtToolkit : public Toolkit {
 public:
-    explicit QtToolkit(std::unique_ptr<PageOutput> printer = nullptr);
+    QtToolkit();
     ~QtToolkit() override;
 
     Answer MsgBox(std::string_view text, Buttons buttons, std::string_view title) override;
@@ -28,11 +22,6 @@ public:
     void SendTab() override;
     void ShowModal(Form& form) override;
     void Unload(Form& form) override;
-    PrintOutcome PrintForm(const Form& form, PrintLostHandler whenLost) override;
-    std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
-    PageLines LinesOnPage(const Form& page, const Control& label) override;
-    SaveOutcome SaveFormAsPdf(const Form& form, const std::string& path) override;
-    std::string Today() override;
 
     // Shows the main window (not modal); the toolkit keeps it.
     FormView* ShowMain(Form& form);
@@ -45,11 +34,8 @@ public:
     FormView* TopView() const;
 
 private:
-    std::unique_ptr<PageOutput> printer_;
     std::unique_ptr<FormView> main_;
     std::vector<FormView*> stack_;
-    // Where the last PDF of this run was written; the next one starts there.
-    QString lastFolder_;
 };
 
 } // namespace corvane
