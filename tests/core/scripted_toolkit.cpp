@@ -1,6 +1,5 @@
 #include "scripted_toolkit.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace corvane::test {

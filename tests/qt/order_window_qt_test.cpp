@@ -124,12 +124,15 @@ void OrderWindowQtTest::enterNeverPrints()
 
 void OrderWindowQtTest::enterMovesOnInTheListedFieldsOnly()
 {
-    QString next;
+    QStringList next;
     QString special;
     InOrderWindow([&](QWidget* f) {
         f->findChild<QWidget*>(QStringLiteral("txtPatNum"))->setFocus();
-        calc_->Key(Qt::Key_Return);
-        next = calc_->Focused();
+        // The left eye's lists are hidden: the right eye only is ordered.
+        for (int i = 0; i < 2; ++i) {
+            calc_->Key(Qt::Key_Return);
+            next << calc_->Focused();
+        }
         auto* box = f->findChild<QTextEdit*>(QStringLiteral("txtSpecial"));
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("a"));
@@ -137,7 +140,7 @@ void OrderWindowQtTest::enterMovesOnInTheListedFieldsOnly()
         QTest::keyClicks(box, QStringLiteral("b"));
         special = box->toPlainText();
     });
-    QCOMPARE(next, QStringLiteral("cboEdgeThod"));
+    QCOMPARE(next, (QStringList{QStringLiteral("cboEdgeThod"), QStringLiteral("cboCenterThod")}));
     QCOMPARE(special, QStringLiteral("a\nb"));
 }
 
@@ -206,6 +209,7 @@ void OrderWindowQtTest::mainWindowBackAsItWas_data()
     QTest::newRow("Print") << "cmdPrint";
     QTest::newRow("Cancel") << "cmdCancel";
     QTest::newRow("close box") << "close";
+    QTest::newRow("Esc") << "Esc";
 }
 
 void OrderWindowQtTest::mainWindowBackAsItWas()
@@ -218,6 +222,8 @@ void OrderWindowQtTest::mainWindowBackAsItWas()
             return false;
         if (leave == QStringLiteral("close"))
             modal->close();
+        else if (leave == QStringLiteral("Esc"))
+            QTest::keyClick(modal, Qt::Key_Escape);
         else
             QTest::mouseClick(modal->findChild<QWidget*>(leave), Qt::LeftButton);
         return true;

@@ -85,6 +85,9 @@ OrderWindow::OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& outp
     WrapAsOnPaper(ui_->txtSpecial);
     eyes_ = {{{{ui_->lblBCod, ui_->lblPowod, ui_->lblDiamod, ui_->lblSeriesod}, ui_->cboEdgeThod, ui_->cboCenterThod},
               {{ui_->lblBCos, ui_->lblPowos, ui_->lblDiamos, ui_->lblSeriesos}, ui_->cboEdgeThos, ui_->cboCenterThos}}};
+    // The left eye's lists show once the left eye is ordered.
+    eyes_[1].edge->hide();
+    eyes_[1].center->hide();
     // The buttons of the lens types stand in the rows of LensTypes().
     ui_->lensTypes->setId(ui_->optType_0, static_cast<int>(kCorvaneType));
     ui_->lensTypes->setId(ui_->optType_1, static_cast<int>(kVeltoType));
