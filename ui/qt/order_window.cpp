@@ -92,7 +92,14 @@ OrderWindow::OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& outp
     ui_->lensTypes->setId(ui_->optType_0, static_cast<int>(kCorvaneType));
     ui_->lensTypes->setId(ui_->optType_1, static_cast<int>(kVeltoType));
     InstallKeyboardHabits(this);
+    ConnectToPresenter();
+    presenter_.Load();
+}
 
+OrderWindow::~OrderWindow() = default;
+
+void OrderWindow::ConnectToPresenter()
+{
     connect(ui_->lensTypes, &QButtonGroup::idToggled, this, [this](int type, bool chosen) {
         if (chosen)
             presenter_.LensTypeChosen(static_cast<std::size_t>(type));
@@ -102,10 +109,7 @@ OrderWindow::OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& outp
     connect(ui_->cmdPrint, &QPushButton::clicked, this, [this] { presenter_.Print(); });
     connect(ui_->cmdSavePdf, &QPushButton::clicked, this, [this] { presenter_.SavePdf(); });
     connect(ui_->cmdCancel, &QPushButton::clicked, this, &OrderWindow::reject);
-    presenter_.Load();
 }
-
-OrderWindow::~OrderWindow() = default;
 
 void OrderWindow::ShowLensType(std::size_t type)
 {

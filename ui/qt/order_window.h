@@ -48,6 +48,8 @@ protected:
     void reject() override;
 
 private:
+    void ConnectToPresenter();
+
     // What the window shows of one eye.
     struct Eye {
         std::array<QLabel*, 4> lens;
