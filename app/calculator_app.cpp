@@ -1,12 +1,25 @@
 #include "app/calculator_app.h"
 
-#include "order/order_forms.h"
+#include "order/copy_lens.h"
+#include "ui/qt/appearance.h"
 #include "ui/qt/message_box.h"
+#include "ui/qt/order_window.h"
 
 namespace corvane {
+namespace {
+
+// Where the system lacks the windows' typefaces, the program carries them:
+// known to Qt before the first window is built.
+std::unique_ptr<MainWindow> MakeMainWindow(NumberFormat fmt)
+{
+    LoadCarriedFonts();
+    return std::make_unique<MainWindow>(fmt);
+}
+
+} // namespace
 
 CalculatorApp::CalculatorApp(NumberFormat fmt, std::unique_ptr<PageOutput> printer)
-    : fmt_(fmt), toolkit_(std::move(printer)), window_(std::make_unique<MainWindow>(fmt)), calc_(*window_, fmt),
+    : fmt_(fmt), output_(std::move(printer)), window_(MakeMainWindow(fmt)), calc_(*window_, fmt),
       refine_(*window_, calc_, fmt)
 {
     MainWindow* w = window_.get();
@@ -19,6 +32,7 @@ CalculatorApp::CalculatorApp(NumberFormat fmt, std::unique_ptr<PageOutput> print
     QObject::connect(w, &MainWindow::valueClicked, w,
                      guarded([this](int eye, lens::LensValue value) { refine_.Clicked(eye, value); }));
     QObject::connect(w, &MainWindow::orderRequested, w, guarded([this] { OpenOrder(); }));
+    output_.SetHome(w);
     w->show();
 }
 
@@ -31,8 +45,7 @@ void CalculatorApp::OpenOrder()
     if (!order)
         return;
     CopySuggestedLens(*order, order_, fmt_);
-    OrderDetailsForm details(toolkit_, order_, fmt_);
-    LoadAndShowModal(toolkit_, details.GetForm());
+    corvane::OpenOrder(window_.get(), order_, fmt_, output_);
 }
 
 } // namespace corvane

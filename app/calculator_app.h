@@ -6,15 +6,15 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/page_printer.h"
 #include "ui/qt/qt_number_format.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/qt_order_output.h"
 
 #include <memory>
 
 namespace corvane {
 
 // The whole program on Qt: the main window and its presenters, the run's
-// order record, and printing on the given printer (the system's default
-// printer when none is given).
+// order record, and the order's way out on the given printer (the system's
+// default printer when none is given).
 class CalculatorApp {
 public:
     explicit CalculatorApp(NumberFormat fmt = SystemNumberFormat(), std::unique_ptr<PageOutput> printer = nullptr);
@@ -25,13 +25,13 @@ public:
     MainWindow* Window() const { return window_.get(); }
     // The order record, shared by the windows for the whole run.
     OrderRecord& Order() { return order_; }
-    QtToolkit& Toolkit() { return toolkit_; }
+    QtOrderOutput& Output() { return output_; }
 
 private:
     void OpenOrder();
 
     NumberFormat fmt_;
-    QtToolkit toolkit_;
+    QtOrderOutput output_;
     OrderRecord order_;
     std::unique_ptr<MainWindow> window_;
     Calculation calc_;

@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     corvane::FirstPaintExit::InstallIfAsked(app);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(corvane::DesignFont(corvane::Style{}, false));
+    QApplication::setFont(corvane::WindowFont());
     corvane::CalculatorApp calculator;
     QObject::connect(calculator.Window(), &QDialog::finished, &app, &QCoreApplication::quit);
     return QApplication::exec();

@@ -1,25 +1,19 @@
 #pragma once
 
 #include "order/materials.h"
-#include "ui/base/controls.h"
+#include "order/order_page.h"
 
 #include <cstddef>
 #include <span>
 
 namespace corvane {
 
-// What tells one lens type from another. In the order window: its option
-// button ("optType_<row>") in the "Lens Type" frame and the note beside it,
-// the material and colour that choosing it selects, and where "Other
-// Material" goes on from. On the printed page: its picture. A further lens
-// type is one more row and its picture.
+// What tells one lens type from another: the material and colour that
+// choosing it in the order window selects, where "Other Material" goes on
+// from, and its picture on the printed page. In the window each row has its
+// option button, "optType_<row>". A further lens type is one more row, its
+// button and its picture.
 struct LensType {
-    const char* caption;
-    Geometry option;
-    // The label beside the option button; no label when noteName is null.
-    const char* noteName;
-    const char* note;
-    Geometry noteGeom;
     const char* material;
     Tint color;
     // The positions in the material list and the colour cycle once chosen.
@@ -27,9 +21,9 @@ struct LensType {
     int colorIndex;
     // The position "Other Material" starts from on its first use.
     int otherMaterialStart;
-    Picture picture;
+    PagePicture picture;
     const char* imageName;
-    Geometry image;
+    Box image;
 };
 
 // The lens types in the order of their option buttons.

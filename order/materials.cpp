@@ -9,13 +9,13 @@ constexpr const char* kSpecify = "Specify";
 
 // By Tint.
 constexpr std::array<TintShown, 7> kTints = {{
-    {"Blue", 0xFF8080},
+    {"Blue", 0x8080FF},
     {"Green", 0x00C000},
-    {"Brown", 0x0040C0},
+    {"Brown", 0xC04000},
     {"Grey", 0xC0C0C0},
-    {"Ice blue", 0xFFC0C0},
+    {"Ice blue", 0xC0C0FF},
     {"Violet", 0xFF80FF},
-    {kSpecify, kSystemWindow},
+    {kSpecify, std::nullopt},
 }};
 
 constexpr std::array kBostonEsColors = {Tint::Blue, Tint::Green, Tint::Brown, Tint::Grey, Tint::IceBlue};

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/base/controls.h"
-
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -10,9 +10,13 @@ namespace corvane {
 // The colours a lens is made in; Specify is one the practitioner types.
 enum class Tint { Blue, Green, Brown, Grey, IceBlue, Violet, Specify };
 
+// A colour as 0xRRGGBB.
+using RgbColor = std::uint32_t;
+
 struct TintShown {
     const char* text;
-    Color background;
+    // Without one, the system's colour of an entry.
+    std::optional<RgbColor> background;
 };
 
 // A material "Other Material" offers, in the order the button walks them.

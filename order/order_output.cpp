@@ -1,7 +1,6 @@
 #include "order/order_output.h"
 
 #include "lens/errors.h"
-#include "order/order_page.h"
 
 namespace corvane {
 namespace {
@@ -63,11 +62,11 @@ std::string LostPrintMessage(const OrderRecord& order, const PrintOutcome& lost)
            "\r\n\r\nSave that order as a PDF?";
 }
 
-PrintLostHandler ReportLostPrint(Toolkit& toolkit, OrderRecord order, NumberFormat fmt)
+PrintLostHandler ReportLostPrint(OrderOutput& output, OrderRecord order, NumberFormat fmt)
 {
-    return [&toolkit, order = std::move(order), fmt](const PrintOutcome& lost) {
-        if (toolkit.MsgBox(LostPrintMessage(order, lost), Buttons::YesNo, "Order Form") == Answer::Yes)
-            SaveOrderAsPdf(toolkit, order, fmt);
+    return [&output, order = std::move(order), fmt](const PrintOutcome& lost) {
+        if (output.AskYesNo(LostPrintMessage(order, lost), "Order Form"))
+            SaveOrderAsPdf(output, order, fmt);
     };
 }
 
@@ -110,18 +109,16 @@ std::string OrderFileName(const OrderRecord& order, const std::string& date)
     return name + ".pdf";
 }
 
-bool SaveOrderAsPdf(Toolkit& toolkit, const OrderRecord& order, const NumberFormat& fmt)
+bool SaveOrderAsPdf(OrderOutput& output, const OrderRecord& order, const NumberFormat& fmt)
 {
-    OrderPageForm page(toolkit, order, fmt);
-    page.Form_Load();
-    const std::optional<std::string> path =
-        toolkit.ChooseSaveFile(OrderFileName(order, page.Controls().lblDate->Caption()));
+    const std::string today = output.Today();
+    const std::optional<std::string> path = output.ChooseSaveFile(OrderFileName(order, today));
     if (!path)
         return false;
-    const SaveOutcome saved = toolkit.SaveFormAsPdf(page.GetForm(), *path);
+    const SaveOutcome saved = output.SavePdf(MakeOrderPage(order, today, fmt), *path);
     if (saved.fault == SaveFault::None)
         return true;
-    toolkit.MsgBox(SaveFailureMessage(saved, *path), Buttons::OkExclamation, "Order Form");
+    output.Tell(SaveFailureMessage(saved, *path), "Order Form");
     return false;
 }
 

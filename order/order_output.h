@@ -1,15 +1,70 @@
 #pragma once
 
 #include "lens/numbers.h"
+#include "order/order_page.h"
 #include "order/order_record.h"
-#include "ui/base/toolkit.h"
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace corvane {
 
-// Printing and saving the order: the messages when the page does not get out
-// (numbered like the program's run-time errors) and the PDF path.
+// Why a page did not reach the printer.
+enum class PrintFault { None, NoService, NoPrinter, PrinterStopped, NotAccepting, JobFailed };
+struct PrintOutcome {
+    PrintFault fault = PrintFault::None;
+    // The default printer, when there is one.
+    std::string printer;
+    // What the print service said, when it said anything.
+    std::string detail;
+};
+
+// Told when a job that the print service took fails afterwards: once, on
+// the GUI thread, when no modal window is open.
+using PrintLostHandler = std::function<void(const PrintOutcome& lost)>;
+
+// Why a file could not be written.
+enum class SaveFault { None, IsFolder, NoPermission, DiskFull, Failed };
+struct SaveOutcome {
+    SaveFault fault = SaveFault::None;
+    std::string detail;
+};
+
+// The lines that a wrapped text takes on the printed page, and the lines
+// that its box holds.
+struct PageLines {
+    int needed = 0;
+    int room = 0;
+};
+
+// Where the order goes when it leaves the order window, and what the
+// practitioner is asked on the way.
+class OrderOutput {
+public:
+    virtual ~OrderOutput() = default;
+    // Prints the page on the default printer, once the print service has
+    // taken the job; the job is followed after that, and `whenLost` is told
+    // if it fails.
+    virtual PrintOutcome Print(const OrderPage& page, PrintLostHandler whenLost) = 0;
+    // Asks where to save a PDF, starting where the last one of this run was
+    // written (the user's documents at first) with the suggested file name;
+    // nullopt when the user cancels.
+    virtual std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) = 0;
+    // Writes the page, as it would be printed, to a one-page PDF.
+    virtual SaveOutcome SavePdf(const OrderPage& page, const std::string& path) = 0;
+    // How the wrapped text lies on the printed page.
+    virtual PageLines LinesOnPage(const PageText& text) = 0;
+    // The current date in the system's short date form.
+    virtual std::string Today() = 0;
+    // True for Yes.
+    virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+    virtual void Tell(const std::string& text, const std::string& title) = 0;
+};
+
+// The messages when the page does not get out, numbered like the program's
+// run-time errors.
 std::string PrintFailureMessage(const PrintOutcome& outcome);
 std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& path);
 // A taken job that did not come out: which order, why, and the offer to
@@ -18,12 +73,12 @@ std::string LostPrintMessage(const OrderRecord& order, const PrintOutcome& lost)
 // What to do when the job of this order is lost after the order window has
 // gone: say so and offer its PDF. The handler keeps its own copy of the
 // order, since the record takes the next order meanwhile.
-PrintLostHandler ReportLostPrint(Toolkit& toolkit, OrderRecord order, NumberFormat fmt);
+PrintLostHandler ReportLostPrint(OrderOutput& output, OrderRecord order, NumberFormat fmt);
 // "Order <patient name or number> <date>.pdf", safe as a file name.
 std::string OrderFileName(const OrderRecord& order, const std::string& date);
 // Asks for a file and writes the order's page to it as a PDF; true once it
-// is written. A failure has been reported to the user.
-bool SaveOrderAsPdf(Toolkit& toolkit, const OrderRecord& order, const NumberFormat& fmt);
+// is written. A failure has been told.
+bool SaveOrderAsPdf(OrderOutput& output, const OrderRecord& order, const NumberFormat& fmt);
 
 inline constexpr int kErrPrinter = 482;
 inline constexpr int kErrDiskFull = 61;

@@ -1,161 +1,145 @@
 #include "order/order_page.h"
 
 #include "order/eye_texts.h"
+#include "order/laboratory.h"
 #include "order/lens_types.h"
-#include "order/order_output.h"
-#include "ui/laboratory.h"
 
-#include <string>
+#include <algorithm>
+#include <array>
+#include <stdexcept>
 
 namespace corvane {
 namespace {
 
-Control& Text(Form& f, Control* frame, const std::string& name, const char* caption, Geometry g, double points = 9.75,
-              bool bold = false)
+constexpr Box kSpecialOrderBox{5880, 6480, 4335, 1455};
+
+PageText Caption(const char* name, const char* text, Box box, double points = 9.75, bool bold = false)
 {
-    Control& c = f.Add(name, Kind::Label);
-    c.SetCaption(caption);
-    c.SetContainer(frame);
-    c.SetGeom(g);
-    c.SetBackColor(kWhite);
-    c.SetFontBold(bold);
-    c.GetStyle().fontSize = points;
-    return c;
+    PageText caption{.name = name, .text = text, .box = box, .font = {}, .centred = false, .wrapped = false};
+    caption.font.points = points;
+    caption.font.bold = bold;
+    return caption;
 }
 
-Control& Value(Form& f, const std::string& name, Geometry g)
+PageText Value(std::string name, std::string text, Box box)
 {
-    Control& c = Text(f, nullptr, name, "", g);
-    c.GetStyle().plainValue = true;
-    return c;
+    return {
+        .name = std::move(name), .text = std::move(text), .box = box, .font = {}, .centred = false, .wrapped = false};
 }
 
-Control& Image(Form& f, const char* name, Geometry g, Picture picture)
+// The fixed words of the page and the laboratory's numbers.
+std::vector<PageText> Captions()
 {
-    Control& c = f.Add(name, Kind::Image);
-    c.SetGeom(g);
-    c.GetStyle().picture = picture;
-    return c;
+    PageText title = Caption("lblTitre", "Order Form", {3158, 360, 4335, 615}, 26.25, true);
+    title.font.face = "Arial Black";
+    title.centred = true;
+    return {
+        title,
+        Caption("Label1", "Fax to :", {240, 2520, 1155, 300}, 12, true),
+        Caption("lblName", "Brenwick Contact Lenses Ltd.", {1440, 2520, 5655, 375}, 13.5, true),
+        Caption("lblFax", kLabFax, {1440, 2880, 2535, 255}, 12),
+        Caption("Label6", "Account info :", {240, 3360, 2000, 300}, 12, true),
+        Caption("Label17", "Patient info :", {5160, 3360, 2000, 300}, 12, true),
+        Caption("Label14", "Account name :", {720, 3840, 1755, 255}),
+        Caption("Label12", "Patient name :", {5640, 3840, 1635, 255}),
+        Caption("Label13", "Account No :", {720, 4200, 1755, 255}),
+        Caption("Label18", "Patient No :", {5640, 4200, 1635, 255}),
+        Caption("Label16", "Account fax No :", {720, 4560, 1755, 255}),
+        Caption("Label3", "Order :", {240, 5040, 1155, 300}, 12, true),
+        Caption("Label7", "RIGHT :", {1800, 5280, 855, 255}),
+        Caption("lblOS", "LEFT :", {3000, 5280, 855, 255}),
+        Caption("Label22", "Material :", {4320, 5520, 1035, 255}),
+        Caption("Label23", "Colour :", {7200, 5520, 795, 255}),
+        Caption("Label2", "Dot :", {4320, 6000, 1035, 255}),
+        Caption("Label15", "Special order :", {4320, 6480, 1515, 255}),
+        Caption("Label5", "Phone :", {4440, 8340, 735, 255}),
+        Caption("lblPhone", kLabPhone, {5160, 8340, 1395, 255}),
+        Caption("Label20", "Reference No :", {7200, 8340, 1335, 255}),
+    };
 }
 
-PrinFormControls BuildPrinForm(Form& f)
+// The lens rows: a caption, then the right eye's value and the left eye's.
+struct LensRow {
+    const char* label;
+    const char* caption;
+    const char* value;
+    int left;
+    int top;
+    int width;
+};
+constexpr LensRow kLensRows[] = {
+    {"Label8", "BC :", "lblBC", 720, 5640, 855},
+    {"Label9", "Pwr :", "lblPow", 720, 6120, 855},
+    {"Label10", "Diam :", "lblDiam", 720, 6600, 855},
+    {"Label11", "Series :", "lblSeries", 720, 7080, 855},
+    {"Label26", "Edge thick. :", "lblEdgeth", 480, 7560, 975},
+    {"Label27", "Center thick. :", "lblCenterth", 480, 8040, 975},
+};
+
+// By eye, in the order of kLensRows; "-" for a left eye not ordered.
+std::array<std::string, 6> LensValues(const OrderRecord& o, int eye, const NumberFormat& fmt)
 {
-    PrinFormControls k;
-    k.form = &f;
-    f.SetBackColor(kWhite);
-    f.SetPaintedPage(true);
-    Control& title = Text(f, nullptr, "lblTitre", "Order Form", {3158, 360, 4335, 615}, 26.25);
-    title.GetStyle().fontName = "Arial Black";
-    title.GetStyle().align = Align::Center;
-    k.Image1 = &Image(f, "Image1", {240, 600, 2610, 645}, Picture::Logo);
-    k.lblDate = &Value(f, "lblDate", {8640, 720, 1335, 255});
-    for (const LensType& type : LensTypes())
-        k.images.push_back(&Image(f, type.imageName, type.image, type.picture));
+    const EyeTexts lens = ShownEye(o, eye, fmt);
+    const bool ordered = eye == 0 || o.orderLeftEye;
+    return {lens.bc,
+            lens.power,
+            lens.diam,
+            lens.series,
+            ordered ? o.orderEdgeThick[eye] : "-",
+            ordered ? o.orderCenterThick[eye] : "-"};
+}
 
-    Text(f, nullptr, "Label1", "Fax to :", {240, 2520, 1155, 300}, 12, true);
-    Text(f, nullptr, "lblName", "Brenwick Contact Lenses Ltd.", {1440, 2520, 5655, 375}, 13.5, true);
-    Text(f, nullptr, "lblFax", kLabFax, {1440, 2880, 2535, 255}, 12);
-    Text(f, nullptr, "Label6", "Account info :", {240, 3360, 2000, 300}, 12, true);
-    Text(f, nullptr, "Label17", "Patient info :", {5160, 3360, 2000, 300}, 12, true);
-    Text(f, nullptr, "Label14", "Account name :", {720, 3840, 1755, 255});
-    k.lblAccName = &Value(f, "lblAccName", {2520, 3840, 2415, 255});
-    Text(f, nullptr, "Label12", "Patient name :", {5640, 3840, 1635, 255});
-    k.lblPatName = &Value(f, "lblPatName", {7320, 3840, 2415, 255});
-    Text(f, nullptr, "Label13", "Account No :", {720, 4200, 1755, 255});
-    k.lblAccNum = &Value(f, "lblAccNum", {2520, 4200, 2415, 255});
-    Text(f, nullptr, "Label18", "Patient No :", {5640, 4200, 1635, 255});
-    k.lblPatNum = &Value(f, "lblPatNum", {7320, 4200, 2415, 255});
-    Text(f, nullptr, "Label16", "Account fax No :", {720, 4560, 1755, 255});
-    k.lblAccfax = &Value(f, "lblAccfax", {2520, 4560, 2415, 255});
-    Text(f, nullptr, "Label3", "Order :", {240, 5040, 1155, 300}, 12, true);
-    Text(f, nullptr, "Label7", "RIGHT :", {1800, 5280, 855, 255});
-    Text(f, nullptr, "lblOS", "LEFT :", {3000, 5280, 855, 255});
-
-    static constexpr struct {
-        const char* label;
-        const char* caption;
-        const char* value;
-        int left;
-        int top;
-        int width;
-        EyeArray PrinFormControls::*values;
-    } kRows[] = {{"Label8", "BC :", "lblBC", 720, 5640, 855, &PrinFormControls::lblBC},
-                 {"Label9", "Pwr :", "lblPow", 720, 6120, 855, &PrinFormControls::lblPow},
-                 {"Label10", "Diam :", "lblDiam", 720, 6600, 855, &PrinFormControls::lblDiam},
-                 {"Label11", "Series :", "lblSeries", 720, 7080, 855, &PrinFormControls::lblSeries},
-                 {"Label26", "Edge thick. :", "lblEdgeth", 480, 7560, 975, &PrinFormControls::lblEdgeth},
-                 {"Label27", "Center thick. :", "lblCenterth", 480, 8040, 975, &PrinFormControls::lblCenterth}};
-    for (const auto& row : kRows) {
-        Text(f, nullptr, row.label, row.caption, {row.left, row.top, 1800 - row.left - 60, 255});
+void AddLensRows(std::vector<PageText>& texts, const OrderRecord& o, const NumberFormat& fmt)
+{
+    const std::array<std::array<std::string, 6>, 2> values = {LensValues(o, 0, fmt), LensValues(o, 1, fmt)};
+    for (std::size_t i = 0; i < std::size(kLensRows); ++i) {
+        const LensRow& row = kLensRows[i];
+        texts.push_back(Caption(row.label, row.caption, {row.left, row.top, 1800 - row.left - 60, 255}));
         for (int e = 0; e < 2; ++e)
-            (k.*row.values)[e] =
-                &Value(f, std::string(row.value) + "_" + std::to_string(e), {1800 + 1200 * e, row.top, row.width, 255});
+            texts.push_back(Value(std::string(row.value) + "_" + std::to_string(e), values[e][i],
+                                  {1800 + 1200 * e, row.top, row.width, 255}));
     }
-    Text(f, nullptr, "Label22", "Material :", {4320, 5520, 1035, 255});
-    k.lblMat = &Value(f, "lblMat", {5400, 5520, 1455, 255});
-    Text(f, nullptr, "Label23", "Colour :", {7200, 5520, 795, 255});
-    k.lblCol = &Value(f, "lblCol", {8040, 5520, 1695, 255});
-    Text(f, nullptr, "Label2", "Dot :", {4320, 6000, 1035, 255});
-    k.lblDot = &Value(f, "lblDot", {5400, 6000, 1455, 255});
-    Text(f, nullptr, "Label15", "Special order :", {4320, 6480, 1515, 255});
-    k.lblSpecial = &Value(f, "lblSpecial", kSpecialOrderBox);
-    k.lblSpecial->GetStyle().wordWrap = true;
-    k.lblSpecial->GetStyle().multiLine = true;
-
-    Control* contact = &f.Add("Frame2", Kind::Frame);
-    contact->SetCaption("Contact us");
-    contact->SetGeom({4320, 8040, 2295, 615});
-    Text(f, contact, "Label5", "Phone :", {120, 300, 735, 255});
-    Text(f, contact, "lblPhone", kLabPhone, {840, 300, 1395, 255});
-    Control* lab = &f.Add("Frame1", Kind::Frame);
-    lab->SetCaption("Reserved for lab");
-    lab->SetGeom({7080, 8040, 3255, 615});
-    Text(f, lab, "Label20", "Reference No :", {120, 300, 1335, 255});
-    return k;
 }
 
 } // namespace
 
-OrderPageForm::OrderPageForm(Toolkit& toolkit, const OrderRecord& order, NumberFormat fmt)
-    : toolkit_(toolkit), order_(order), fmt_(fmt), form_("PrinForm", "Order Form", 11430, 11100),
-      k_(BuildPrinForm(form_))
+PageText SpecialOrderText(const std::string& special)
 {
-    form_.onLoad = [this] { Form_Load(); };
-    form_.onActivate = [this] { Form_Activate(); };
+    PageText text = Value("lblSpecial", special, kSpecialOrderBox);
+    text.wrapped = true;
+    return text;
 }
 
-void OrderPageForm::Form_Load()
+OrderPage MakeOrderPage(const OrderRecord& o, const std::string& date, const NumberFormat& fmt)
 {
-    const PrinFormControls& k = k_;
-    const OrderRecord& o = order_;
-    k.lblDate->SetCaption(toolkit_.Today());
-    for (int e = 0; e < 2; ++e) {
-        const EyeTexts lens = ShownEye(o, e, fmt_);
-        k.lblBC[e]->SetCaption(lens.bc);
-        k.lblPow[e]->SetCaption(lens.power);
-        k.lblDiam[e]->SetCaption(lens.diam);
-        k.lblSeries[e]->SetCaption(lens.series);
-        const bool ordered = e == 0 || o.orderLeftEye;
-        k.lblEdgeth[e]->SetCaption(ordered ? o.orderEdgeThick[e] : "-");
-        k.lblCenterth[e]->SetCaption(ordered ? o.orderCenterThick[e] : "-");
-    }
-    k.lblSpecial->SetCaption(o.orderSpecial);
-    k.lblAccName->SetCaption(o.orderAccName);
-    k.lblAccNum->SetCaption(o.orderAccNum);
-    k.lblAccfax->SetCaption(o.orderAccFax);
-    k.lblPatName->SetCaption(o.orderPatName);
-    k.lblPatNum->SetCaption(o.orderPatNum);
-    k.lblCol->SetCaption(o.orderColor);
-    k.lblMat->SetCaption(o.orderMaterial);
-    k.lblDot->SetCaption(o.orderDot ? "Yes" : "No");
-    for (std::size_t i = 0; i < k.images.size(); ++i)
-        k.images[i]->SetVisible(i == o.orderLensType);
+    OrderPage page;
+    page.texts = Captions();
+    page.texts.push_back(Value("lblDate", date, {8640, 720, 1335, 255}));
+    page.texts.push_back(Value("lblAccName", o.orderAccName, {2520, 3840, 2415, 255}));
+    page.texts.push_back(Value("lblPatName", o.orderPatName, {7320, 3840, 2415, 255}));
+    page.texts.push_back(Value("lblAccNum", o.orderAccNum, {2520, 4200, 2415, 255}));
+    page.texts.push_back(Value("lblPatNum", o.orderPatNum, {7320, 4200, 2415, 255}));
+    page.texts.push_back(Value("lblAccfax", o.orderAccFax, {2520, 4560, 2415, 255}));
+    AddLensRows(page.texts, o, fmt);
+    page.texts.push_back(Value("lblMat", o.orderMaterial, {5400, 5520, 1455, 255}));
+    page.texts.push_back(Value("lblCol", o.orderColor, {8040, 5520, 1695, 255}));
+    page.texts.push_back(Value("lblDot", o.orderDot ? "Yes" : "No", {5400, 6000, 1455, 255}));
+    page.texts.push_back(SpecialOrderText(o.orderSpecial));
+    page.frames = {{.name = "Frame2", .caption = "Contact us", .box = {4320, 8040, 2295, 615}},
+                   {.name = "Frame1", .caption = "Reserved for lab", .box = {7080, 8040, 3255, 615}}};
+    const LensType& type = LensTypes()[o.orderLensType];
+    page.pictures = {{.name = "Image1", .picture = PagePicture::Logo, .box = {240, 600, 2610, 645}},
+                     {.name = type.imageName, .picture = type.picture, .box = type.image}};
+    return page;
 }
 
-void OrderPageForm::Form_Activate()
+const PageText& TextNamed(const OrderPage& page, std::string_view name)
 {
-    printed_ = toolkit_.PrintForm(form_, ReportLostPrint(toolkit_, order_, fmt_));
-    toolkit_.Unload(form_);
+    const auto it =
+        std::find_if(page.texts.begin(), page.texts.end(), [name](const PageText& t) { return t.name == name; });
+    if (it == page.texts.end())
+        throw std::out_of_range("no text " + std::string(name) + " on the order page");
+    return *it;
 }
 
 } // namespace corvane

@@ -2,7 +2,6 @@
 
 #include "order/lens_types.h"
 #include "order/materials.h"
-#include "order/order_output.h"
 #include "order/order_page.h"
 
 namespace corvane {
@@ -32,8 +31,8 @@ OrderRecord WithTyped(OrderRecord order, const OrderTyped& typed)
     return order;
 }
 
-OrderPresenter::OrderPresenter(OrderView& view, Toolkit& toolkit, OrderRecord& order, NumberFormat fmt)
-    : view_(view), toolkit_(toolkit), order_(order), fmt_(fmt)
+OrderPresenter::OrderPresenter(OrderView& view, OrderOutput& output, OrderRecord& order, NumberFormat fmt)
+    : view_(view), output_(output), order_(order), fmt_(fmt)
 {}
 
 void OrderPresenter::Load()
@@ -110,11 +109,7 @@ void OrderPresenter::ShowTint(Tint tint)
 // before anything is printed or saved, and the window keeps what was typed.
 bool OrderPresenter::SpecialOrderFits(const std::string& special)
 {
-    OrderRecord record;
-    record.orderSpecial = special;
-    OrderPageForm page(toolkit_, record, fmt_);
-    page.Form_Load();
-    const PageLines lines = toolkit_.LinesOnPage(page.GetForm(), *page.Controls().lblSpecial);
+    const PageLines lines = output_.LinesOnPage(SpecialOrderText(special));
     if (lines.needed <= lines.room)
         return true;
     view_.ShowMessage("The special order does not fit on the order form: it takes " + IntToText(lines.needed) +
@@ -130,16 +125,15 @@ void OrderPresenter::Print()
     if (!SpecialOrderFits(typed.special))
         return;
     order_ = WithTyped(order_, typed);
-    OrderPageForm page(toolkit_, order_, fmt_);
-    LoadAndShowModal(toolkit_, page.GetForm());
-    if (page.PrintResult().fault == PrintFault::None) {
+    const PrintOutcome printed =
+        output_.Print(MakeOrderPage(order_, output_.Today(), fmt_), ReportLostPrint(output_, order_, fmt_));
+    if (printed.fault == PrintFault::None) {
         view_.Close();
         return;
     }
     // The order stays on screen, as typed, to be printed again, unless it
-    // leaves as a PDF instead. No (or Esc) is the stay.
-    if (toolkit_.MsgBox(PrintFailureMessage(page.PrintResult()), Buttons::YesNo, "Order Form") == Answer::Yes &&
-        SaveOrderAsPdf(toolkit_, order_, fmt_))
+    // leaves as a PDF instead. No is the stay.
+    if (output_.AskYesNo(PrintFailureMessage(printed), "Order Form") && SaveOrderAsPdf(output_, order_, fmt_))
         view_.Close();
 }
 
@@ -149,7 +143,7 @@ void OrderPresenter::SavePdf()
     if (!SpecialOrderFits(typed.special))
         return;
     order_ = WithTyped(order_, typed);
-    if (SaveOrderAsPdf(toolkit_, order_, fmt_))
+    if (SaveOrderAsPdf(output_, order_, fmt_))
         view_.Close();
 }
 

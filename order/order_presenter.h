@@ -2,9 +2,9 @@
 
 #include "lens/numbers.h"
 #include "order/materials.h"
+#include "order/order_output.h"
 #include "order/order_record.h"
 #include "order/order_view.h"
-#include "ui/base/toolkit.h"
 
 #include <cstddef>
 #include <optional>
@@ -17,10 +17,10 @@ namespace corvane {
 OrderRecord WithTyped(OrderRecord order, const OrderTyped& typed);
 
 // What "Additionnal information" does: it shows the ordered lens, walks the
-// materials and colours, and prints or saves the order through the toolkit.
+// materials and colours, and prints or saves the order through its output.
 class OrderPresenter {
 public:
-    OrderPresenter(OrderView& view, Toolkit& toolkit, OrderRecord& order, NumberFormat fmt);
+    OrderPresenter(OrderView& view, OrderOutput& output, OrderRecord& order, NumberFormat fmt);
 
     void Load();
     void LensTypeChosen(std::size_t type);
@@ -36,7 +36,7 @@ private:
     void ShowTint(Tint tint);
 
     OrderView& view_;
-    Toolkit& toolkit_;
+    OrderOutput& output_;
     OrderRecord& order_;
     NumberFormat fmt_;
     // The row of LensTypes() chosen; choosing it again changes nothing.

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "order/eye_texts.h"
-#include "ui/base/controls.h"
+#include "order/materials.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace corvane {
@@ -22,7 +23,8 @@ struct EntryShown {
 };
 struct ColorShown {
     std::string text;
-    Color background;
+    // Without one, the system's colour of an entry.
+    std::optional<RgbColor> background;
     bool locked;
 };
 

@@ -4,10 +4,11 @@
 // ready and on a holding queue. With a file name after `runs`, the page is
 // also written there as a PDF, for it to be compared between platforms. A
 // benchmark: no test runs it.
-#include "order/order_forms.h"
+#include "order/order_page.h"
+#include "ui/qt/appearance.h"
 #include "ui/qt/page_pdf.h"
 #include "ui/qt/page_printer.h"
-#include "ui/qt/qt_toolkit.h"
+#include "ui/qt/qt_order_output.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,21 +19,21 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    corvane::LoadCarriedFonts();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 3;
-    corvane::QtToolkit toolkit;
     corvane::OrderRecord order;
     order.orderPatName = "Bench Patient";
     order.orderBC = {"7.70", "7.10"};
     order.orderPower = {"-2.50", "0.50"};
-    corvane::OrderPageForm page(toolkit, order, corvane::NumberFormat{'.'});
-    page.Form_Load();
+    corvane::QtOrderOutput output;
+    const corvane::OrderPage page = corvane::MakeOrderPage(order, output.Today(), corvane::NumberFormat{'.'});
     if (argc > 2)
-        corvane::WritePagePdf(page.GetForm(), QString::fromLocal8Bit(argv[2]));
+        corvane::WritePagePdf(page, QString::fromLocal8Bit(argv[2]));
     const auto printer = corvane::MakeDefaultPrinter();
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer clock;
         clock.start();
-        const corvane::PrintOutcome outcome = printer->Print(page.GetForm(), nullptr);
+        const corvane::PrintOutcome outcome = printer->Print(page, nullptr);
         std::printf("Print %d: %lld ms (%s)\n", i + 1, static_cast<long long>(clock.elapsed()),
                     outcome.fault == corvane::PrintFault::None ? "taken"
                                                                : corvane::PrintFailureMessage(outcome).c_str());

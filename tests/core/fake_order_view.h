@@ -1,11 +1,13 @@
 #pragma once
 
+#include "order/order_output.h"
 #include "order/order_presenter.h"
 #include "order/order_view.h"
-#include "scripted_toolkit.h"
 
+#include <algorithm>
 #include <array>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -67,12 +69,89 @@ public:
     OrderTyped typed;
 };
 
-// The order window's presenter on a fake view and the scripted toolkit.
+// A page as the laboratory reads it: each text and picture by name.
+using ReadPage = std::map<std::string, std::string>;
+
+inline ReadPage Read(const OrderPage& page)
+{
+    ReadPage read;
+    for (const PageText& t : page.texts)
+        read[t.name] = t.text;
+    for (const PagePictureAt& p : page.pictures)
+        read[p.name] = "";
+    return read;
+}
+
+// Where the order goes, as values: a printer, a file dialog and a disk that
+// do as told, and the questions asked on the way.
+class FakeOrderOutput : public OrderOutput {
+public:
+    PrintOutcome Print(const OrderPage& page, PrintLostHandler /*whenLost*/) override
+    {
+        if (printOutcome.fault == PrintFault::None)
+            printed.push_back(Read(page));
+        return printOutcome;
+    }
+    std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override
+    {
+        suggestedFiles.emplace_back(suggestedName);
+        if (fileAnswers.empty())
+            return std::nullopt;
+        std::optional<std::string> answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+    SaveOutcome SavePdf(const OrderPage& page, const std::string& path) override
+    {
+        if (saveOutcome.fault == SaveFault::None)
+            saved.emplace_back(path, Read(page));
+        return saveOutcome;
+    }
+    // A printed line holds pageLineChars characters; the box a line per 240
+    // twips of its height.
+    PageLines LinesOnPage(const PageText& text) override
+    {
+        PageLines lines{0, text.box.height / 240};
+        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+            end = text.text.find('\n', start);
+            const std::size_t length = (end == std::string::npos ? text.text.size() : end) - start;
+            lines.needed += std::max<int>(1, static_cast<int>((length + pageLineChars - 1) / pageLineChars));
+        }
+        return lines;
+    }
+    std::string Today() override { return today; }
+    bool AskYesNo(const std::string& text, const std::string& title) override
+    {
+        asked.push_back(title + ": " + text);
+        const bool yes = yesNo.empty() || yesNo.front();
+        if (!yesNo.empty())
+            yesNo.pop_front();
+        return yes;
+    }
+    void Tell(const std::string& text, const std::string& title) override { told.push_back(title + ": " + text); }
+
+    PrintOutcome printOutcome;
+    std::vector<ReadPage> printed;
+    // The names the file dialog suggested, and its answers (a path, or
+    // nullopt for Cancel); Cancel when none is left.
+    std::vector<std::string> suggestedFiles;
+    std::deque<std::optional<std::string>> fileAnswers;
+    SaveOutcome saveOutcome;
+    std::vector<std::pair<std::string, ReadPage>> saved;
+    std::string today = "08/12/2026";
+    int pageLineChars = 40;
+    // Yes or No for the next questions; Yes when empty.
+    std::deque<bool> yesNo;
+    std::vector<std::string> asked;
+    std::vector<std::string> told;
+};
+
+// The order window's presenter on a fake view and a fake output.
 struct PresentedOrder {
-    ScriptedToolkit tk;
+    FakeOrderOutput out;
     OrderRecord order;
     FakeOrderView view;
-    OrderPresenter presenter{view, tk, order, NumberFormat{'.'}};
+    OrderPresenter presenter{view, out, order, NumberFormat{'.'}};
 };
 
 } // namespace corvane::test

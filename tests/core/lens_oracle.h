@@ -2,7 +2,6 @@
 
 #include "lens/engine.h"
 #include "lens/numbers.h"
-#include "scripted_toolkit.h"
 
 #include <ostream>
 #include <string>
@@ -12,6 +11,16 @@
 // What the tests and the fuzzer hold true of the main window's results:
 // shared by the core tests, the bad-input test and the fuzzer.
 namespace corvane::test {
+
+// The buttons of a message box that the presenters showed.
+enum class Buttons { Ok, OkExclamation, OkCancel, YesNo };
+
+// A message box as the presenters showed it.
+struct ShownBox {
+    std::string text;
+    Buttons buttons;
+    std::string title;
+};
 
 using Lens = lens::LensTexts;
 inline const Lens kNoLens{};

@@ -1,6 +1,8 @@
-#include "form1_fixture.h"
+#include "fake_order_view.h"
 
-#include "order/order_forms.h"
+#include "order/lens_types.h"
+
+#include <gtest/gtest.h>
 
 // The order leaving the practice: printed, or saved as a PDF when the
 // printer does not take it, with the order window kept whenever it does not
@@ -8,83 +10,85 @@
 namespace corvane::test {
 namespace {
 
-class PrintTest : public Form1Test {
+class PrintTest : public testing::Test {
 protected:
-    void Calculated(bool leftEye)
+    // The order window opened on the suggested lens of the right eye (7.70,
+    // -2.50, 9.2, series 2) and of the left one (7.10, 0.50, 9.0, series 3).
+    void Open(bool leftEye)
     {
-        Pres(0, {"43", "44", "-2", "", "", "12", "2"});
-        if (leftEye)
-            Pres(1, {"47", "47.5", "-3", "", "", "12", "2.75"});
-        Calculate();
+        w_.order.orderLeftEye = leftEye;
+        w_.order.orderBC = {"7.70", "7.10"};
+        w_.order.orderPower = {"-2.50", "0.50"};
+        w_.order.orderDiam = {9.2, 9.0};
+        w_.order.orderSeries = {2, 3};
+        w_.presenter.Load();
     }
-    // Opens the order window on the suggested lens as Print in the main
-    // window does, and runs `fill` in it.
-    void Order(const std::function<void(const Form4Controls&)>& fill)
-    {
-        const Calculation& calc = form1_->Calc();
-        CopySuggestedLens(*calc.Order(), order, fmt_);
-        OrderDetailsForm details(tk, order, fmt_);
-        tk.onShow["Form4"] = [&](Form&) { fill(details.Controls()); };
-        LoadAndShowModal(tk, details.GetForm());
-        tk.onShow.erase("Form4");
-    }
+
+    PresentedOrder w_;
+    FakeOrderOutput& out_ = w_.out;
+    OrderTyped& typed_ = w_.view.typed;
 };
 
 TEST_F(PrintTest, RightEyeOnlyPrintsDashesForTheLeft)
 {
-    Calculated(false);
-    Order([](const Form4Controls& d) {
-        d.txtAccName->UserSetText("<b>Smith</b> & Sons");
-        d.txtPatName->UserSetText("J. Doe");
-        d.optDot[1]->SetValue(1);
-        d.txtSpecial->UserSetText("line one\nline two");
-        d.cmdPrint->RaiseClick();
-    });
-    ASSERT_EQ(tk.printed.size(), 1u);
-    const auto& page = tk.printed[0];
+    Open(false);
+    typed_.accName = "<b>Smith</b> & Sons";
+    typed_.patName = "J. Doe";
+    typed_.dot = false;
+    typed_.special = "line one\nline two";
+    typed_.thick[1] = {.edge = "Thin", .center = "Thick"};
+    w_.presenter.Print();
+    ASSERT_EQ(out_.printed.size(), 1u);
+    const ReadPage& page = out_.printed[0];
     for (const char* name : {"lblBC_1", "lblPow_1", "lblDiam_1", "lblSeries_1", "lblEdgeth_1", "lblCenterth_1"})
         EXPECT_EQ(page.at(name), "-") << name;
-    EXPECT_EQ(page.at("lblBC_0"), "7.70");
-    EXPECT_EQ(page.at("lblPow_0"), "-2.50");
-    EXPECT_EQ(page.at("lblDiam_0"), "9.2");
-    EXPECT_EQ(page.at("lblSeries_0"), "2");
-    EXPECT_EQ(page.at("lblEdgeth_0"), "Standard");
-    EXPECT_EQ(page.at("lblAccName"), "<b>Smith</b> & Sons");
-    EXPECT_EQ(page.at("lblDot"), "No");
-    EXPECT_EQ(page.at("lblSpecial"), "line one\nline two");
-    EXPECT_EQ(page.at("lblMat"), "Comfort 02");
-    EXPECT_EQ(page.at("lblCol"), "Blue");
-    EXPECT_EQ(page.at("lblDate"), tk.today);
+    const std::map<std::string, std::string> values = {{"lblBC_0", "7.70"},
+                                                       {"lblPow_0", "-2.50"},
+                                                       {"lblDiam_0", "9.2"},
+                                                       {"lblSeries_0", "2"},
+                                                       {"lblEdgeth_0", "Standard"},
+                                                       {"lblAccName", "<b>Smith</b> & Sons"},
+                                                       {"lblDot", "No"},
+                                                       {"lblSpecial", "line one\nline two"},
+                                                       {"lblMat", "Comfort 02"},
+                                                       {"lblCol", "Blue"},
+                                                       {"lblDate", out_.today},
+                                                       {"lblFax", "(555) 014-2271"}};
+    for (const auto& [name, text] : values)
+        EXPECT_EQ(page.at(name), text) << name;
     EXPECT_EQ(page.count("imgCOR"), 1u);
     EXPECT_EQ(page.count("imgVelto"), 0u);
-    EXPECT_EQ(tk.unloaded, (std::vector<std::string>{"PrinForm", "Form4"}));
-    EXPECT_EQ(order.orderPatName, "J. Doe");
-    EXPECT_FALSE(order.orderDot);
+    EXPECT_TRUE(w_.view.closed);
+    EXPECT_EQ(w_.order.orderPatName, "J. Doe");
+    EXPECT_FALSE(w_.order.orderDot);
+    EXPECT_EQ(w_.order.orderEdgeThick[1], "");
 }
 
 TEST_F(PrintTest, BothEyesVeltoAndTwoOrdersInARow)
 {
-    Calculated(true);
-    Order([](const Form4Controls& d) {
-        d.optType[1]->SetValue(1);
-        d.cboEdgeTh[1]->UserSetText("Thin");
-        d.cmdPrint->RaiseClick();
-    });
-    ASSERT_EQ(tk.printed.size(), 1u);
-    EXPECT_EQ(tk.printed[0].at("lblDiam_1"), "9.0");
-    EXPECT_EQ(tk.printed[0].at("lblEdgeth_1"), "Thin");
-    EXPECT_EQ(tk.printed[0].at("lblDot"), "Yes");
-    EXPECT_EQ(tk.printed[0].count("imgVelto"), 1u);
-    EXPECT_EQ(tk.printed[0].count("imgCOR"), 0u);
-    EXPECT_EQ(tk.printed[0].at("lblMat"), "Boston XO");
+    Open(true);
+    typed_.lensType = kVeltoType;
+    w_.presenter.LensTypeChosen(kVeltoType);
+    typed_.thick[1].edge = "Thin";
+    w_.presenter.Print();
+    ASSERT_EQ(out_.printed.size(), 1u);
+    EXPECT_EQ(out_.printed[0].at("lblDiam_1"), "9.0");
+    EXPECT_EQ(out_.printed[0].at("lblEdgeth_1"), "Thin");
+    EXPECT_EQ(out_.printed[0].at("lblDot"), "Yes");
+    EXPECT_EQ(out_.printed[0].count("imgVelto"), 1u);
+    EXPECT_EQ(out_.printed[0].count("imgCOR"), 0u);
+    EXPECT_EQ(out_.printed[0].at("lblMat"), "Boston XO");
 
-    k->chkPresOS->SetValue(0);
-    Calculate();
-    Order([](const Form4Controls& d) { d.cmdPrint->RaiseClick(); });
-    ASSERT_EQ(tk.printed.size(), 2u);
-    EXPECT_EQ(tk.printed[1].at("lblDiam_1"), "-");
-    EXPECT_EQ(tk.printed[1].at("lblMat"), "Comfort 02");
-    EXPECT_EQ(tk.printed[1].count("imgCOR"), 1u);
+    // The next order, for the right eye only, in a window of its own.
+    w_.order.orderLeftEye = false;
+    FakeOrderView next;
+    OrderPresenter again(next, out_, w_.order, NumberFormat{'.'});
+    again.Load();
+    again.Print();
+    ASSERT_EQ(out_.printed.size(), 2u);
+    EXPECT_EQ(out_.printed[1].at("lblDiam_1"), "-");
+    EXPECT_EQ(out_.printed[1].at("lblMat"), "Comfort 02");
+    EXPECT_EQ(out_.printed[1].count("imgCOR"), 1u);
 }
 
 TEST_F(PrintTest, FailedPrintSaysWhyAndKeepsTheOrderWindowOpen)
@@ -104,55 +108,44 @@ TEST_F(PrintTest, FailedPrintSaysWhyAndKeepsTheOrderWindowOpen)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        tk = ScriptedToolkit{};
-        Calculated(false);
-        tk.printOutcome = row.outcome;
-        tk.answers = {Answer::No};
-        bool stillOpen = false;
-        std::string kept;
-        Order([&](const Form4Controls& d) {
-            d.txtAccName->UserSetText("Vision Care");
-            d.cmdPrint->RaiseClick();
-            stillOpen = !d.form->Unloaded();
-            kept = d.txtAccName->Text();
-            // Printing again once the printer is back.
-            tk.printOutcome = {};
-            d.cmdPrint->RaiseClick();
-        });
-        EXPECT_TRUE(stillOpen);
-        EXPECT_EQ(kept, "Vision Care");
-        ASSERT_EQ(tk.boxes.size(), 1u);
-        EXPECT_EQ(tk.boxes[0].text, std::string("Error 482\r\nThe order could not be printed: ") + row.why +
-                                        "\r\n\r\nSave the order as a PDF instead?");
-        EXPECT_EQ(tk.boxes[0].buttons, Buttons::YesNo);
-        EXPECT_EQ(tk.boxes[0].title, "Order Form");
-        EXPECT_TRUE(tk.suggestedFiles.empty());
-        EXPECT_EQ(tk.printed.size(), 1u);
-        EXPECT_EQ(tk.unloaded.back(), "Form4");
+        PresentedOrder w;
+        w.presenter.Load();
+        w.out.printOutcome = row.outcome;
+        w.out.yesNo = {false};
+        w.view.typed.accName = "Vision Care";
+        w.presenter.Print();
+        EXPECT_FALSE(w.view.closed);
+        EXPECT_EQ(w.out.asked, std::vector<std::string>{std::string("Order Form: Error 482\r\nThe order could not be "
+                                                                    "printed: ") +
+                                                        row.why + "\r\n\r\nSave the order as a PDF instead?"});
+        EXPECT_TRUE(w.out.suggestedFiles.empty());
+        // Printing again once the printer is back.
+        w.out.printOutcome = {};
+        w.presenter.Print();
+        ASSERT_EQ(w.out.printed.size(), 1u);
+        EXPECT_EQ(w.out.printed[0].at("lblAccName"), "Vision Care");
+        EXPECT_TRUE(w.view.closed);
     }
 }
 
 TEST_F(PrintTest, FailedPrintSavesThePageAsPdfInstead)
 {
-    Calculated(true);
-    tk.printOutcome = {PrintFault::NotAccepting, "PDF", ""};
-    tk.answers = {Answer::Yes};
-    tk.fileAnswers = {"/home/dr/Order.pdf"};
-    Order([](const Form4Controls& d) {
-        d.txtPatName->UserSetText("Jane Doe");
-        d.cboEdgeTh[1]->UserSetText("Minus Carrier");
-        d.cmdPrint->RaiseClick();
-    });
-    EXPECT_EQ(tk.suggestedFiles, std::vector<std::string>{"Order Jane Doe 08-12-2026.pdf"});
-    ASSERT_EQ(tk.saved.size(), 1u);
-    EXPECT_EQ(tk.saved[0].first, "/home/dr/Order.pdf");
-    const auto& page = tk.saved[0].second;
+    Open(true);
+    out_.printOutcome = {PrintFault::NotAccepting, "PDF", ""};
+    out_.fileAnswers = {"/home/dr/Order.pdf"};
+    typed_.patName = "Jane Doe";
+    typed_.thick[1].edge = "Minus Carrier";
+    w_.presenter.Print();
+    EXPECT_EQ(out_.suggestedFiles, std::vector<std::string>{"Order Jane Doe 08-12-2026.pdf"});
+    ASSERT_EQ(out_.saved.size(), 1u);
+    EXPECT_EQ(out_.saved[0].first, "/home/dr/Order.pdf");
+    const ReadPage& page = out_.saved[0].second;
     EXPECT_EQ(page.at("lblPatName"), "Jane Doe");
     EXPECT_EQ(page.at("lblEdgeth_1"), "Minus Carrier");
     EXPECT_EQ(page.at("lblBC_1"), "7.10");
-    EXPECT_EQ(page.at("lblDate"), tk.today);
-    EXPECT_TRUE(tk.printed.empty());
-    EXPECT_EQ(tk.unloaded, (std::vector<std::string>{"PrinForm", "Form4"}));
+    EXPECT_EQ(page.at("lblDate"), out_.today);
+    EXPECT_TRUE(out_.printed.empty());
+    EXPECT_TRUE(w_.view.closed);
 }
 
 TEST_F(PrintTest, PdfThatIsNotWrittenKeepsTheOrderWindowOpen)
@@ -183,49 +176,34 @@ TEST_F(PrintTest, PdfThatIsNotWrittenKeepsTheOrderWindowOpen)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        tk = ScriptedToolkit{};
-        Calculated(false);
-        tk.fileAnswers = {row.file};
-        tk.saveOutcome = row.outcome;
-        bool stillOpen = false;
-        std::string kept;
-        Order([&](const Form4Controls& d) {
-            d.txtPatNum->UserSetText("P-77");
-            d.cmdSavePdf->RaiseClick();
-            stillOpen = !d.form->Unloaded();
-            kept = d.txtPatNum->Text();
-            d.cmdCancel->RaiseClick();
-        });
-        EXPECT_TRUE(stillOpen);
-        EXPECT_EQ(kept, "P-77");
-        EXPECT_EQ(tk.suggestedFiles, std::vector<std::string>{"Order P-77 08-12-2026.pdf"});
-        if (*row.message == '\0') {
-            EXPECT_TRUE(tk.boxes.empty());
-        } else {
-            ASSERT_EQ(tk.boxes.size(), 1u);
-            EXPECT_EQ(tk.boxes[0].text, row.message);
-            EXPECT_EQ(tk.boxes[0].buttons, Buttons::OkExclamation);
-        }
-        EXPECT_TRUE(tk.printed.empty());
+        PresentedOrder w;
+        w.presenter.Load();
+        w.out.fileAnswers = {row.file};
+        w.out.saveOutcome = row.outcome;
+        w.view.typed.patNum = "P-77";
+        w.presenter.SavePdf();
+        EXPECT_FALSE(w.view.closed);
+        EXPECT_EQ(w.out.suggestedFiles, std::vector<std::string>{"Order P-77 08-12-2026.pdf"});
+        EXPECT_EQ(w.out.told,
+                  std::vector<std::string>(*row.message == '\0' ? 0 : 1, std::string("Order Form: ") + row.message));
+        EXPECT_TRUE(w.out.printed.empty());
     }
 }
 
 TEST_F(PrintTest, SaveAsPdfWritesThePageWithoutPrinting)
 {
-    Calculated(false);
-    tk.fileAnswers = {"/tmp/x.pdf"};
-    Order([](const Form4Controls& d) {
-        d.txtAccNum->UserSetText("AC-1");
-        d.cmdSavePdf->RaiseClick();
-    });
-    EXPECT_TRUE(tk.printed.empty());
-    EXPECT_TRUE(tk.boxes.empty());
-    ASSERT_EQ(tk.saved.size(), 1u);
-    EXPECT_EQ(tk.saved[0].second.at("lblAccNum"), "AC-1");
-    EXPECT_EQ(tk.saved[0].second.at("lblBC_1"), "-");
-    EXPECT_EQ(order.orderAccNum, "AC-1");
-    EXPECT_EQ(tk.unloaded, std::vector<std::string>{"Form4"});
-    EXPECT_EQ(tk.suggestedFiles, std::vector<std::string>{"Order 08-12-2026.pdf"});
+    Open(false);
+    out_.fileAnswers = {"/tmp/x.pdf"};
+    typed_.accNum = "AC-1";
+    w_.presenter.SavePdf();
+    EXPECT_TRUE(out_.printed.empty());
+    EXPECT_TRUE(out_.told.empty());
+    ASSERT_EQ(out_.saved.size(), 1u);
+    EXPECT_EQ(out_.saved[0].second.at("lblAccNum"), "AC-1");
+    EXPECT_EQ(out_.saved[0].second.at("lblBC_1"), "-");
+    EXPECT_EQ(w_.order.orderAccNum, "AC-1");
+    EXPECT_TRUE(w_.view.closed);
+    EXPECT_EQ(out_.suggestedFiles, std::vector<std::string>{"Order 08-12-2026.pdf"});
 }
 
 TEST(OrderFileNameTest, NamesThePatientAndTheDateSafely)
@@ -255,11 +233,11 @@ TEST(OrderFileNameTest, NamesThePatientAndTheDateSafely)
 
 TEST_F(PrintTest, CancelPrintsNothing)
 {
-    Calculated(false);
-    Order([](const Form4Controls& d) { d.cmdCancel->RaiseClick(); });
-    EXPECT_TRUE(tk.printed.empty());
-    EXPECT_EQ(tk.unloaded, std::vector<std::string>{"Form4"});
-    EXPECT_EQ(order.orderBC[0], "7.70");
+    Open(false);
+    w_.presenter.Cancel();
+    EXPECT_TRUE(out_.printed.empty());
+    EXPECT_TRUE(w_.view.closed);
+    EXPECT_EQ(w_.order.orderBC[0], "7.70");
 }
 
 } // namespace

@@ -74,7 +74,7 @@ void FontsQtTest::everyControlIsDrawnInItsStyle()
 {
     QFETCH(bool, applicationFont);
     if (applicationFont)
-        QApplication::setFont(DesignFont(Style{}, false));
+        QApplication::setFont(WindowFont());
     calc_ = std::make_unique<QtCalculator>();
     CheckEveryControl();
 }

@@ -2,7 +2,7 @@
 #include "qt_fixture.h"
 
 #include "order/lens_types.h"
-#include "order/order_forms.h"
+#include "order/order_page.h"
 #include "ui/qt/page_pdf.h"
 
 #include <QComboBox>
@@ -161,36 +161,33 @@ void OrderPageQtTest::AnswerFileDialog(const QString& path)
 void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
 {
     QCOMPARE(page.pages, 1);
-    OrderPageForm form(calc_->app.Toolkit(), o, NumberFormat{'.'});
-    form.Form_Load();
-    const PrinFormControls& k = form.Controls();
+    const OrderPage form = MakeOrderPage(o, calc_->app.Output().Today(), NumberFormat{'.'});
     // Each value with the caption of its row.
-    const std::pair<const Control*, const char*> values[] = {
-        {k.lblAccName, "Label14"},   {k.lblAccNum, "Label13"},      {k.lblAccfax, "Label16"},
-        {k.lblPatName, "Label12"},   {k.lblPatNum, "Label18"},      {k.lblMat, "Label22"},
-        {k.lblCol, "Label23"},       {k.lblDot, "Label2"},          {k.lblDate, "lblDate"},
-        {k.lblBC[0], "Label8"},      {k.lblBC[1], "Label8"},        {k.lblPow[0], "Label9"},
-        {k.lblPow[1], "Label9"},     {k.lblDiam[0], "Label10"},     {k.lblDiam[1], "Label10"},
-        {k.lblSeries[0], "Label11"}, {k.lblSeries[1], "Label11"},   {k.lblEdgeth[0], "Label26"},
-        {k.lblEdgeth[1], "Label26"}, {k.lblCenterth[0], "Label27"}, {k.lblCenterth[1], "Label27"}};
+    const std::pair<const char*, const char*> values[] = {
+        {"lblAccName", "Label14"},  {"lblAccNum", "Label13"},     {"lblAccfax", "Label16"},
+        {"lblPatName", "Label12"},  {"lblPatNum", "Label18"},     {"lblMat", "Label22"},
+        {"lblCol", "Label23"},      {"lblDot", "Label2"},         {"lblDate", "lblDate"},
+        {"lblBC_0", "Label8"},      {"lblBC_1", "Label8"},        {"lblPow_0", "Label9"},
+        {"lblPow_1", "Label9"},     {"lblDiam_0", "Label10"},     {"lblDiam_1", "Label10"},
+        {"lblSeries_0", "Label11"}, {"lblSeries_1", "Label11"},   {"lblEdgeth_0", "Label26"},
+        {"lblEdgeth_1", "Label26"}, {"lblCenterth_0", "Label27"}, {"lblCenterth_1", "Label27"}};
     // Where a word's baseline is in its box: the PDF gives the font's ascent
     // and descent.
     const QFontMetricsF font(QFont(QStringLiteral("Liberation Sans")));
     const double ascent = font.ascent() / (font.ascent() + font.descent());
-    for (const auto& [control, captionName] : values) {
-        const Control& c = *control;
-        const char* name = c.Name().c_str();
+    for (const auto& [name, captionName] : values) {
+        const PageText& c = TextNamed(form, name);
         // A value that does not fit on one line wraps inside its row: its
         // cell reaches down to the next row (the rows are 360 twips apart).
-        Geometry row = c.Geom();
+        Box row = c.box;
         row.height = 360;
         QStringList crossing;
         const QString text = page.TextIn(page.Cell(row), &crossing);
-        QVERIFY2(QString(text).remove(QLatin1Char(' ')) == QString::fromStdString(c.Caption()).remove(QLatin1Char(' ')),
+        QVERIFY2(QString(text).remove(QLatin1Char(' ')) == QString::fromStdString(c.text).remove(QLatin1Char(' ')),
                  qPrintable(QStringLiteral("%1: \"%2\" in its row").arg(QLatin1String(name), text)));
         QVERIFY2(crossing.isEmpty(), qPrintable(QLatin1String(name) + QStringLiteral(" crosses its cell: ") +
                                                 crossing.join(QLatin1Char(' '))));
-        const QList<PdfWord> caption = page.WordsIn(page.Cell(form.GetForm()[captionName].Geom()));
+        const QList<PdfWord> caption = page.WordsIn(page.Cell(TextNamed(form, captionName).box));
         const QList<PdfWord> value = page.WordsIn(page.Cell(row));
         if (caption.isEmpty() || value.isEmpty())
             continue;
@@ -208,7 +205,7 @@ void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
                  qPrintable(
                      QStringLiteral("%1: \"%2\" is off its caption's baseline").arg(QLatin1String(name), first.text)));
     }
-    QCOMPARE(page.TextIn(page.Cell(k.lblSpecial->Geom())),
+    QCOMPARE(page.TextIn(page.Cell(TextNamed(form, "lblSpecial").box)),
              QString::fromStdString(o.orderSpecial).replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
@@ -239,10 +236,10 @@ void OrderPageQtTest::everyFieldReachesTheRecordAndThePage()
     QVERIFY(!o.orderDot);
     QCOMPARE(o.orderSpecial, std::string("First line\nSecond line\nLine 3\nLine 4\nLine 5\nLine 6"));
 
-    const auto& captions = printer_->pages[0].captions;
-    QCOMPARE(captions.at(QStringLiteral("lblDate")),
+    const auto& texts = printer_->pages[0].texts;
+    QCOMPARE(texts.at(QStringLiteral("lblDate")),
              QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    QVERIFY(captions.count(QStringLiteral("imgVelto")) == 1 && captions.count(QStringLiteral("imgCOR")) == 0);
+    QVERIFY(texts.count(QStringLiteral("imgVelto")) == 1 && texts.count(QStringLiteral("imgCOR")) == 0);
     CheckPage(ReadPdf(printer_->pages[0].pdf), o);
 }
 
@@ -378,9 +375,7 @@ void OrderPageQtTest::pdfNotWrittenKeepsTheWindow()
         QVERIFY(!QFileInfo(path).dir().exists());
 
     // A folder is never written over.
-    OrderRecord record;
-    OrderPageForm page(calc_->app.Toolkit(), record, NumberFormat{'.'});
-    QCOMPARE(WritePagePdf(page.GetForm(), home_.path()).fault, SaveFault::IsFolder);
+    QCOMPARE(WritePagePdf(MakeOrderPage({}, "", NumberFormat{'.'}), home_.path()).fault, SaveFault::IsFolder);
 }
 
 void OrderPageQtTest::saveButtonSitsBesideCancelAndComesLast()

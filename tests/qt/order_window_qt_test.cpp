@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QTextEdit>
 
 using namespace corvane;
 using namespace corvane::test;
@@ -26,6 +27,7 @@ private slots:
     void noteAnswerReachesTheHandler();
     void enterNeverPrints_data();
     void enterNeverPrints();
+    void enterMovesOnInTheListedFieldsOnly();
     void lockedBoxesRefuseTyping();
     void specifyShowsTheWindowColour_data();
     void specifyShowsTheWindowColour();
@@ -120,6 +122,28 @@ void OrderWindowQtTest::enterNeverPrints()
     QVERIFY(calc_->driver.boxes.isEmpty());
 }
 
+void OrderWindowQtTest::enterMovesOnInTheListedFieldsOnly()
+{
+    QStringList next;
+    QString special;
+    InOrderWindow([&](QWidget* f) {
+        f->findChild<QWidget*>(QStringLiteral("txtPatNum"))->setFocus();
+        // The left eye's lists are hidden: the right eye only is ordered.
+        for (int i = 0; i < 2; ++i) {
+            calc_->Key(Qt::Key_Return);
+            next << calc_->Focused();
+        }
+        auto* box = f->findChild<QTextEdit*>(QStringLiteral("txtSpecial"));
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("a"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, QStringLiteral("b"));
+        special = box->toPlainText();
+    });
+    QCOMPARE(next, (QStringList{QStringLiteral("cboEdgeThod"), QStringLiteral("cboCenterThod")}));
+    QCOMPARE(special, QStringLiteral("a\nb"));
+}
+
 void OrderWindowQtTest::lockedBoxesRefuseTyping()
 {
     QString material;
@@ -185,6 +209,7 @@ void OrderWindowQtTest::mainWindowBackAsItWas_data()
     QTest::newRow("Print") << "cmdPrint";
     QTest::newRow("Cancel") << "cmdCancel";
     QTest::newRow("close box") << "close";
+    QTest::newRow("Esc") << "Esc";
 }
 
 void OrderWindowQtTest::mainWindowBackAsItWas()
@@ -197,6 +222,8 @@ void OrderWindowQtTest::mainWindowBackAsItWas()
             return false;
         if (leave == QStringLiteral("close"))
             modal->close();
+        else if (leave == QStringLiteral("Esc"))
+            QTest::keyClick(modal, Qt::Key_Escape);
         else
             QTest::mouseClick(modal->findChild<QWidget*>(leave), Qt::LeftButton);
         return true;

@@ -1,6 +1,5 @@
 #include "page_reader.h"
 
-#include "ui/base/form.h"
 #include "ui/qt/page_pdf.h"
 
 #include <QDir>
@@ -106,7 +105,7 @@ PdfPage ReadPdf(const QByteArray& pdf)
     return ReadPdf(file.fileName());
 }
 
-QRectF PdfPage::Cell(const Geometry& g) const
+QRectF PdfPage::Cell(const Box& g) const
 {
     const double left = (size.width() - 11430 / 20.0) / 2;
     return QRectF(left + g.left / 20.0, 36 + g.top / 20.0, g.width / 20.0, g.height / 20.0);
@@ -152,15 +151,16 @@ QString PdfPage::AllText() const
     return texts.join(QLatin1Char(' '));
 }
 
-PrintOutcome RecordingPrinter::Print(const Form& page, PrintLostHandler /*whenLost*/)
+PrintOutcome RecordingPrinter::Print(const OrderPage& page, PrintLostHandler /*whenLost*/)
 {
     ++calls;
     if (outcome.fault != PrintFault::None)
         return outcome;
     Page printed;
-    for (const auto& c : page.Controls())
-        if (c->EffectivelyVisible())
-            printed.captions[QString::fromStdString(c->Name())] = QString::fromStdString(c->Caption());
+    for (const PageText& t : page.texts)
+        printed.texts[QString::fromStdString(t.name)] = QString::fromStdString(t.text);
+    for (const PagePictureAt& p : page.pictures)
+        printed.texts[QString::fromStdString(p.name)] = QString();
     printed.pdf = PagePdf(page, RegionalPageSize());
     pages.push_back(std::move(printed));
     return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/base/controls.h"
+#include "order/order_page.h"
 #include "ui/qt/page_printer.h"
 
 #include <QList>
@@ -26,9 +26,9 @@ struct PdfPage {
     QList<PdfWord> words;
     int pages = 0;
 
-    // Where a control of the order form (twips) lies on this sheet: the form
-    // is centred across it, half an inch from the top.
-    QRectF Cell(const Geometry& g) const;
+    // Where a box of the order page (twips) lies on this sheet: the page is
+    // centred across it, half an inch from the top.
+    QRectF Cell(const Box& g) const;
     // The words standing in a cell, in reading order; `outside` gets those
     // whose centre is in the cell's row but which cross its left or right
     // edge.
@@ -41,16 +41,16 @@ struct PdfPage {
 PdfPage ReadPdf(const QString& path);
 PdfPage ReadPdf(const QByteArray& pdf);
 
-// A printer that prints nothing: it records each page (the captions of its
-// visible controls and the PDF that would go to the printer) or fails as
+// A printer that prints nothing: it records each page (its texts and
+// pictures by name, and the PDF that would go to the printer) or fails as
 // told.
 class RecordingPrinter : public PageOutput {
 public:
     struct Page {
-        std::map<QString, QString> captions;
+        std::map<QString, QString> texts;
         QByteArray pdf;
     };
-    PrintOutcome Print(const Form& page, PrintLostHandler whenLost) override;
+    PrintOutcome Print(const OrderPage& page, PrintLostHandler whenLost) override;
 
     PrintOutcome outcome;
     std::vector<Page> pages;

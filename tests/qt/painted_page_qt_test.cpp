@@ -1,18 +1,16 @@
-#include "order/order_forms.h"
-#include "ui/base/form.h"
-#include "ui/qt/form_view.h"
-#include "ui/qt/qt_toolkit.h"
+#include "order/order_page.h"
+#include "ui/qt/artwork.h"
+#include "ui/qt/page_painter.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QStyleFactory>
 #include <QTest>
 
 Q_DECLARE_METATYPE(corvane::Picture)
 
-// The Qt layer asks the form and its controls what to draw, never their
-// names: a form that is a painted page gets no widgets, and an image control
-// draws the picture it carries.
+// The page and the pictures as the painter draws them on the screen.
 namespace corvane::test {
 namespace {
 
@@ -33,55 +31,59 @@ class PaintedPageQtTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-    void pageWindowIsPaintedNotBuilt();
-    void imageDrawsThePictureItCarries_data();
-    void imageDrawsThePictureItCarries();
+    void everyTextIsDrawnInItsBox();
+    void everyPictureIsDrawn_data();
+    void everyPictureIsDrawn();
 };
 
-void PaintedPageQtTest::pageWindowIsPaintedNotBuilt()
+void PaintedPageQtTest::everyTextIsDrawnInItsBox()
 {
-    QtToolkit toolkit;
     OrderRecord order;
+    order.orderLeftEye = true;
+    order.orderBC = {"7.70", "7.10"};
+    order.orderPower = {"-2.50", "0.50"};
+    order.orderAccName = "Vision Care";
+    order.orderAccNum = "AC-1";
+    order.orderAccFax = "(555) 010-9999";
     order.orderPatName = "J. Doe";
-    OrderPageForm page(toolkit, order, NumberFormat{'.'});
-    page.Form_Load();
-    FormView view(page.GetForm(), nullptr);
-    QVERIFY(view.findChildren<QWidget*>().isEmpty());
-    const QImage shot = view.grab().toImage();
-    QVERIFY(Marks(shot, shot.rect()) > 1000);
-
-    // The same page as a plain form is built from widgets.
-    page.GetForm().SetPaintedPage(false);
-    FormView built(page.GetForm(), nullptr);
-    QVERIFY(built.findChild<QWidget*>(QStringLiteral("lblPatName")) != nullptr);
+    order.orderPatNum = "P-77";
+    order.orderMaterial = "Comfort 02";
+    order.orderColor = "Blue";
+    order.orderEdgeThick = {"Thin", "Standard"};
+    order.orderCenterThick = {"Thick", "Standard"};
+    order.orderSpecial = "Polish both sides";
+    const OrderPage page = MakeOrderPage(order, "10/12/2026", NumberFormat{'.'});
+    constexpr double kScale = 1.0 / 15;
+    QImage shot(static_cast<int>(page.width * kScale), static_cast<int>(page.height * kScale), QImage::Format_RGB32);
+    QPainter painter(&shot);
+    PaintPage(painter, page, kScale);
+    painter.end();
+    for (const PageText& text : page.texts) {
+        const Box& b = text.box;
+        const QRect box(static_cast<int>(b.left * kScale), static_cast<int>(b.top * kScale),
+                        static_cast<int>(b.width * kScale), static_cast<int>(b.height * kScale));
+        QVERIFY2(Marks(shot, box) > 10, text.name.c_str());
+    }
 }
 
-void PaintedPageQtTest::imageDrawsThePictureItCarries_data()
+void PaintedPageQtTest::everyPictureIsDrawn_data()
 {
     QTest::addColumn<Picture>("picture");
-    QTest::addColumn<bool>("drawn");
-    QTest::newRow("none") << Picture::None << false;
-    QTest::newRow("logo") << Picture::Logo << true;
-    QTest::newRow("Corvane lens") << Picture::CorvaneLens << true;
-    QTest::newRow("Velto lens") << Picture::VeltoLens << true;
-    QTest::newRow("background") << Picture::Background << true;
+    QTest::newRow("logo") << Picture::Logo;
+    QTest::newRow("Corvane lens") << Picture::CorvaneLens;
+    QTest::newRow("Velto lens") << Picture::VeltoLens;
+    QTest::newRow("background") << Picture::Background;
 }
 
-void PaintedPageQtTest::imageDrawsThePictureItCarries()
+void PaintedPageQtTest::everyPictureIsDrawn()
 {
     QFETCH(Picture, picture);
-    QFETCH(bool, drawn);
-    // A name that no picture is known by: only the property decides.
-    Form form("Test", "Test", 6000, 2400);
-    form.SetBackColor(kWhite);
-    Control& image = form.Add("imgAny", Kind::Image);
-    image.SetGeom({240, 240, 4605, 1620});
-    image.GetStyle().picture = picture;
-    FormView view(form, nullptr);
-    QWidget* widget = view.findChild<QWidget*>(QStringLiteral("imgAny"));
-    QVERIFY(widget != nullptr);
-    const QImage shot = widget->grab().toImage();
-    QCOMPARE(Marks(shot, shot.rect()) > 100, drawn);
+    QImage shot(307, 108, QImage::Format_RGB32);
+    shot.fill(Qt::white);
+    QPainter painter(&shot);
+    PaintArtwork(painter, picture, shot.rect());
+    painter.end();
+    QVERIFY(Marks(shot, shot.rect()) > 100);
 }
 
 } // namespace corvane::test

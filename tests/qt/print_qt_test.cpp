@@ -2,7 +2,7 @@
 #include "print_server.h"
 #include "qt_fixture.h"
 
-#include "order/order_forms.h"
+#include "order/order_page.h"
 #include "ui/qt/page_pdf.h"
 
 #include <QComboBox>
@@ -283,9 +283,8 @@ void PrintQtTest::pageLandsInsidePrintableArea()
     const QString pdf = WaitForPdf(start);
     QVERIFY2(!pdf.isEmpty(), "no complete PDF arrived");
     QCOMPARE(ReadPdf(pdf).size, QSizeF(595, 842));
-    OrderPageForm form(calc_->app.Toolkit(), calc_->app.Order(), NumberFormat{'.'});
-    form.Form_Load();
-    const QByteArray saved = PagePdf(form.GetForm(), QPageSize(QPageSize::A4));
+    const OrderPage form = MakeOrderPage(calc_->app.Order(), calc_->app.Output().Today(), NumberFormat{'.'});
+    const QByteArray saved = PagePdf(form, QPageSize(QPageSize::A4));
     // Everything drawn, text, frames and pictures, on a rendering at one
     // pixel a point: inside the printable area, and where the saved page
     // has it, as large.

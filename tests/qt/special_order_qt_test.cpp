@@ -1,7 +1,7 @@
 #include "page_reader.h"
 #include "qt_fixture.h"
 
-#include "order/order_controls.h"
+#include "order/order_page.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -132,7 +132,7 @@ void SpecialOrderQtTest::sixWindowLinesAreSixPrintedLines()
     const PdfPage page = ReadPdf(printer_->pages.back().pdf);
     // The printed box's lines, top to bottom, as the laboratory reads them.
     std::map<int, QStringList> rows;
-    for (const PdfWord& w : page.WordsIn(page.Cell(kSpecialOrderBox)))
+    for (const PdfWord& w : page.WordsIn(page.Cell(SpecialOrderText("").box)))
         rows[qRound(w.box.top())] << w.text;
     QStringList printed;
     for (const auto& [top, words] : rows)

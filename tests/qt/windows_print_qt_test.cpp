@@ -25,7 +25,7 @@ namespace {
 // CORVANE_SENT_PAGE says, for the page that comes out to be compared with.
 class KeepingPrinter : public PageOutput {
 public:
-    PrintOutcome Print(const Form& page, PrintLostHandler whenLost) override
+    PrintOutcome Print(const OrderPage& page, PrintLostHandler whenLost) override
     {
         QElapsedTimer clock;
         clock.start();

@@ -12,21 +12,6 @@
 
 namespace corvane {
 
-QColor ToQColor(Color c, const QPalette& palette)
-{
-    switch (c) {
-    case kSystemWindow:
-        return palette.color(QPalette::Base);
-    case kSystemButtonFace:
-        return palette.color(QPalette::Button);
-    case kSystemButtonHighlight:
-        return palette.color(QPalette::Light);
-    default:
-        return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                      static_cast<int>((c >> 16) & 0xFF));
-    }
-}
-
 namespace {
 
 double Luminance(const QColor& c)
@@ -62,12 +47,11 @@ void LoadCarriedFonts()
         QFontDatabase::addApplicationFont(carried.filePath(file));
 }
 
-QFont DesignFont(const Style& style, bool bold)
+QFont WindowFont()
 {
     QFont font;
-    font.setFamilies(FontFamilies(style.fontName));
-    font.setPointSizeF(style.fontSize);
-    font.setBold(bold);
+    font.setFamilies(FontFamilies("MS Sans Serif"));
+    font.setPointSizeF(9.75);
     return font;
 }
 

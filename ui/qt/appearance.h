@@ -1,15 +1,13 @@
 #pragma once
 
-#include "ui/base/controls.h"
-
 #include <QColor>
 #include <QFont>
 #include <QPalette>
 #include <QStringList>
 
-class QWidget;
-
 #include <string>
+
+class QWidget;
 
 namespace corvane {
 
@@ -20,11 +18,8 @@ QStringList FontFamilies(const std::string& designFace);
 // known to Qt; once is enough, later calls find them there.
 void LoadCarriedFonts();
 
-// The font that a style asks for, regular or bold.
-QFont DesignFont(const Style& style, bool bold);
-
-// The colour that a control colour stands for, resolved against the palette.
-QColor ToQColor(Color c, const QPalette& palette);
+// The windows' font: 9.75-point "MS Sans Serif", drawn by its stand-in.
+QFont WindowFont();
 
 // Paints a field's background: an entry's editing area, any other field
 // whole.

@@ -153,8 +153,6 @@ void PaintArtwork(QPainter& painter, Picture picture, const QRectF& rect)
     case Picture::VeltoLens:
         PaintLensType(painter, rect, true);
         break;
-    case Picture::None:
-        break;
     }
     painter.restore();
 }

@@ -9,7 +9,7 @@ FormWindow::FormWindow(QWidget* parent) : QDialog(parent)
 {
     // Controls are born with the windows' face, not the system's: no font is
     // loaded only to be replaced.
-    setFont(DesignFont(Style{}, false));
+    setFont(WindowFont());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
     setPalette(pal);

@@ -1,8 +1,7 @@
 #include "ui/qt/message_box.h"
 
 #include "lens/errors.h"
-
-#include "ui/qt/widget_binding.h"
+#include "ui/qt/appearance.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

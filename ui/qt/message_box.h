@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/base/toolkit.h"
-
 #include <QString>
 
 #include <functional>
@@ -9,6 +7,9 @@
 class QWidget;
 
 namespace corvane {
+
+enum class Buttons { Ok, OkExclamation, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
 
 // Shows a modal message box as every window of the program shows one: plain
 // text in the windows' typeface, an icon only for the exclamation set, wide

@@ -1,6 +1,5 @@
 #include "ui/qt/page_painter.h"
 
-#include "ui/base/form.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/artwork.h"
 
@@ -8,38 +7,42 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace corvane {
 namespace {
 
-QRectF Place(const Control& c, double s)
+QRectF Place(const Box& b, double s) { return QRectF(b.left * s, b.top * s, b.width * s, b.height * s); }
+
+QFont FontOf(const PageFont& f)
 {
-    double left = c.Geom().left;
-    double top = c.Geom().top;
-    for (const Control* f = c.Container(); f != nullptr; f = f->Container()) {
-        left += f->Geom().left;
-        top += f->Geom().top;
-    }
-    return QRectF(left * s, top * s, c.Geom().width * s, c.Geom().height * s);
+    QFont font;
+    font.setFamilies(FontFamilies(f.face));
+    font.setPointSizeF(f.points);
+    font.setBold(f.bold);
+    return font;
 }
 
-QFont FontOf(const Control& c)
+Picture ArtworkOf(PagePicture picture)
 {
-    const Style& s = c.GetStyle();
-    QFont font;
-    font.setFamilies(FontFamilies(s.fontName));
-    font.setPointSizeF(s.fontSize);
-    font.setBold(c.FontBold() || s.fontName == "Arial Black");
-    return font;
+    switch (picture) {
+    case PagePicture::Logo:
+        return Picture::Logo;
+    case PagePicture::CorvaneLens:
+        return Picture::CorvaneLens;
+    case PagePicture::VeltoLens:
+        break;
+    }
+    return Picture::VeltoLens;
 }
 
 // Wraps the text in its box, paragraph by paragraph, and draws on `p` (when
 // given) the lines that stand wholly inside the box; lines that would reach
 // below it are not drawn at all. Design metrics: a line breaks at the same
 // word on the screen as on paper.
-PageLines Wrap(const Control& c, const QRectF& r, QPaintDevice* device, QPainter* p)
+PageLines Wrap(const PageText& t, const QRectF& r, QPaintDevice* device, QPainter* p)
 {
-    const QFont font = FontOf(c);
+    const QFont font = FontOf(t.font);
     const QFontMetricsF metrics(font, device);
     PageLines lines;
     lines.room = std::max(0, static_cast<int>((r.height() - metrics.height()) / metrics.lineSpacing()) + 1);
@@ -47,7 +50,7 @@ PageLines Wrap(const Control& c, const QRectF& r, QPaintDevice* device, QPainter
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setUseDesignMetrics(true);
-    const QStringList paragraphs = QString::fromStdString(c.Caption()).split(QLatin1Char('\n'));
+    const QStringList paragraphs = QString::fromStdString(t.text).split(QLatin1Char('\n'));
     for (const QString& paragraph : paragraphs) {
         QTextLayout layout(QString(paragraph).remove(QLatin1Char('\r')), font, device);
         layout.setTextOption(option);
@@ -71,11 +74,11 @@ PageLines Wrap(const Control& c, const QRectF& r, QPaintDevice* device, QPainter
 // The smallest size a value is drawn at: it still reads on a fax.
 constexpr double kSmallestPoints = 7.5;
 
-// The control's font, made smaller (not below the smallest size) until the
+// The text's font, made smaller (not below the smallest size) until the
 // text fits its cell on one line, if it can.
-QFont FittedFont(const Control& c, const QString& text, double width, QPaintDevice* device)
+QFont FittedFont(const PageFont& f, const QString& text, double width, QPaintDevice* device)
 {
-    QFont font = FontOf(c);
+    QFont font = FontOf(f);
     for (double size = font.pointSizeF(); size > kSmallestPoints;) {
         if (QFontMetricsF(font, device).horizontalAdvance(text) <= width)
             break;
@@ -85,40 +88,47 @@ QFont FittedFont(const Control& c, const QString& text, double width, QPaintDevi
     return font;
 }
 
-// How far down a label may write: to the top of the next control below it
-// in its column, or to the page's bottom.
-double RoomBelow(const Form& page, const Control& c, const QRectF& r, double s)
+// Every box drawn on the page.
+std::vector<Box> Boxes(const OrderPage& page)
 {
-    double bottom = page.Height() * s;
-    for (const auto& owned : page.Controls()) {
-        const Control& d = *owned;
-        if (&d == &c || !d.EffectivelyVisible())
-            continue;
-        const QRectF o = Place(d, s);
+    std::vector<Box> boxes;
+    for (const PageText& t : page.texts)
+        boxes.push_back(t.box);
+    for (const PageFrame& f : page.frames)
+        boxes.push_back(f.box);
+    for (const PagePictureAt& p : page.pictures)
+        boxes.push_back(p.box);
+    return boxes;
+}
+
+// How far down a text may write: to the top of the next box below it in
+// its column, or to the page's bottom.
+double RoomBelow(const OrderPage& page, const QRectF& r, double s)
+{
+    double bottom = page.height * s;
+    for (const Box& box : Boxes(page)) {
+        const QRectF o = Place(box, s);
         if (o.top() > r.top() && o.left() < r.right() && o.right() > r.left())
             bottom = std::min(bottom, o.top());
     }
     return bottom - r.top();
 }
 
-// A label on one line, or, when it does not fit its cell even at the
+// A text on one line, or, when it does not fit its cell even at the
 // smallest size, wrapped onto as many lines as its row holds (the last one
 // elided if that is not enough). Whatever its size, the first line stands
-// on the baseline that the control's own size gives, as its caption does.
-void PaintLine(QPainter& p, const Control& c, const QRectF& r, double room)
+// on the baseline that the text's own size gives, as its caption does.
+void PaintLine(QPainter& p, const PageText& t, const QRectF& r, double room)
 {
-    const QString text = QString::fromStdString(c.Caption());
-    const QFont font = FittedFont(c, text, r.width(), p.device());
+    const QString text = QString::fromStdString(t.text);
+    const QFont font = FittedFont(t.font, text, r.width(), p.device());
     p.setFont(font);
     const QFontMetricsF metrics(font, p.device());
-    const QFontMetricsF own(FontOf(c), p.device());
+    const QFontMetricsF own(FontOf(t.font), p.device());
     const double baseline = r.top() + own.ascent();
     const double width = metrics.horizontalAdvance(text);
     if (width <= r.width()) {
-        const Align align = c.GetStyle().align;
-        const double x = align == Align::Center  ? r.left() + (r.width() - width) / 2
-                         : align == Align::Right ? r.right() - width
-                                                 : r.left();
+        const double x = t.centred ? r.left() + (r.width() - width) / 2 : r.left();
         p.drawText(QPointF(x, baseline), text);
         return;
     }
@@ -147,27 +157,27 @@ void PaintLine(QPainter& p, const Control& c, const QRectF& r, double room)
     }
 }
 
-void PaintLabel(QPainter& p, const Control& c, const QRectF& r, double room)
+void PaintText(QPainter& p, const PageText& t, const QRectF& r, double room)
 {
     p.setPen(Qt::black);
-    if (c.GetStyle().wordWrap) {
-        p.setFont(FontOf(c));
-        Wrap(c, r, p.device(), &p);
+    if (t.wrapped) {
+        p.setFont(FontOf(t.font));
+        Wrap(t, r, p.device(), &p);
         return;
     }
-    PaintLine(p, c, r, room);
+    PaintLine(p, t, r, room);
 }
 
-void PaintFrame(QPainter& p, const Control& c, const QRectF& r)
+void PaintFrame(QPainter& p, const PageFrame& f, const QRectF& r)
 {
-    QFont font = FontOf(c);
+    const QFont font = FontOf(PageFont{});
     p.setFont(font);
     const QFontMetricsF m(font, p.device());
     const double half = m.height() / 2;
     p.setPen(QPen(Qt::black, std::max(1.0, r.height() / 300)));
     p.setBrush(Qt::NoBrush);
     p.drawRect(r.adjusted(0, half, 0, 0));
-    const QString caption = QString::fromStdString(c.Caption());
+    const QString caption = QString::fromStdString(f.caption);
     const QRectF text(r.left() + m.averageCharWidth(), r.top(), m.horizontalAdvance(caption) + m.averageCharWidth(),
                       m.height());
     p.fillRect(text, Qt::white);
@@ -176,42 +186,30 @@ void PaintFrame(QPainter& p, const Control& c, const QRectF& r)
 
 } // namespace
 
-PageLines WrappedLines(const Control& label, QPaintDevice* device, double s)
+PageLines WrappedLines(const PageText& text, QPaintDevice* device, double s)
 {
-    return Wrap(label, Place(label, s), device, nullptr);
+    return Wrap(text, Place(text.box, s), device, nullptr);
 }
 
-QRectF DrawnArea(const Form& page)
+QRectF DrawnArea(const OrderPage& page)
 {
     QRectF area;
-    for (const auto& owned : page.Controls())
-        if (owned->EffectivelyVisible())
-            area |= Place(*owned, 1.0);
+    for (const Box& box : Boxes(page))
+        area |= Place(box, 1.0);
     return area;
 }
 
-void PaintPage(QPainter& p, const Form& page, double s)
+void PaintPage(QPainter& p, const OrderPage& page, double s)
 {
     p.save();
-    p.fillRect(QRectF(0, 0, page.Width() * s, page.Height() * s), Qt::white);
-    for (const auto& owned : page.Controls()) {
-        const Control& c = *owned;
-        if (!c.EffectivelyVisible())
-            continue;
-        const QRectF r = Place(c, s);
-        switch (c.GetKind()) {
-        case Kind::Label:
-            PaintLabel(p, c, r, RoomBelow(page, c, r, s));
-            break;
-        case Kind::Frame:
-            PaintFrame(p, c, r);
-            break;
-        case Kind::Image:
-            PaintArtwork(p, c.GetStyle().picture, r);
-            break;
-        default:
-            break;
-        }
+    p.fillRect(QRectF(0, 0, page.width * s, page.height * s), Qt::white);
+    for (const PagePictureAt& picture : page.pictures)
+        PaintArtwork(p, ArtworkOf(picture.picture), Place(picture.box, s));
+    for (const PageFrame& frame : page.frames)
+        PaintFrame(p, frame, Place(frame.box, s));
+    for (const PageText& text : page.texts) {
+        const QRectF r = Place(text.box, s);
+        PaintText(p, text, r, RoomBelow(page, r, s));
     }
     p.restore();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/base/toolkit.h"
+#include "order/order_output.h"
+#include "order/order_page.h"
 
 #include <QRectF>
 
@@ -9,19 +10,16 @@ class QPainter;
 
 namespace corvane {
 
-class Control;
-class Form;
+// Paints the order page: its texts, its frames, its pictures. The same
+// routine draws the page on the screen, the PDF and the printer.
+void PaintPage(QPainter& painter, const OrderPage& page, double pixelsPerTwip);
 
-// Paints a page form: its labels as text, its frames, its pictures. The same
-// routine draws the window and the printed page.
-void PaintPage(QPainter& painter, const Form& page, double pixelsPerTwip);
-
-// The lines that a wrapped label's text takes on the device, as painted, and
-// the lines that its box holds.
-PageLines WrappedLines(const Control& label, QPaintDevice* device, double pixelsPerTwip);
+// The lines that a wrapped text takes on the device, as painted, and the
+// lines that its box holds.
+PageLines WrappedLines(const PageText& text, QPaintDevice* device, double pixelsPerTwip);
 
 // The part of the page that is drawn on, in twips from its top left: what
 // must land inside a printer's printable area.
-QRectF DrawnArea(const Form& page);
+QRectF DrawnArea(const OrderPage& page);
 
 } // namespace corvane

@@ -1,6 +1,5 @@
 #include "ui/qt/page_pdf.h"
 
-#include "ui/base/form.h"
 #include "ui/qt/page_painter.h"
 
 #include <QBuffer>
@@ -62,10 +61,10 @@ QPageSize RegionalPageSize()
                                                                                         : QPageSize::A4);
 }
 
-QPointF PagePlace(const Form& page, const QSizeF& sheet, const QMarginsF& margins)
+QPointF PagePlace(const OrderPage& page, const QSizeF& sheet, const QMarginsF& margins)
 {
     const QRectF drawn = DrawnArea(page);
-    const double width = page.Width() / kTwipsPerPoint;
+    const double width = page.width / kTwipsPerPoint;
     double left = std::max(0.0, (sheet.width() - width) / 2);
     left = std::min(left, sheet.width() - margins.right() - drawn.right() / kTwipsPerPoint);
     // Where the page is wider than the printable area its left side wins:
@@ -75,7 +74,7 @@ QPointF PagePlace(const Form& page, const QSizeF& sheet, const QMarginsF& margin
     return {left, top};
 }
 
-QByteArray PagePdf(const Form& page, const QPageSize& size, const QMarginsF& margins)
+QByteArray PagePdf(const OrderPage& page, const QPageSize& size, const QMarginsF& margins)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -94,15 +93,15 @@ QByteArray PagePdf(const Form& page, const QPageSize& size, const QMarginsF& mar
     return bytes;
 }
 
-PageLines LinesOnPdfPage(const Control& label)
+PageLines LinesOnPdfPage(const PageText& text)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    return WrappedLines(label, &writer, writer.resolution() / 1440.0);
+    return WrappedLines(text, &writer, writer.resolution() / 1440.0);
 }
 
-SaveOutcome WritePagePdf(const Form& page, const QString& path)
+SaveOutcome WritePagePdf(const OrderPage& page, const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())

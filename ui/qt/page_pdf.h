@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/base/toolkit.h"
+#include "order/order_output.h"
+#include "order/order_page.h"
 
 #include <QByteArray>
 #include <QMarginsF>
@@ -11,26 +12,24 @@
 
 namespace corvane {
 
-class Form;
-
 // The paper of the user's region: Letter in the US, A4 elsewhere.
 QPageSize RegionalPageSize();
 
-// Where the page form's top left lands on a sheet (all in points): centred
+// Where the page's top left lands on a sheet (all in points): centred
 // across the sheet, half an inch from its top, and moved as little as
 // needed to bring everything drawn on it inside the margins that the
 // printer cannot print on. At its own size: it is never scaled.
-QPointF PagePlace(const Form& page, const QSizeF& sheet, const QMarginsF& margins);
+QPointF PagePlace(const OrderPage& page, const QSizeF& sheet, const QMarginsF& margins);
 
-// The page form as a one-page PDF on paper of the given size, drawn by the
+// The page as a one-page PDF on paper of the given size, drawn by the
 // page painter (text stays text) at PagePlace. Printing sends exactly these
 // bytes.
-QByteArray PagePdf(const Form& page, const QPageSize& size, const QMarginsF& margins = QMarginsF());
+QByteArray PagePdf(const OrderPage& page, const QPageSize& size, const QMarginsF& margins = QMarginsF());
 
-// How a label's wrapped text lies on that page.
-PageLines LinesOnPdfPage(const Control& label);
+// How a wrapped text lies on that page.
+PageLines LinesOnPdfPage(const PageText& text);
 
 // Writes the page as a PDF file; the reason when the file cannot be written.
-SaveOutcome WritePagePdf(const Form& page, const QString& path);
+SaveOutcome WritePagePdf(const OrderPage& page, const QString& path);
 
 } // namespace corvane

@@ -1,6 +1,5 @@
 #include "ui/qt/page_printer.h"
 
-#include "ui/base/form.h"
 #include "ui/qt/page_pdf.h"
 
 #include <QApplication>
@@ -261,7 +260,7 @@ public:
         QObject::connect(&follow_, &QTimer::timeout, &follow_, [this] { FollowJobs(); });
     }
 
-    PrintOutcome Print(const Form& page, PrintLostHandler whenLost) override
+    PrintOutcome Print(const OrderPage& page, PrintLostHandler whenLost) override
     {
         // Without the library there is no print service to talk to.
         if (!loaded_ && !Load(library_, api_))
@@ -284,7 +283,7 @@ public:
 
 private:
     // Sends the page; the job, when the service took it, or why not.
-    static FollowedJob Send(const CupsApi& c, const Form& page, PrintOutcome& refused)
+    static FollowedJob Send(const CupsApi& c, const OrderPage& page, PrintOutcome& refused)
     {
         Http http = Connect(c, kConnectMs);
         if (!http) {

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "ui/base/toolkit.h"
+#include "order/order_output.h"
+#include "order/order_page.h"
 
 #include <memory>
 
 namespace corvane {
-
-class Form;
 
 // Where a printed page goes. The program prints through the system's print
 // service; tests put a recording printer in its place.
@@ -16,7 +15,7 @@ public:
     // Prints the page on the default printer and reports, within a moment
     // whatever the printer does, whether the print service took the job.
     // A taken job that fails afterwards is told to `whenLost`.
-    virtual PrintOutcome Print(const Form& page, PrintLostHandler whenLost) = 0;
+    virtual PrintOutcome Print(const OrderPage& page, PrintLostHandler whenLost) = 0;
 };
 
 // The default printer of the system's print service (CUPS).

@@ -1,4 +1,3 @@
-#include "ui/base/form.h"
 #include "ui/qt/page_painter.h"
 #include "ui/qt/page_pdf.h"
 #include "ui/qt/page_printer.h"
@@ -21,7 +20,8 @@
 // default printer. It checks what the system says of the printer before it
 // sends the page. Qt hands the page to the spooler synchronously, which
 // takes seconds on a busy system, so the page is drawn for the printer on
-// a thread of its own, from a copy: Print waits for it a second at most,
+// a thread of its own, from a copy (the order window may be gone before the
+// printer has drawn it): Print waits for it a second at most,
 // with the windows repainting, and a job that fails later is told then.
 namespace corvane {
 namespace {
@@ -30,30 +30,8 @@ constexpr int kWatchMs = 1000;
 constexpr int kPollMs = 20;
 constexpr int kFollowMs = 250;
 
-// What the page shows, in a form of its own: the order window may be gone
-// before the printer has drawn it.
-std::shared_ptr<const Form> CopyOfPage(const Form& page)
-{
-    auto copy = std::make_shared<Form>(page.Name(), page.Caption(), page.Width(), page.Height());
-    std::vector<Control*> copies;
-    for (const auto& c : page.Controls()) {
-        Control& d = copy->Add(c->Name(), c->GetKind());
-        d.SetCaption(c->Caption());
-        d.SetVisible(c->Visible());
-        d.SetFontBold(c->FontBold());
-        d.SetGeom(c->Geom());
-        d.GetStyle() = c->GetStyle();
-        copies.push_back(&d);
-    }
-    for (std::size_t i = 0; i < copies.size(); ++i)
-        for (std::size_t j = 0; j < copies.size(); ++j)
-            if (page.Controls()[i]->Container() == page.Controls()[j].get())
-                copies[i]->SetContainer(copies[j]);
-    return copy;
-}
-
 // Draws the page on the printer and hands it to the spooler.
-PrintOutcome PrintOn(const QPrinterInfo& info, const Form& page)
+PrintOutcome PrintOn(const QPrinterInfo& info, const OrderPage& page)
 {
     const std::string name = info.printerName().toStdString();
     QPrinter printer(info, QPrinter::HighResolution);
@@ -81,7 +59,7 @@ PrintOutcome PrintOn(const QPrinterInfo& info, const Form& page)
 // thread and lets them go when its own threads end.
 class PrintJob {
 public:
-    PrintJob(const QPrinterInfo& info, const std::shared_ptr<const Form>& page)
+    PrintJob(const QPrinterInfo& info, const std::shared_ptr<const OrderPage>& page)
         : thread_(QThread::create([this, info, page] { outcome_ = PrintOn(info, *page); }))
     {
         thread_->start();
@@ -108,14 +86,14 @@ public:
     // A page being handed over is finished before the program ends.
     ~QtPrinter() override = default;
 
-    PrintOutcome Print(const Form& page, PrintLostHandler whenLost) override
+    PrintOutcome Print(const OrderPage& page, PrintLostHandler whenLost) override
     {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
             return {PrintFault::NoPrinter, "", ""};
         if (info.state() == QPrinter::Error || info.state() == QPrinter::Aborted)
             return {PrintFault::PrinterStopped, info.printerName().toStdString(), ""};
-        auto job = std::make_unique<PrintJob>(info, CopyOfPage(page));
+        auto job = std::make_unique<PrintJob>(info, std::make_shared<const OrderPage>(page));
         WaitAMoment(*job);
         if (job->Done())
             return job->Outcome();

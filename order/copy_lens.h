@@ -1,12 +1,7 @@
 #pragma once
 
 #include "lens/engine.h"
-#include "order/order_details.h"
-#include "order/order_output.h"
-#include "order/order_page.h"
 #include "order/order_record.h"
-
-#include <optional>
 
 namespace corvane {
 

@@ -1,0 +1,209 @@
+#include "ui/qt/order_window.h"
+
+#include "order/lens_types.h"
+#include "order/order_page.h"
+#include "ui/qt/appearance.h"
+#include "ui/qt/keyboard.h"
+#include "ui/qt/message_box.h"
+#include "ui_order_window.h"
+
+#include <QApplication>
+
+#include <cmath>
+
+namespace corvane {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Like a text box, the entry shows the start of a text too long for it.
+void ShowText(QLineEdit* entry, const std::string& text)
+{
+    entry->setText(Q(text));
+    entry->setCursorPosition(0);
+}
+
+void FocusAndSelect(QLineEdit* entry)
+{
+    entry->setFocus(Qt::OtherFocusReason);
+    entry->selectAll();
+}
+
+// A box painted in a colour close to the style's highlight ("Blue") would
+// hide the focus ring, which is drawn in the highlight: ring it in its text
+// colour then.
+QPalette Painted(const QWidget* box, RgbColor rgb)
+{
+    QPalette palette = QApplication::palette(box);
+    const QColor colour{QRgb(rgb)};
+    palette.setColor(QPalette::Base, colour);
+    const QColor text = palette.color(QPalette::Text);
+    const QColor highlight = palette.color(QPalette::Highlight);
+    if (Contrast(highlight, colour) < 3.0 && Contrast(text, colour) > Contrast(highlight, colour))
+        palette.setColor(QPalette::Highlight, text);
+    return palette;
+}
+
+// The special order's lines break where the printed box breaks them (see
+// the page painter): a line on the screen is a line on paper. The box
+// fills its own background and the text area draws none: at a fractional
+// scale the text area would otherwise paint over the box's frame.
+void WrapAsOnPaper(QTextEdit* box)
+{
+    box->setBackgroundRole(QPalette::Base);
+    box->viewport()->setAutoFillBackground(false);
+    box->document()->setUseDesignMetrics(true);
+    const double margin = box->document()->documentMargin();
+    constexpr double kTwipsPerPixel = 15.0;
+    box->setLineWrapColumnOrWidth(
+        static_cast<int>(std::lround(SpecialOrderText("").box.width / kTwipsPerPixel + 2 * margin)));
+}
+
+// The thickness lists are white like the entries, not shaded like buttons.
+void WhiteLists(const QWidget* window)
+{
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        QPalette white = list->palette();
+        white.setColor(QPalette::Button, white.color(QPalette::Base));
+        list->setPalette(white);
+    }
+}
+
+} // namespace
+
+OrderWindow::OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& output, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::OrderWindow>()), presenter_(*this, output, order, fmt)
+{
+    // The controls take the window's face; a few captions are larger or bold.
+    setFont(WindowFont());
+    ui_->setupUi(this);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    setPalette(grey);
+    setAutoFillBackground(true);
+    WhiteLists(this);
+    WrapAsOnPaper(ui_->txtSpecial);
+    eyes_ = {{{{ui_->lblBCod, ui_->lblPowod, ui_->lblDiamod, ui_->lblSeriesod}, ui_->cboEdgeThod, ui_->cboCenterThod},
+              {{ui_->lblBCos, ui_->lblPowos, ui_->lblDiamos, ui_->lblSeriesos}, ui_->cboEdgeThos, ui_->cboCenterThos}}};
+    // The left eye's lists show once the left eye is ordered.
+    eyes_[1].edge->hide();
+    eyes_[1].center->hide();
+    // The buttons of the lens types stand in the rows of LensTypes().
+    ui_->lensTypes->setId(ui_->optType_0, static_cast<int>(kCorvaneType));
+    ui_->lensTypes->setId(ui_->optType_1, static_cast<int>(kVeltoType));
+    InstallKeyboardHabits(this);
+    ConnectToPresenter();
+    presenter_.Load();
+}
+
+OrderWindow::~OrderWindow() = default;
+
+void OrderWindow::ConnectToPresenter()
+{
+    connect(ui_->lensTypes, &QButtonGroup::idToggled, this, [this](int type, bool chosen) {
+        if (chosen)
+            presenter_.LensTypeChosen(static_cast<std::size_t>(type));
+    });
+    connect(ui_->cmdChgMat, &QPushButton::clicked, this, [this] { presenter_.OtherMaterial(); });
+    connect(ui_->cmdChgCol, &QPushButton::clicked, this, [this] { presenter_.OtherColor(); });
+    connect(ui_->cmdPrint, &QPushButton::clicked, this, [this] { presenter_.Print(); });
+    connect(ui_->cmdSavePdf, &QPushButton::clicked, this, [this] { presenter_.SavePdf(); });
+    connect(ui_->cmdCancel, &QPushButton::clicked, this, &OrderWindow::reject);
+}
+
+void OrderWindow::ShowLensType(std::size_t type)
+{
+    // The presenter applies the choice itself.
+    const QSignalBlocker quiet(ui_->lensTypes);
+    ui_->lensTypes->button(static_cast<int>(type))->setChecked(true);
+}
+
+void OrderWindow::ShowEye(int eye, const EyeTexts& texts)
+{
+    const std::array<const std::string*, 4> values = {&texts.bc, &texts.power, &texts.diam, &texts.series};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        eyes_[eye].lens[i]->setText(Q(*values[i]));
+}
+
+void OrderWindow::ShowThicknesses(int eye, const Thicknesses& chosen)
+{
+    for (const auto& [list, text] : {std::pair{eyes_[eye].center, chosen.center}, {eyes_[eye].edge, chosen.edge}}) {
+        list->setVisible(true);
+        list->setCurrentText(Q(text));
+    }
+}
+
+void OrderWindow::ShowMaterial(const EntryShown& material)
+{
+    ShowText(ui_->txtMat, material.text);
+    ui_->txtMat->setReadOnly(material.locked);
+}
+
+void OrderWindow::ShowColor(const ColorShown& color)
+{
+    QLineEdit* box = ui_->txtCol;
+    box->setReadOnly(color.locked);
+    ShowText(box, color.text);
+    box->setPalette(color.background ? Painted(box, *color.background) : QPalette());
+}
+
+void OrderWindow::EnableOtherColor(bool enabled) { ui_->cmdChgCol->setEnabled(enabled); }
+
+void OrderWindow::FocusMaterial() { FocusAndSelect(ui_->txtMat); }
+
+void OrderWindow::FocusColor() { FocusAndSelect(ui_->txtCol); }
+
+void OrderWindow::FocusSpecialOrder() { ui_->txtSpecial->setFocus(Qt::OtherFocusReason); }
+
+bool OrderWindow::AskOkCancel(const std::string& text, const std::string& title)
+{
+    return ShowMessageBox(this, Q(title), Q(text), Buttons::OkCancel) == Answer::Ok;
+}
+
+void OrderWindow::ShowMessage(const std::string& text, const std::string& title)
+{
+    ShowMessageBox(this, Q(title), Q(text), Buttons::OkExclamation);
+}
+
+OrderTyped OrderWindow::Typed() const
+{
+    const int type = ui_->lensTypes->checkedId();
+    OrderTyped typed{.accName = ui_->txtAccName->text().toStdString(),
+                     .accNum = ui_->txtAccNum->text().toStdString(),
+                     .accFax = ui_->txtAccFax->text().toStdString(),
+                     .patName = ui_->txtPatName->text().toStdString(),
+                     .patNum = ui_->txtPatNum->text().toStdString(),
+                     .lensType = type < 0 ? kCorvaneType : static_cast<std::size_t>(type),
+                     .material = ui_->txtMat->text().toStdString(),
+                     .color = ui_->txtCol->text().toStdString(),
+                     .thick = {},
+                     .dot = ui_->optDot_0->isChecked(),
+                     .special = ui_->txtSpecial->toPlainText().toStdString()};
+    for (std::size_t e = 0; e < eyes_.size(); ++e)
+        typed.thick[e] = {.edge = eyes_[e].edge->currentText().toStdString(),
+                          .center = eyes_[e].center->currentText().toStdString()};
+    return typed;
+}
+
+void OrderWindow::Close() { done(QDialog::Rejected); }
+
+void OrderWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A keyboard user sees where the focus is from the moment the window
+    // opens: the style draws its focus frame at once, not only after a Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void OrderWindow::reject() { presenter_.Cancel(); }
+
+void OpenOrder(QWidget* parent, OrderRecord& order, NumberFormat fmt, OrderOutput& output)
+{
+    OrderWindow window(order, fmt, output, parent);
+    window.exec();
+    // The window below takes the keyboard back, its focus where it was.
+    if (parent != nullptr && parent->isVisible())
+        parent->activateWindow();
+}
+
+} // namespace corvane

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "lens/numbers.h"
+#include "order/order_output.h"
+#include "order/order_presenter.h"
+#include "order/order_record.h"
+#include "order/order_view.h"
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+
+namespace Ui {
+class OrderWindow;
+}
+
+namespace corvane {
+
+// "Additionnal information": account, patient, lens type, material, colour,
+// thicknesses, dot and special order, shown and walked by its presenter.
+class OrderWindow : public QDialog, public OrderView {
+    Q_OBJECT
+public:
+    OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& output, QWidget* parent = nullptr);
+    ~OrderWindow() override;
+
+    void ShowLensType(std::size_t type) override;
+    void ShowEye(int eye, const EyeTexts& texts) override;
+    void ShowThicknesses(int eye, const Thicknesses& chosen) override;
+    void ShowMaterial(const EntryShown& material) override;
+    void ShowColor(const ColorShown& color) override;
+    void EnableOtherColor(bool enabled) override;
+    void FocusMaterial() override;
+    void FocusColor() override;
+    void FocusSpecialOrder() override;
+    bool AskOkCancel(const std::string& text, const std::string& title) override;
+    void ShowMessage(const std::string& text, const std::string& title) override;
+    OrderTyped Typed() const override;
+    void Close() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Esc and the close box do what "&Cancel" does.
+    void reject() override;
+
+private:
+    void ConnectToPresenter();
+
+    // What the window shows of one eye.
+    struct Eye {
+        std::array<QLabel*, 4> lens;
+        QComboBox* edge;
+        QComboBox* center;
+    };
+
+    std::unique_ptr<Ui::OrderWindow> ui_;
+    std::array<Eye, 2> eyes_{};
+    OrderPresenter presenter_;
+};
+
+// Opens the order window over `parent` and returns once it has closed.
+void OpenOrder(QWidget* parent, OrderRecord& order, NumberFormat fmt, OrderOutput& output);
+
+} // namespace corvane
