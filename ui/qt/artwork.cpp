@@ -137,23 +137,20 @@ void PaintLensType(QPainter& p, const QRectF& r, bool velto)
 
 } // namespace
 
-void PaintArtwork(QPainter& painter, Picture picture, const QRectF& rect)
+void PaintBackdrop(QPainter& painter, const QRectF& rect)
 {
     painter.save();
-    switch (picture) {
-    case Picture::Background:
-        PaintBackground(painter, rect);
-        break;
-    case Picture::Logo:
+    PaintBackground(painter, rect);
+    painter.restore();
+}
+
+void PaintPicture(QPainter& painter, PagePicture picture, const QRectF& rect)
+{
+    painter.save();
+    if (picture == PagePicture::Logo)
         PaintLogo(painter, rect);
-        break;
-    case Picture::CorvaneLens:
-        PaintLensType(painter, rect, false);
-        break;
-    case Picture::VeltoLens:
-        PaintLensType(painter, rect, true);
-        break;
-    }
+    else
+        PaintLensType(painter, rect, picture == PagePicture::VeltoLens);
     painter.restore();
 }
 

@@ -229,7 +229,7 @@ void MainWindow::paintEvent(QPaintEvent* event)
 {
     FormWindow::paintEvent(event);
     QPainter painter(this);
-    PaintArtwork(painter, Picture::Background, rect());
+    PaintBackdrop(painter, rect());
 }
 
 } // namespace corvane

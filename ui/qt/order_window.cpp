@@ -3,7 +3,6 @@
 #include "order/lens_types.h"
 #include "order/order_page.h"
 #include "ui/qt/appearance.h"
-#include "ui/qt/keyboard.h"
 #include "ui/qt/message_box.h"
 #include "ui_order_window.h"
 
@@ -72,10 +71,8 @@ void WhiteLists(const QWidget* window)
 } // namespace
 
 OrderWindow::OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& output, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::OrderWindow>()), presenter_(*this, output, order, fmt)
+    : FormWindow(parent), ui_(std::make_unique<Ui::OrderWindow>()), presenter_(*this, output, order, fmt)
 {
-    // The controls take the window's face; a few captions are larger or bold.
-    setFont(WindowFont());
     ui_->setupUi(this);
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -91,7 +88,7 @@ OrderWindow::OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& outp
     // The buttons of the lens types stand in the rows of LensTypes().
     ui_->lensTypes->setId(ui_->optType_0, static_cast<int>(kCorvaneType));
     ui_->lensTypes->setId(ui_->optType_1, static_cast<int>(kVeltoType));
-    InstallKeyboardHabits(this);
+    FormReady();
     ConnectToPresenter();
     presenter_.Load();
 }
@@ -186,14 +183,6 @@ OrderTyped OrderWindow::Typed() const
 }
 
 void OrderWindow::Close() { done(QDialog::Rejected); }
-
-void OrderWindow::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // A keyboard user sees where the focus is from the moment the window
-    // opens: the style draws its focus frame at once, not only after a Tab.
-    setAttribute(Qt::WA_KeyboardFocusChange);
-}
 
 void OrderWindow::reject() { presenter_.Cancel(); }
 

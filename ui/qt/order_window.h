@@ -6,7 +6,7 @@
 #include "order/order_record.h"
 #include "order/order_view.h"
 
-#include <QDialog>
+#include "ui/qt/form_window.h"
 
 #include <array>
 #include <memory>
@@ -22,7 +22,7 @@ namespace corvane {
 
 // "Additionnal information": account, patient, lens type, material, colour,
 // thicknesses, dot and special order, shown and walked by its presenter.
-class OrderWindow : public QDialog, public OrderView {
+class OrderWindow : public FormWindow, public OrderView {
     Q_OBJECT
 public:
     OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& output, QWidget* parent = nullptr);
@@ -43,7 +43,6 @@ public:
     void Close() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     // Esc and the close box do what "&Cancel" does.
     void reject() override;
 

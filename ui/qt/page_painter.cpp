@@ -23,19 +23,6 @@ QFont FontOf(const PageFont& f)
     return font;
 }
 
-Picture ArtworkOf(PagePicture picture)
-{
-    switch (picture) {
-    case PagePicture::Logo:
-        return Picture::Logo;
-    case PagePicture::CorvaneLens:
-        return Picture::CorvaneLens;
-    case PagePicture::VeltoLens:
-        break;
-    }
-    return Picture::VeltoLens;
-}
-
 // Wraps the text in its box, paragraph by paragraph, and draws on `p` (when
 // given) the lines that stand wholly inside the box; lines that would reach
 // below it are not drawn at all. Design metrics: a line breaks at the same
@@ -204,7 +191,7 @@ void PaintPage(QPainter& p, const OrderPage& page, double s)
     p.save();
     p.fillRect(QRectF(0, 0, page.width * s, page.height * s), Qt::white);
     for (const PagePictureAt& picture : page.pictures)
-        PaintArtwork(p, ArtworkOf(picture.picture), Place(picture.box, s));
+        PaintPicture(p, picture.picture, Place(picture.box, s));
     for (const PageFrame& frame : page.frames)
         PaintFrame(p, frame, Place(frame.box, s));
     for (const PageText& text : page.texts) {
