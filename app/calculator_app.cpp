@@ -1,25 +1,13 @@
 #include "app/calculator_app.h"
 
 #include "order/copy_lens.h"
-#include "ui/qt/appearance.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/order_window.h"
 
 namespace corvane {
-namespace {
-
-// Where the system lacks the windows' typefaces, the program carries them:
-// known to Qt before the first window is built.
-std::unique_ptr<MainWindow> MakeMainWindow(NumberFormat fmt)
-{
-    LoadCarriedFonts();
-    return std::make_unique<MainWindow>(fmt);
-}
-
-} // namespace
 
 CalculatorApp::CalculatorApp(NumberFormat fmt, std::unique_ptr<PageOutput> printer)
-    : fmt_(fmt), output_(std::move(printer)), window_(MakeMainWindow(fmt)), calc_(*window_, fmt),
+    : fmt_(fmt), output_(std::move(printer)), window_(std::make_unique<MainWindow>(fmt)), calc_(*window_, fmt),
       refine_(*window_, calc_, fmt)
 {
     MainWindow* w = window_.get();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QWidget>
 
 #include <algorithm>
@@ -74,19 +75,14 @@ void PaintBackground(QWidget* field, const QColor& colour)
 
 void PaintDeclaredFills(QWidget* form)
 {
-    static constexpr struct {
-        const char* name;
-        QPalette::ColorRole role;
-    } kFills[] = {{"Base", QPalette::Base}, {"Button", QPalette::Button}, {"Light", QPalette::Light}};
+    const QMetaEnum roles = QMetaEnum::fromType<QPalette::ColorRole>();
     for (QWidget* w : form->findChildren<QWidget*>()) {
-        const QString fill = w->property("fill").toString();
-        if (fill.isEmpty())
-            continue;
-        QColor colour(Qt::white);
-        for (const auto& f : kFills)
-            if (fill == QLatin1String(f.name))
-                colour = QApplication::palette(w).color(f.role);
-        PaintBackground(w, colour);
+        const QByteArray fill = w->property("fill").toByteArray();
+        bool isRole = false;
+        const int role = fill.isEmpty() ? 0 : roles.keyToValue(fill.constData(), &isRole);
+        if (!fill.isEmpty())
+            PaintBackground(w, isRole ? QApplication::palette(w).color(QPalette::ColorRole(role))
+                                      : QColor(QString::fromLatin1(fill)));
     }
 }
 

@@ -25,9 +25,9 @@ QFont WindowFont();
 // whole.
 void PaintBackground(QWidget* field, const QColor& colour);
 
-// The system colour that a form's widget declares as its background in the
-// dynamic property "fill" ("Base", "Button", "Light" or "White"), painted on
-// each widget of the form that declares one.
+// The background that a form's widget declares in the dynamic property
+// "fill", painted on each widget of the form that declares one: a colour
+// role of the palette ("Base", "Button", "Light") or a colour ("White").
 void PaintDeclaredFills(QWidget* form);
 
 // Contrast ratio of two colours by their relative luminance, from 1 (none)

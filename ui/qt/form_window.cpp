@@ -8,7 +8,9 @@ namespace corvane {
 FormWindow::FormWindow(QWidget* parent) : QDialog(parent)
 {
     // Controls are born with the windows' face, not the system's: no font is
-    // loaded only to be replaced.
+    // loaded only to be replaced. Where the system lacks the face, the
+    // program carries it.
+    LoadCarriedFonts();
     setFont(WindowFont());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));

@@ -90,7 +90,7 @@ void MainWindow::ShowEntries(int eye, const lens::EyeEntries& entries)
             const std::string text = lens::Text(entries, entry);
             if (Field(eye, entry) == nullptr && text == lens::Text(lens::ClearedEntries(), entry))
                 continue;
-            Part(MethodOf(entry));
+            Part(method);
             Write(Field(eye, entry), Q(text));
         }
 }

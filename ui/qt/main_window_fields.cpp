@@ -3,8 +3,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include <algorithm>
-
 namespace corvane::fields {
 namespace {
 
@@ -39,12 +37,6 @@ Section SectionOf(Method method)
     if (method == Method::Prescription)
         return {"chkPres", "chkPresOS", "lblPresOS", lens::kPrescriptionEntries};
     return {"chkCur", "chkCurOS", nullptr, lens::kCurrentLensEntries};
-}
-
-Method MethodOf(Entry entry)
-{
-    const auto& pres = lens::kPrescriptionEntries;
-    return std::find(pres.begin(), pres.end(), entry) != pres.end() ? Method::Prescription : Method::CurrentLens;
 }
 
 QString TextOf(const QWidget* field)

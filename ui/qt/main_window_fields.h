@@ -30,7 +30,6 @@ struct Section {
     std::span<const lens::Entry> entries;
 };
 Section SectionOf(Method method);
-Method MethodOf(lens::Entry entry);
 
 // The suggested lens's open values, each a marker in its value label.
 struct MarkerField {
