@@ -126,8 +126,7 @@ void MainWindow::ShowOpenValues(const std::array<OpenValues, 2>& open, const std
                 const bool isOpen = !marker->isHidden() && open[static_cast<std::size_t>(eye)].*m.open;
                 marker->setFocusPolicy(isOpen ? Qt::StrongFocus : Qt::NoFocus);
                 marker->setAccessibleDescription(
-                    isOpen ? QStringLiteral("Not chosen yet: Enter or Space chooses the ") + QLatin1String(m.spoken)
-                           : QString());
+                    isOpen ? tr("Not chosen yet: Enter or Space chooses the %1").arg(tr(m.spoken)) : QString());
                 leaving = leaving || (!isOpen && feedback_->Current() == marker);
             }
     // Qt chains only widgets that take the focus: a marker joins the chain
@@ -173,14 +172,11 @@ void MainWindow::SetPrintEnabled(bool enabled) { ui_->cmdPrint->setEnabled(enabl
 
 void MainWindow::ShowEyeError(int eye, const RuntimeError& error)
 {
-    ShowMessageBox(this, eye == 0 ? QStringLiteral("Error for OD") : QStringLiteral("Error for OS"),
-                   Q(ErrorMessage(error)), Buttons::OkExclamation);
+    ShowMessageBox(this, eye == 0 ? tr("Error for OD") : tr("Error for OS"), Q(ErrorMessage(error)),
+                   Buttons::OkExclamation);
 }
 
-void MainWindow::ShowWarning(const std::string& message)
-{
-    ShowMessageBox(this, QStringLiteral("Error"), Q(message), Buttons::Ok);
-}
+void MainWindow::ShowWarning(const std::string& message) { ShowMessageBox(this, tr("Error"), Q(message), Buttons::Ok); }
 
 // A field sent the focus it has already shows its focus afresh.
 void MainWindow::FocusEntry(int eye, Entry entry)

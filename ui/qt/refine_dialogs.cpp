@@ -28,7 +28,7 @@ void PowerCorrectionDialog::Run(const std::function<bool(const std::string& type
 
 void PowerCorrectionDialog::ShowError(const std::string& message)
 {
-    ShowMessageBox(this, QStringLiteral("Corvane"), QString::fromStdString(message), Buttons::OkExclamation);
+    ShowMessageBox(this, tr("Corvane"), QString::fromStdString(message), Buttons::OkExclamation);
 }
 
 AddCorrectionDialog::AddCorrectionDialog(QWidget* parent)
