@@ -29,14 +29,7 @@ private:
     // Both methods for the right eye, with the given current lens.
     void Calculated(const char* curPow, const char* curAdd, const char* curBC = "7.85")
     {
-        calc_->Fill({"chkPres", "chkCur"}, {{"txtPresKera1_0", "43"},
-                                            {"txtPresKera2_0", "44"},
-                                            {"txtPresPow_0", "-2"},
-                                            {"cboPresAdd_0", "2"},
-                                            {"txtCurBC_0", curBC},
-                                            {"txtCurPow_0", curPow},
-                                            {"txtCurDiam_0", "9.2"},
-                                            {"txtCurAdd_0", curAdd}});
+        calc_->BothMethods(curBC, curPow, curAdd);
         QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
     }
     QString Label(const char* name) const { return calc_->find<QLabel>(name)->text(); }

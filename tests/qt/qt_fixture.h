@@ -104,6 +104,19 @@ struct QtCalculator {
                                  {"cboPresAdd_1", "2.75"}});
         QTest::mouseClick(find("btnGo"), Qt::LeftButton);
     }
+    // The right eye by both methods: a prescription and the given current
+    // lens.
+    void BothMethods(const char* curBC, const char* curPow, const char* curAdd) const
+    {
+        Fill({"chkPres", "chkCur"}, {{"txtPresKera1_0", "43"},
+                                     {"txtPresKera2_0", "44"},
+                                     {"txtPresPow_0", "-2"},
+                                     {"cboPresAdd_0", "2"},
+                                     {"txtCurBC_0", curBC},
+                                     {"txtCurPow_0", curPow},
+                                     {"txtCurDiam_0", "9.2"},
+                                     {"txtCurAdd_0", curAdd}});
+    }
     // Ticks the boxes, then writes the entries (their names ending in
     // `suffix`) as the program does.
     void Fill(std::initializer_list<const char*> boxes,

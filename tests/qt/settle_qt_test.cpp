@@ -51,14 +51,7 @@ private:
     // current lens as given.
     void Enter(const char* curBC, const char* curPow, const char* curAdd, bool leftEye) const
     {
-        calc_->Fill({"chkPres", "chkCur"}, {{"txtPresKera1_0", "43"},
-                                            {"txtPresKera2_0", "44"},
-                                            {"txtPresPow_0", "-2"},
-                                            {"cboPresAdd_0", "2"},
-                                            {"txtCurBC_0", curBC},
-                                            {"txtCurPow_0", curPow},
-                                            {"txtCurDiam_0", "9.2"},
-                                            {"txtCurAdd_0", curAdd}});
+        calc_->BothMethods(curBC, curPow, curAdd);
         if (leftEye)
             calc_->Fill({"chkPresOS", "chkCurOS"}, {});
         calc_->Reactivate();
