@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTextEdit>
 
 namespace corvane {
 namespace {
