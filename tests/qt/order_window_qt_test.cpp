@@ -126,7 +126,14 @@ void OrderWindowQtTest::enterMovesOnInTheListedFieldsOnly()
 {
     QStringList next;
     QString special;
+    bool selected = true;
     InOrderWindow([&](QWidget* f) {
+        // Tab leaves a filled entry's text unselected: typing adds to it.
+        auto* fax = f->findChild<QLineEdit*>(QStringLiteral("txtAccFax"));
+        fax->setText(QStringLiteral("0123"));
+        f->findChild<QWidget*>(QStringLiteral("txtAccNum"))->setFocus();
+        calc_->Key(Qt::Key_Tab);
+        selected = fax->hasSelectedText();
         f->findChild<QWidget*>(QStringLiteral("txtPatNum"))->setFocus();
         // The left eye's lists are hidden: the right eye only is ordered.
         for (int i = 0; i < 2; ++i) {
@@ -142,6 +149,7 @@ void OrderWindowQtTest::enterMovesOnInTheListedFieldsOnly()
     });
     QCOMPARE(next, (QStringList{QStringLiteral("cboEdgeThod"), QStringLiteral("cboCenterThod")}));
     QCOMPARE(special, QStringLiteral("a\nb"));
+    QVERIFY(!selected);
 }
 
 void OrderWindowQtTest::lockedBoxesRefuseTyping()

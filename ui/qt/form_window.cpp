@@ -5,7 +5,7 @@
 
 namespace corvane {
 
-FormWindow::FormWindow(QWidget* parent) : QDialog(parent)
+FormWindow::FormWindow(QWidget* parent) : QDialog(parent), feedback_(new FocusFeedback(this))
 {
     // Controls are born with the windows' face, not the system's: no font is
     // loaded only to be replaced. Where the system lacks the face, the

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "ui/qt/focus_feedback.h"
+
 #include <QDialog>
 
 namespace corvane {
 
 // A window of the program as its form designs it: every control at its
 // design place, so the window keeps its design size; the windows' typeface;
-// and the focus frame drawn from the moment it opens.
+// the focus shown as its fields declare; and the focus frame drawn from the
+// moment it opens.
 class FormWindow : public QDialog {
     Q_OBJECT
 public:
@@ -17,6 +20,8 @@ protected:
     // habits of its fields.
     void FormReady();
     void showEvent(QShowEvent* event) override;
+
+    FocusFeedback* feedback_;
 };
 
 } // namespace corvane

@@ -43,7 +43,6 @@ MainWindow::MainWindow(NumberFormat fmt, QWidget* parent)
         part->hide();
     PaintDeclaredFills(this);
     FormReady();
-    feedback_ = new FocusFeedback(this);
     connect(feedback_, &FocusFeedback::entered, this, &MainWindow::Entered);
     connect(ui_->chkPres, &QCheckBox::toggled, this, [this](bool on) { RightTicked(Method::Prescription, on); });
     connect(ui_->chkCur, &QCheckBox::toggled, this, [this](bool on) { RightTicked(Method::CurrentLens, on); });

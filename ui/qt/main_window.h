@@ -1,7 +1,6 @@
 #pragma once
 
 #include "lens/numbers.h"
-#include "ui/qt/focus_feedback.h"
 #include "ui/qt/form_window.h"
 #include "views/main_view.h"
 
@@ -73,7 +72,6 @@ private:
 
     NumberFormat fmt_;
     std::unique_ptr<Ui::MainWindow> ui_;
-    FocusFeedback* feedback_;
     // The help line's hint of a value to click, while it shows one.
     QString hint_;
 };
