@@ -24,7 +24,8 @@ CalculatorApp::CalculatorApp(NumberFormat fmt, std::unique_ptr<PageOutput> print
     w->show();
 }
 
-CalculatorApp::~CalculatorApp() = default;
+// The window goes before the presenters it tells.
+CalculatorApp::~CalculatorApp() { window_.reset(); }
 
 void CalculatorApp::OpenOrder()
 {

@@ -318,6 +318,10 @@ void Form1QtTest::onlyThePractitionersEditsWithholdTheOrder_data()
         c.find("cboPresVertex_0")->setFocus();
         QTest::keyClick(c.find("cboPresVertex_0"), Qt::Key_Down);
     }) << false;
+    QTest::newRow("Tab through the vertex") << std::function([](QtCalculator& c) {
+        c.find("cboPresVertex_0")->setFocus();
+        QTest::keyClick(c.find("cboPresVertex_0"), Qt::Key_Tab);
+    }) << true;
     QTest::newRow("typed left current add")
         << std::function([](QtCalculator& c) { QTest::keyClicks(c.find("txtCurAdd_1"), QStringLiteral("5")); })
         << false;

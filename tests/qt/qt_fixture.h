@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTest>
 
 #include <algorithm>
@@ -64,9 +65,10 @@ struct QtCalculator {
     // Writes an entry as the program does: no edit of the practitioner's.
     void Set(const QString& name, const QString& text) const
     {
-        if (auto* combo = find<QComboBox>(name))
+        if (auto* combo = find<QComboBox>(name)) {
+            const QSignalBlocker unheard(combo);
             combo->setEditText(text);
-        else
+        } else
             find<QLineEdit>(name)->setText(text);
     }
 

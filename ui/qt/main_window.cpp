@@ -53,7 +53,9 @@ MainWindow::MainWindow(NumberFormat fmt, QWidget* parent)
     ChainTabOrder();
 }
 
-MainWindow::~MainWindow() = default;
+// The window goes while it is whole: the focus that leaves its fields is
+// told to them, and to the presenters, before any part of it is gone.
+MainWindow::~MainWindow() { hide(); }
 
 void MainWindow::Clear()
 {

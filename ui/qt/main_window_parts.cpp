@@ -46,8 +46,10 @@ QWidget* MainWindow::Part(Method method)
             if (auto* combo = qobject_cast<QComboBox*>(field)) {
                 // What is typed stays as typed: no completion from the list.
                 combo->setCompleter(nullptr);
-                connect(combo->lineEdit(), &QLineEdit::textEdited, this, &MainWindow::entryEdited);
-                connect(combo, &QComboBox::activated, this, &MainWindow::entryEdited);
+                // Typed or chosen; the program writes its texts unheard. A
+                // box left with a text of its list says "activated" too,
+                // though nothing changed.
+                connect(combo, &QComboBox::editTextChanged, this, &MainWindow::entryEdited);
             } else {
                 connect(qobject_cast<QLineEdit*>(field), &QLineEdit::textEdited, this, &MainWindow::entryEdited);
             }
