@@ -16,7 +16,7 @@ CalculatorApp::CalculatorApp(NumberFormat fmt, std::unique_ptr<PageOutput> print
     auto guarded = [w](auto handler) { return [w, handler](auto... args) { Guarded(w, [&] { handler(args...); }); }; };
     QObject::connect(w, &MainWindow::calculateRequested, w, guarded([this] { calc_.Calculate(); }));
     QObject::connect(w, &MainWindow::clearRequested, w, guarded([this] { calc_.Clear(); }));
-    QObject::connect(w, &MainWindow::entryEdited, w, guarded([this] { calc_.EntryEdited(); }));
+    QObject::connect(w, &MainWindow::inputChanged, w, guarded([this] { calc_.InputChanged(); }));
     QObject::connect(w, &MainWindow::valueClicked, w,
                      guarded([this](int eye, lens::LensValue value) { refine_.Clicked(eye, value); }));
     QObject::connect(w, &MainWindow::orderRequested, w, guarded([this] { OpenOrder(); }));

@@ -43,21 +43,37 @@ OpenValues Open(const lens::EyeResult& eye)
 
 Calculation::Calculation(MainView& view, NumberFormat fmt) : view_(view), fmt_(fmt) {}
 
-void Calculation::EntryEdited()
+void Calculation::InputChanged() { ShowOrderState(); }
+
+lens::EyeInput Calculation::Typed(int e) const
 {
-    edited_ = true;
-    view_.SetPrintEnabled(false);
+    return {view_.Ticked(Method::Prescription, e), view_.Ticked(Method::CurrentLens, e), view_.Entries(e)};
+}
+
+CalculationInput Calculation::OnScreen() const { return {lens::AsRead(Typed(0)), lens::AsRead(Typed(1))}; }
+
+bool Calculation::Current() const { return calculatedFrom_.has_value() && *calculatedFrom_ == OnScreen(); }
+
+// The button, the greyed lens and the help line follow from the values: the
+// lens, what it was calculated from and the screen now.
+void Calculation::ShowOrderState()
+{
+    const bool complete = lens::Orderable(eyes_[0], eyes_[1]).has_value();
+    const bool current = Current();
+    const bool shown = calculatedFrom_.has_value() || eyes_[0].suggested || eyes_[1].suggested;
+    view_.SetPrintEnabled(complete && current);
+    view_.ShowOutdated(shown && !current, complete && !current ? kChangedLine : "");
 }
 
 void Calculation::Clear()
 {
     eyes_ = {};
-    edited_ = false;
+    calculatedFrom_.reset();
     for (int e = 0; e < 2; ++e) {
         view_.ShowEntries(e, lens::ClearedEntries());
         Draw(e);
     }
-    view_.SetPrintEnabled(false);
+    ShowOrderState();
     ShowOpenValues(false);
 }
 
@@ -71,12 +87,17 @@ void Calculation::Report(int e, const lens::Fault& fault)
 void Calculation::Calculate()
 {
     eyes_ = {};
-    edited_ = false;
+    calculatedFrom_.reset();
     Draw(0);
     Draw(1);
+    CalculationInput read;
     for (int e = 0; e < 2; ++e) {
-        const lens::EyeCalculation calc = lens::CalculateEye(
-            {view_.Ticked(Method::Prescription, e), view_.Ticked(Method::CurrentLens, e), view_.Entries(e)}, fmt_);
+        lens::EyeInput input = Typed(e);
+        const lens::EyeCalculation calc = lens::CalculateEye(input, fmt_);
+        // The lens is calculated from the entries as normalised: the next
+        // Calculate reads them so.
+        input.entries = calc.entries;
+        read[static_cast<std::size_t>(e)] = lens::AsRead(input);
         // The messages come after the entries were rewritten.
         view_.ShowEntries(e, calc.entries);
         for (const lens::EyeMessage& message : calc.messages) {
@@ -90,24 +111,34 @@ void Calculation::Calculate()
         eyes_[static_cast<std::size_t>(e)] = calc.result;
         Draw(e);
     }
+    calculatedFrom_ = read;
     if (const std::string line = ClickLine(eyes_); !line.empty())
         view_.SetHelp(line);
-    view_.SetPrintEnabled(Order().has_value());
+    ShowOrderState();
     ShowOpenValues(false);
 }
 
-void Calculation::Settled(int e, lens::EyeResult eye)
+void Calculation::Settled(int e, lens::EyeResult eye, const std::optional<lens::EyeEntries>& written)
 {
+    // What a settling writes is part of the lens it settles, but only of a
+    // lens that was still that of the entries: one written into entries
+    // changed since stays out of the order until the next Calculate.
+    const bool current = Current();
+    if (written)
+        view_.ShowEntries(e, *written);
+    if (current)
+        calculatedFrom_ = OnScreen();
+    else if (written)
+        calculatedFrom_.reset();
     eyes_[static_cast<std::size_t>(e)] = eye;
     Draw(e);
-    view_.SetPrintEnabled(Order().has_value());
+    ShowOrderState();
     ShowOpenValues(true);
 }
 
 std::optional<lens::LensOrder> Calculation::Order() const
 {
-    // Entries changed since the Calculate: the lens shown is not theirs.
-    if (edited_)
+    if (!Current())
         return std::nullopt;
     return lens::Orderable(eyes_[0], eyes_[1]);
 }

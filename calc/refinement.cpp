@@ -48,8 +48,7 @@ void Refinement::PowerClicked(int e)
         return;
     }
     entries.cur.power = r.powerEntry;
-    view_.ShowEntries(e, entries);
-    calc_.Settled(e, r.eye);
+    calc_.Settled(e, r.eye, entries);
 }
 
 void Refinement::SeriesClicked(int e)
@@ -69,8 +68,7 @@ void Refinement::SeriesClicked(int e)
     const lens::SeriesChoice r = lens::SettleSeries(calc_.Eye(e), adds, *choice);
     entries.pres.add = r.adds.pres;
     entries.cur.add = r.adds.cur;
-    view_.ShowEntries(e, entries);
-    calc_.Settled(e, r.eye);
+    calc_.Settled(e, r.eye, entries);
 }
 
 std::optional<double> AskOverRefraction(PowerCorrectionView& dialog, const NumberFormat& fmt)

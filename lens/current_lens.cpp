@@ -83,6 +83,8 @@ CurrentLensDesign DesignFromCurrentLens(CurrentLensEntries entries, const Number
         lens.bc = rules::CurrentBaseCurve(value(kBC));
         lens.diam = rules::CurrentDiameter(out.wornDiameter);
         lens.series = rules::SeriesOf(value(kAdd));
+        if (!ShownWhole(lens, fmt))
+            RaiseOverflow();
         out.lens = lens;
     } catch (const RuntimeError& err) {
         // A design that failed half-way produced no lens.

@@ -83,6 +83,12 @@ struct LensTexts {
     bool operator==(const LensTexts&) const = default;
 };
 LensTexts Texts(const Design& lens, const NumberFormat& fmt);
+// The characters a lens value can have: as many as every window's and the
+// page's box for it shows whole ("-12.50").
+inline constexpr std::size_t kValueRoom = 6;
+// A lens whose values cannot all be shown whole is no lens: a design that
+// gives one fails as its arithmetic would, with an overflow.
+bool ShownWhole(const Design& lens, const NumberFormat& fmt);
 
 // ---- The design from keratometry and refraction ----
 
@@ -167,7 +173,12 @@ struct EyeInput {
     bool presTicked = false;
     bool curTicked = false;
     EyeEntries entries;
+    bool operator==(const EyeInput&) const = default;
 };
+// The input as Calculate reads it: the entries of a method that is not
+// ticked are never read, and stand as a cleared eye has them. Two inputs
+// that read alike give the same calculation.
+EyeInput AsRead(EyeInput input);
 // A message of the Calculate command, in the order shown: a failed check or
 // design (an error box), or a tolerance warning; each focuses its entry.
 using EyeMessage = std::variant<Fault, Warning>;

@@ -101,6 +101,16 @@ EyeEntries EntriesFrom(const std::function<std::string(Entry)>& textOf)
     return entries;
 }
 
+EyeInput AsRead(EyeInput input)
+{
+    const EyeEntries cleared = ClearedEntries();
+    if (!input.presTicked)
+        input.entries.pres = cleared.pres;
+    if (!input.curTicked)
+        input.entries.cur = cleared.cur;
+    return input;
+}
+
 EyeCalculation CalculateEye(EyeInput input, const NumberFormat& fmt)
 {
     EyeCalculation out{std::move(input.entries), {}, {}};

@@ -199,6 +199,9 @@ PrescriptionDesign DesignFromPrescription(PrescriptionEntries entries, const Num
     Working w{fmt, out};
     try {
         const Design lens = Designed(w);
+        // A withheld lens is not shown, whatever its values.
+        if (!w.withheld && !ShownWhole(lens, fmt))
+            RaiseOverflow();
         if (!w.withheld)
             out.lens = lens;
     } catch (const RuntimeError& err) {

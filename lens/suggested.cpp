@@ -1,6 +1,9 @@
 #include "lens/engine.h"
 #include "lens/rules.h"
 
+#include <algorithm>
+#include <array>
+
 namespace corvane::lens {
 namespace {
 
@@ -15,6 +18,13 @@ LensTexts Texts(const Design& lens, const NumberFormat& fmt)
 {
     return {Format(lens.bc, "0.00", fmt), PowerText(lens.power, lens.powerCorrected, fmt),
             Format(lens.diam, "0.0", fmt), IntToText(lens.series)};
+}
+
+bool ShownWhole(const Design& lens, const NumberFormat& fmt)
+{
+    const LensTexts texts = Texts(lens, fmt);
+    return std::ranges::all_of(std::array{&texts.bc, &texts.pow, &texts.diam, &texts.serie},
+                               [](const std::string* text) { return text->size() <= kValueRoom; });
 }
 
 bool HasOpenValue(const SuggestedLens& lens) { return !lens.bc || !lens.power || !lens.diam || !lens.series; }
@@ -113,9 +123,13 @@ PowerCorrection SettlePowerByOverRefraction(EyeResult eye, std::string powerEntr
         const std::string entry = NumberToText(Add(ToNumber(out.powerEntry, fmt), overRefraction), fmt);
         const double shown = ToNumber(Texts(*out.eye.cur, fmt).pow, fmt);
         const double corrected = ToNumber(NumberToText(Add(shown, overRefraction), fmt), fmt);
+        Design correctedCur = *out.eye.cur;
+        correctedCur.power = corrected;
+        correctedCur.powerCorrected = true;
+        if (!ShownWhole(correctedCur, fmt))
+            RaiseOverflow();
         out.powerEntry = entry;
-        out.eye.cur->power = corrected;
-        out.eye.cur->powerCorrected = true;
+        *out.eye.cur = correctedCur;
         out.eye.suggested->power = corrected;
         out.eye.suggested->powerCorrected = true;
     } catch (const RuntimeError& err) {

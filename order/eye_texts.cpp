@@ -16,8 +16,10 @@ EyeTexts ShownEye(const OrderRecord& order, int eye, const NumberFormat& fmt)
 {
     if (eye == 1 && !order.orderLeftEye)
         return {.bc = "-", .power = "-", .diam = "-", .series = "-"};
+    // The power as the main window showed it: after an over-refraction
+    // that is its general form ("-2.875"), which two decimals would change.
     return {.bc = Shown(order.orderBC[eye], fmt),
-            .power = Shown(order.orderPower[eye], fmt),
+            .power = order.orderPower[eye],
             .diam = Format(order.orderDiam[eye], "0.0", fmt),
             .series = IntToText(order.orderSeries[eye])};
 }

@@ -44,6 +44,7 @@ void OrderPresenter::Load()
     view_.ShowThicknesses(0, kStandardThickness);
     if (order_.orderLeftEye)
         view_.ShowThicknesses(1, kStandardThickness);
+    loaded_ = view_.Typed();
 }
 
 void OrderPresenter::LensTypeChosen(std::size_t type)
@@ -148,5 +149,12 @@ void OrderPresenter::SavePdf()
 }
 
 void OrderPresenter::Cancel() { view_.Close(); }
+
+void OrderPresenter::CloseAsked()
+{
+    if (view_.Typed() == loaded_ ||
+        view_.AskOkCancel("This order has not been printed. Close it and lose what was typed?", "Close the order"))
+        view_.Close();
+}
 
 } // namespace corvane

@@ -28,7 +28,11 @@ public:
     void OtherColor();
     void Print();
     void SavePdf();
+    // "&Cancel": the order is dropped.
     void Cancel();
+    // Esc or the close box: an order with anything typed or chosen is
+    // dropped only once the practitioner says so.
+    void CloseAsked();
 
 private:
     bool AcceptNote();
@@ -47,6 +51,8 @@ private:
     // The note is asked once per lens type.
     bool noteAccepted_ = false;
     bool materialLocked_ = true;
+    // What the window showed once loaded, before anything was typed.
+    OrderTyped loaded_;
 };
 
 } // namespace corvane

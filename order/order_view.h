@@ -14,6 +14,7 @@ namespace corvane {
 struct Thicknesses {
     std::string edge;
     std::string center;
+    bool operator==(const Thicknesses&) const = default;
 };
 
 // The material or the colour entry.
@@ -43,6 +44,7 @@ struct OrderTyped {
     std::array<Thicknesses, 2> thick{};
     bool dot = true;
     std::string special;
+    bool operator==(const OrderTyped&) const = default;
 };
 
 // The order window as its presenter sees it. Eyes are 0 right, 1 left.

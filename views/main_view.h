@@ -59,6 +59,10 @@ public:
     virtual void ShowOpenValues(const std::array<OpenValues, 2>& open, const std::string& clickLine, bool moveOn) = 0;
     virtual void SetHelp(const std::string& line) = 0;
     virtual void SetPrintEnabled(bool enabled) = 0;
+    // The lens shown is no longer that of the ticks and entries on screen:
+    // its values are shown as such, and `why`, when not empty, is told on
+    // the help line until the lens is current again.
+    virtual void ShowOutdated(bool outdated, const std::string& why) = 0;
 
     // "Error <n>" with the message, titled for the eye.
     virtual void ShowEyeError(int eye, const RuntimeError& error) = 0;

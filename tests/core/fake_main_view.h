@@ -29,6 +29,11 @@ public:
     void ShowOpenValues(const std::array<OpenValues, 2>& values, const std::string&, bool) override { open = values; }
     void SetHelp(const std::string& line) override { help = line; }
     void SetPrintEnabled(bool enabled) override { printEnabled = enabled; }
+    void ShowOutdated(bool isOutdated, const std::string& why) override
+    {
+        outdated = isOutdated;
+        outdatedLine = why;
+    }
     void ShowEyeError(int eye, const RuntimeError& error) override
     {
         Show({ErrorMessage(error), Buttons::OkExclamation, eye == 0 ? "Error for OD" : "Error for OS"});
@@ -88,6 +93,8 @@ public:
     std::array<OpenValues, 2> open{};
     std::string help;
     bool printEnabled = false;
+    bool outdated = false;
+    std::string outdatedLine;
     std::vector<ShownBox> boxes;
     std::function<void(const ShownBox&)> onBox;
     std::vector<std::pair<int, lens::Entry>> focus;

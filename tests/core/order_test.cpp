@@ -50,14 +50,16 @@ TEST(OrderWindowTest, LoadShowsTheLensAndTheDefaults)
         EyeTexts left;
     } rows[] = {
         {"right eye only", false, {"-", "-", "-", "-"}},
-        {"both eyes", true, {"7.10", "1.50", "9.0", "3"}},
+        // A power after an over-refraction keeps the form the main window
+        // showed, which two decimals would change.
+        {"both eyes", true, {"7.10", "-2.875", "9.0", "3"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         PresentedOrder w;
         w.order.orderLeftEye = row.leftEye;
         w.order.orderBC = {"7.7", "7.10"};
-        w.order.orderPower = {"-2.50", "1.5"};
+        w.order.orderPower = {"-2.50", "-2.875"};
         w.order.orderDiam = {9.2, 9};
         w.order.orderSeries = {2, 3};
         w.presenter.Load();

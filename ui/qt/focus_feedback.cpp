@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 
 namespace corvane {
@@ -28,18 +29,24 @@ QLineEdit* EditOf(QWidget* field)
     return qobject_cast<QLineEdit*>(field);
 }
 
-void Show(QWidget* field)
+// Qt selects a line's whole text when the keyboard brings the focus to it.
+bool SelectedByQt(Qt::FocusReason reason)
+{
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
+void Show(QWidget* field, Qt::FocusReason reason)
 {
     if (Declares(field, "focusColour"))
         PaintBackground(field, kFocusColour);
     if (Declares(field, "focusBold"))
         Embolden(field, true);
     // The keyboard's focus selects a line's text of itself: only a field
-    // that asks for it keeps the selection.
+    // that asks for it keeps that selection.
     if (QLineEdit* edit = EditOf(field)) {
         if (Declares(field, "selectOnFocus"))
             edit->selectAll();
-        else
+        else if (SelectedByQt(reason))
             edit->deselect();
     }
 }
@@ -57,6 +64,16 @@ void Rest(QWidget* field)
 FocusFeedback::FocusFeedback(QWidget* window) : QObject(window), window_(window)
 {
     connect(qApp, &QApplication::focusChanged, this, &FocusFeedback::Changed);
+    // The focus event, which comes before the change is told, says why.
+    qApp->installEventFilter(this);
+}
+
+bool FocusFeedback::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == window_)
+        reason_ = static_cast<QFocusEvent*>(event)->reason();
+    return false;
 }
 
 void FocusFeedback::Changed(QWidget* /*old*/, QWidget* now)
@@ -77,7 +94,7 @@ void FocusFeedback::Refresh()
 {
     if (current_ == nullptr)
         return;
-    Show(current_);
+    Show(current_, reason_);
     emit entered(current_);
 }
 

@@ -15,7 +15,9 @@ namespace corvane {
 // the field's status tip in its help line.
 //
 // A modal box or dialog above the window does not take the focus from the
-// field: coming back to it is no new focus.
+// field: coming back to it is no new focus. A selection that the program
+// made is left as it is: only the one that the keyboard's focus makes of
+// itself is undone.
 class FocusFeedback : public QObject {
     Q_OBJECT
 public:
@@ -30,11 +32,16 @@ public:
 signals:
     void entered(QWidget* field);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Changed(QWidget* old, QWidget* now);
 
     QWidget* window_;
     QPointer<QWidget> current_;
+    // Why the last field of the window that took the focus took it.
+    Qt::FocusReason reason_ = Qt::OtherFocusReason;
 };
 
 } // namespace corvane

@@ -70,11 +70,44 @@ protected:
     }
 };
 
+// Up and Down in an editable list move from the item its box shows, typed
+// or written there, when that is one of the list's: the list's own current
+// item may be an older one.
+class ListKeys final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down)
+            return false;
+        auto* combo = qobject_cast<QComboBox*>(watched);
+        if (combo == nullptr)
+            combo = qobject_cast<QComboBox*>(static_cast<QWidget*>(watched)->parentWidget());
+        if (combo == nullptr)
+            return false;
+        const int shown = combo->findText(combo->currentText(), Qt::MatchExactly);
+        if (shown >= 0 && shown != combo->currentIndex())
+            combo->setCurrentIndex(shown);
+        return false;
+    }
+};
+
 } // namespace
 
 void InstallKeyboardHabits(QWidget* form)
 {
     auto* enter = new EnterKeys(form);
+    auto* listKeys = new ListKeys(form);
+    for (auto* combo : form->findChildren<QComboBox*>())
+        if (combo->lineEdit() != nullptr) {
+            combo->installEventFilter(listKeys);
+            combo->lineEdit()->installEventFilter(listKeys);
+        }
     for (auto* edit : form->findChildren<QLineEdit*>()) {
         const int length = edit->property("typedLength").toInt();
         if (length > 0)

@@ -46,6 +46,8 @@ MainWindow::MainWindow(NumberFormat fmt, QWidget* parent)
     connect(feedback_, &FocusFeedback::entered, this, &MainWindow::Entered);
     connect(ui_->chkPres, &QCheckBox::toggled, this, [this](bool on) { RightTicked(Method::Prescription, on); });
     connect(ui_->chkCur, &QCheckBox::toggled, this, [this](bool on) { RightTicked(Method::CurrentLens, on); });
+    for (QCheckBox* box : {ui_->chkPres, ui_->chkCur})
+        connect(box, &QCheckBox::toggled, this, &MainWindow::inputChanged);
     connect(ui_->btnGo, &QPushButton::clicked, this, &MainWindow::calculateRequested);
     connect(ui_->cmdClear, &QPushButton::clicked, this, &MainWindow::Clear);
     connect(ui_->cmdPrint, &QPushButton::clicked, this, &MainWindow::orderRequested);
@@ -136,7 +138,28 @@ void MainWindow::ShowOpenValues(const std::array<OpenValues, 2>& open, const std
     UpdateHelp(Q(clickLine));
     // After a settling the focus leaves a value that is no longer open.
     if (moveOn && leaving)
-        focusNextChild();
+        StopAfterSettling(feedback_->Current())->setFocus(Qt::TabFocusReason);
+}
+
+// The next open value after the settled one, else "Pr&int Order" once the
+// lens is complete, else the first open value, else "&Calculate".
+QWidget* MainWindow::StopAfterSettling(const QWidget* settled) const
+{
+    std::vector<QWidget*> open;
+    std::size_t after = 0;
+    for (int eye = 0; eye < 2; ++eye)
+        for (const auto& m : kMarkers) {
+            QLabel* marker = Marker(eye, m.value);
+            if (marker == settled)
+                after = open.size();
+            if (marker->focusPolicy() != Qt::NoFocus)
+                open.push_back(marker);
+        }
+    if (after < open.size())
+        return open[after];
+    if (ui_->cmdPrint->isEnabled())
+        return ui_->cmdPrint;
+    return open.empty() ? ui_->btnGo : open.front();
 }
 
 // A hint that names a value to click goes once that value is settled: the
@@ -170,6 +193,22 @@ void MainWindow::SetHelp(const std::string& line)
 }
 
 void MainWindow::SetPrintEnabled(bool enabled) { ui_->cmdPrint->setEnabled(enabled); }
+
+// The values of a lens that is no longer that of the entries are drawn in
+// the faint colour of a placeholder, the markers too.
+void MainWindow::ShowOutdated(bool outdated, const std::string& why)
+{
+    if (IsBuilt(ui_->resultsPart))
+        for (QLabel* label : ui_->resultsPart->findChildren<QLabel*>())
+            if (label->objectName().endsWith(QLatin1String("_0")) || label->objectName().endsWith(QLatin1String("_1")))
+                label->setForegroundRole(outdated ? QPalette::PlaceholderText : QPalette::WindowText);
+    const QString line = Q(why);
+    if (!line.isEmpty() && ui_->lblhelp->text() != line)
+        ui_->lblhelp->setText(line);
+    else if (line.isEmpty() && !outdated_.isEmpty() && ui_->lblhelp->text() == outdated_)
+        ui_->lblhelp->setText(feedback_->Current() != nullptr ? feedback_->Current()->statusTip() : QString());
+    outdated_ = line;
+}
 
 void MainWindow::ShowEyeError(int eye, const RuntimeError& error)
 {

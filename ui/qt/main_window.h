@@ -38,6 +38,7 @@ public:
     void ShowOpenValues(const std::array<OpenValues, 2>& open, const std::string& clickLine, bool moveOn) override;
     void SetHelp(const std::string& line) override;
     void SetPrintEnabled(bool enabled) override;
+    void ShowOutdated(bool outdated, const std::string& why) override;
     void ShowEyeError(int eye, const RuntimeError& error) override;
     void ShowWarning(const std::string& message) override;
     void FocusEntry(int eye, lens::Entry entry) override;
@@ -49,7 +50,8 @@ signals:
     void calculateRequested();
     void clearRequested();
     void orderRequested();
-    void entryEdited();
+    // A tick or an entry changed, whoever changed it.
+    void inputChanged();
     void valueClicked(int eye, lens::LensValue value);
 
 protected:
@@ -68,12 +70,15 @@ private:
     QLabel* Marker(int eye, lens::LensValue value) const;
     void Entered(QWidget* field);
     void UpdateHelp(const QString& clickLine);
+    QWidget* StopAfterSettling(const QWidget* settled) const;
     void Clear();
 
     NumberFormat fmt_;
     std::unique_ptr<Ui::MainWindow> ui_;
     // The help line's hint of a value to click, while it shows one.
     QString hint_;
+    // The help line's word that the lens shown is outdated, while it says so.
+    QString outdated_;
 };
 
 } // namespace corvane

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 namespace corvane::fields {
 namespace {
@@ -53,7 +52,6 @@ void Write(QWidget* field, const QString& text)
     if (TextOf(field) == text)
         return;
     if (auto* combo = qobject_cast<QComboBox*>(field)) {
-        const QSignalBlocker unheard(combo);
         combo->setEditText(text);
         combo->lineEdit()->setCursorPosition(0);
     } else if (auto* edit = qobject_cast<QLineEdit*>(field)) {

@@ -48,8 +48,7 @@ inline bool IsBuilt(const QObject* part) { return !part->children().isEmpty(); }
 
 // An entry's text, as typed or chosen.
 QString TextOf(const QWidget* field);
-// What the program writes is no edit; the box shows the start of a text too
-// long for it.
+// The box shows the start of a text too long for it.
 void Write(QWidget* field, const QString& text);
 
 } // namespace corvane::fields

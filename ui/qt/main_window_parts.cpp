@@ -43,18 +43,18 @@ QWidget* MainWindow::Part(Method method)
         for (int eye = 0; eye < 2; ++eye) {
             QWidget* field = Field(eye, entry);
             Write(field, Q(lens::Text(lens::ClearedEntries(), entry)));
+            // Typed, pasted, chosen or written by the program: every change
+            // is told, and the presenter compares the values.
             if (auto* combo = qobject_cast<QComboBox*>(field)) {
                 // What is typed stays as typed: no completion from the list.
                 combo->setCompleter(nullptr);
-                // Typed or chosen; the program writes its texts unheard. A
-                // box left with a text of its list says "activated" too,
-                // though nothing changed.
-                connect(combo, &QComboBox::editTextChanged, this, &MainWindow::entryEdited);
+                connect(combo, &QComboBox::editTextChanged, this, &MainWindow::inputChanged);
             } else {
-                connect(qobject_cast<QLineEdit*>(field), &QLineEdit::textEdited, this, &MainWindow::entryEdited);
+                connect(qobject_cast<QLineEdit*>(field), &QLineEdit::textChanged, this, &MainWindow::inputChanged);
             }
         }
     connect(LeftBox(method), &QCheckBox::toggled, this, [this, method](bool on) { LeftTicked(method, on); });
+    connect(LeftBox(method), &QCheckBox::toggled, this, &MainWindow::inputChanged);
     LeftTicked(method, false);
     Built(part);
     return part;

@@ -105,7 +105,7 @@ void OrderWindow::ConnectToPresenter()
     connect(ui_->cmdChgCol, &QPushButton::clicked, this, [this] { presenter_.OtherColor(); });
     connect(ui_->cmdPrint, &QPushButton::clicked, this, [this] { presenter_.Print(); });
     connect(ui_->cmdSavePdf, &QPushButton::clicked, this, [this] { presenter_.SavePdf(); });
-    connect(ui_->cmdCancel, &QPushButton::clicked, this, &OrderWindow::reject);
+    connect(ui_->cmdCancel, &QPushButton::clicked, this, [this] { presenter_.Cancel(); });
 }
 
 void OrderWindow::ShowLensType(std::size_t type)
@@ -184,7 +184,7 @@ OrderTyped OrderWindow::Typed() const
 
 void OrderWindow::Close() { done(QDialog::Rejected); }
 
-void OrderWindow::reject() { presenter_.Cancel(); }
+void OrderWindow::reject() { presenter_.CloseAsked(); }
 
 void OpenOrder(QWidget* parent, OrderRecord& order, NumberFormat fmt, OrderOutput& output)
 {

@@ -43,7 +43,8 @@ public:
     void Close() override;
 
 protected:
-    // Esc and the close box do what "&Cancel" does.
+    // Esc and the close box ask before an order with anything typed is
+    // dropped.
     void reject() override;
 
 private:
