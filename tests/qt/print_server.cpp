@@ -7,42 +7,37 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <memory>
 
 namespace corvane::test {
 namespace {
 
-const QString kBackends = QStringLiteral("/usr/lib/cups/backend/");
 // Every queue that a fault adds, and the devices they print on.
 const QStringList kQueues{QStringLiteral("CorvaneBroken"), QStringLiteral("CorvaneJam"), QStringLiteral("CorvaneHold"),
                           QStringLiteral("CorvaneMargins")};
 const QStringList kDevices{QStringLiteral("corvane-fail"), QStringLiteral("corvane-jam")};
 
-QString Script(const char* name) { return QStringLiteral(CORVANE_SOURCE_DIR "/scripts/") + QLatin1String(name); }
+std::unique_ptr<QTemporaryDir>& Folder()
+{
+    static std::unique_ptr<QTemporaryDir> folder;
+    return folder;
+}
+
+QString Server(const QString& command, QStringList args = {})
+{
+    args.prepend(Folder()->path());
+    args.prepend(command);
+    args.prepend(QStringLiteral(CORVANE_SOURCE_DIR "/tests/qt/print_server.sh"));
+    QProcess p;
+    p.start(QStringLiteral("bash"), args);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return QString::fromLocal8Bit(p.readAllStandardError()) + QStringLiteral("print_server.sh ") + command +
+               QStringLiteral(" failed");
+    return {};
+}
 
 void Admin(const char* command, const QString& args) { Run(QLatin1String(command), args.split(QLatin1Char(' '))); }
-
-// A device that takes the job, waits, then fails it with the printer's own
-// words.
-bool WriteDevice(const QString& name, int seconds, const char* said)
-{
-    QFile backend(kBackends + name);
-    if (!backend.open(QIODevice::WriteOnly))
-        return false;
-    backend.write(
-        QStringLiteral("#!/bin/sh\n[ $# -eq 0 ] && { echo 'direct %1 \"Unknown\" \"Failing printer\"'; exit 0; "
-                       "}\ncat >/dev/null\nsleep %2\necho 'ERROR: %3' >&2\nexit 1\n")
-            .arg(name)
-            .arg(seconds)
-            .arg(QLatin1String(said))
-            .toUtf8());
-    backend.close();
-    return backend.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                  QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-}
 
 // The PDF printer's description with 17 pt (6 mm) that it cannot print on
 // along every edge of every sheet.
@@ -60,6 +55,26 @@ QString MarginsPpd(const QString& folder)
 
 } // namespace
 
+QString StartPrintServer()
+{
+    Folder() = std::make_unique<QTemporaryDir>();
+    if (!Folder()->isValid())
+        return QStringLiteral("no temporary folder for the print server");
+    // Nothing of the machine's printing set-up may choose another printer.
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+    qputenv("CUPS_SERVER", Folder()->filePath(QStringLiteral("cups.sock")).toLocal8Bit());
+    qputenv("CUPS_SERVERROOT", Folder()->filePath(QStringLiteral("etc")).toLocal8Bit());
+    return Server(QStringLiteral("start"));
+}
+
+void StopPrintServer()
+{
+    if (Folder() != nullptr)
+        Server(QStringLiteral("stop"));
+    Folder().reset();
+}
+
 QString Run(const QString& program, const QStringList& args)
 {
     QProcess p;
@@ -70,21 +85,17 @@ QString Run(const QString& program, const QStringList& args)
 
 bool Running() { return Run(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QStringLiteral("is running")); }
 
-// Where the virtual printer may write: the home folder of the account (as
-// the password file has it, which need not be $HOME) or the anonymous one.
 QFileInfoList PrintedFiles()
 {
-    QStringList dirs{QDir::homePath() + QStringLiteral("/PDF"), QStringLiteral("/var/spool/cups-pdf/ANONYMOUS")};
-    if (const passwd* pw = getpwuid(getuid()))
-        dirs << QString::fromLocal8Bit(pw->pw_dir) + QStringLiteral("/PDF");
-    QFileInfoList all;
-    for (const QString& d : dirs)
-        all << QDir(d).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
+    QFileInfoList all =
+        QDir(Folder()->filePath(QStringLiteral("printed"))).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
     std::sort(all.begin(), all.end(),
               [](const QFileInfo& a, const QFileInfo& b) { return a.lastModified() > b.lastModified(); });
     return all;
 }
 
+// The printer writes each page under a name of its own and renames it when
+// complete.
 QString WaitForPdf(const QDateTime& since)
 {
     for (int i = 0; i < 300; ++i) {
@@ -92,12 +103,7 @@ QString WaitForPdf(const QDateTime& since)
         if (!Run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty())
             continue;
         const QFileInfoList files = PrintedFiles();
-        if (files.isEmpty() || files.front().lastModified() < since)
-            continue;
-        QFile f(files.front().absoluteFilePath());
-        if (!f.open(QIODevice::ReadOnly))
-            continue;
-        if (f.readAll().trimmed().endsWith("%%EOF"))
+        if (!files.isEmpty() && files.front().lastModified() >= since)
             return files.front().absoluteFilePath();
     }
     return {};
@@ -132,12 +138,8 @@ QString BreakPrinter(const QString& fault)
 {
     QString queue;
     if (fault == QStringLiteral("stop")) {
-        Run(QStringLiteral("bash"), {Script("printer.sh"), QStringLiteral("stop")});
-        for (int i = 0; i < 50 && Running(); ++i)
-            QTest::qWait(100);
-        return Running() ? QStringLiteral("the print service was not started by scripts/printer.sh and cannot be "
-                                          "stopped")
-                         : QString();
+        const QString failed = Server(QStringLiteral("stop"));
+        return failed.isEmpty() && Running() ? QStringLiteral("the print service is still running") : failed;
     }
     if (fault == QStringLiteral("nodefault")) {
         // A printer removed while it is the default leaves none.
@@ -155,8 +157,12 @@ QString BreakPrinter(const QString& fault)
     if (fault == QStringLiteral("broken") || fault == QStringLiteral("jam")) {
         const bool jam = fault == QStringLiteral("jam");
         const QString device = jam ? QStringLiteral("corvane-jam") : QStringLiteral("corvane-fail");
-        if (!WriteDevice(device, jam ? 3 : 0, jam ? "paper jam" : "the test printer fails every job"))
-            return QStringLiteral("cannot write the backend ") + device;
+        const QString failed =
+            Server(QStringLiteral("device"),
+                   {device, QString::number(jam ? 3 : 0),
+                    jam ? QStringLiteral("paper jam") : QStringLiteral("the test printer fails every job")});
+        if (!failed.isEmpty())
+            return failed;
         queue = jam ? QStringLiteral("CorvaneJam") : QStringLiteral("CorvaneBroken");
         Admin("lpadmin", QStringLiteral("-p %1 -E -v %2:/ -o printer-error-policy=abort-job").arg(queue, device));
     } else if (fault == QStringLiteral("hold")) {
@@ -168,7 +174,7 @@ QString BreakPrinter(const QString& fault)
         if (ppd.isEmpty())
             return QStringLiteral("cannot write the PPD with margins");
         queue = QStringLiteral("CorvaneMargins");
-        Admin("lpadmin", QStringLiteral("-p %1 -E -v cups-pdf:/ -P %2 -o pdftops-renderer-default=pdftocairo -o "
+        Admin("lpadmin", QStringLiteral("-p %1 -E -v corvane-pdf:/ -P %2 -o pdftops-renderer-default=pdftocairo -o "
                                         "TitlePref=1")
                              .arg(queue, ppd));
     } else {
@@ -183,7 +189,7 @@ QString BreakPrinter(const QString& fault)
 void RestorePrinter()
 {
     if (!Running())
-        Run(QStringLiteral("bash"), {Script("printer.sh"), QStringLiteral("start")});
+        Server(QStringLiteral("start"));
     for (const char* command : {"cupsenable", "cupsaccept"})
         Run(QLatin1String(command), {QStringLiteral("PDF")});
     Run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("PDF")});
@@ -195,7 +201,7 @@ void RestorePrinter()
         Run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
     }
     for (const QString& device : kDevices)
-        QFile::remove(kBackends + device);
+        QFile::remove(Folder()->filePath(QStringLiteral("lib/backend/")) + device);
 }
 
 } // namespace corvane::test

@@ -6,9 +6,16 @@
 #include <QString>
 #include <QStringList>
 
-// The real print service of the printing tests: its commands, the files its
-// virtual printer writes, and the faults brought about on it.
+// The real print service of the printing tests, a CUPS server of their own
+// (tests/qt/print_server.sh): its commands, the files its virtual printer
+// writes, and the faults brought about on it.
 namespace corvane::test {
+
+// Starts the server in a temporary folder and points this process and the
+// commands it runs at it (CUPS_SERVER, CUPS_SERVERROOT); what went wrong,
+// or empty. StopPrintServer() ends it and removes the folder.
+QString StartPrintServer();
+void StopPrintServer();
 
 QString Run(const QString& program, const QStringList& args);
 bool Running();
