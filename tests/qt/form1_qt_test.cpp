@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,8 +33,6 @@ private slots:
     void valuesArePlainText();
     void accessibleNamesSayWhatAndWhichEye();
     void partsBuiltInAnyOrderTakeTheirPlaces();
-    void onlyThePractitionersEditsWithholdTheOrder_data();
-    void onlyThePractitionersEditsWithholdTheOrder();
 
 private:
     std::unique_ptr<QtCalculator> calc_;
@@ -303,95 +300,6 @@ void Form1QtTest::partsBuiltInAnyOrderTakeTheirPlaces()
     MainWindow whole(NumberFormat{'.'});
     whole.BuildHiddenParts();
     QCOMPARE(Layout(view), Layout(&whole));
-}
-
-// Whatever changes the ticks or entries after Calculate, by whatever hand,
-// withholds the order until the next Calculate; what leaves them as they
-// were does not.
-void Form1QtTest::onlyThePractitionersEditsWithholdTheOrder_data()
-{
-    using Act = std::function<void(QtCalculator&)>;
-    QTest::addColumn<Act>("act");
-    QTest::addColumn<bool>("orderable");
-    auto retype = [](const char* name, const char* text) {
-        return Act([=](QtCalculator& c) {
-            c.find<QLineEdit>(name)->selectAll();
-            QTest::keyClicks(c.find(name), QLatin1String(text));
-        });
-    };
-    auto toggle = [](const char* box) {
-        return Act([=](QtCalculator& c) { c.find<QCheckBox>(box)->toggle(); });
-    };
-    QTest::newRow("same keratometry typed again") << retype("txtPresKera1_0", "43") << true;
-    QTest::newRow("keratometry typed anew") << retype("txtPresKera1_0", "43.5") << false;
-    QTest::newRow("left current add typed anew") << retype("txtCurAdd_1", "1.5") << false;
-    QTest::newRow("vertex from the list") << Act([](QtCalculator& c) {
-        c.find("cboPresVertex_0")->setFocus();
-        QTest::keyClick(c.find("cboPresVertex_0"), Qt::Key_Down);
-    }) << false;
-    QTest::newRow("Tab through the vertex") << Act([](QtCalculator& c) {
-        c.find("cboPresVertex_0")->setFocus();
-        QTest::keyClick(c.find("cboPresVertex_0"), Qt::Key_Tab);
-    }) << true;
-    QTest::newRow("power pasted") << Act([](QtCalculator& c) {
-        QApplication::clipboard()->setText(QStringLiteral("-3"));
-        c.find<QLineEdit>("txtPresPow_0")->selectAll();
-        c.find<QLineEdit>("txtPresPow_0")->paste();
-    }) << false;
-    QTest::newRow("entry written by the program as it was")
-        << Act([](QtCalculator& c) { c.Set(QStringLiteral("txtPresKera1_0"), QStringLiteral("43")); }) << true;
-    QTest::newRow("entry written by the program otherwise")
-        << Act([](QtCalculator& c) { c.Set(QStringLiteral("txtPresKera1_0"), QStringLiteral("43.00")); }) << false;
-    QTest::newRow("left eye copied from the same right eye") << Act([](QtCalculator& c) {
-        c.find<QCheckBox>("chkCurOS")->setChecked(false);
-        c.find<QCheckBox>("chkCurOS")->setChecked(true);
-    }) << true;
-    // The left eye calculated from its own power, then copied over from
-    // the right eye: the lens shown is no longer that of the entries.
-    QTest::newRow("left eye copied over its own power") << Act([](QtCalculator& c) {
-        c.find<QCheckBox>("chkCurOS")->setChecked(false);
-        c.Set(QStringLiteral("txtPresPow_1"), QStringLiteral("-4.00"));
-        QTest::mouseClick(c.find("btnGo"), Qt::LeftButton);
-        QVERIFY(c.find("cmdPrint")->isEnabled());
-        c.find<QCheckBox>("chkPresOS")->setChecked(false);
-        c.find<QCheckBox>("chkPresOS")->setChecked(true);
-    }) << false;
-    QTest::newRow("left prescription unticked") << toggle("chkPresOS") << false;
-    QTest::newRow("current lens section unticked") << toggle("chkCur") << false;
-    QTest::newRow("left current lens unticked and ticked") << Act([](QtCalculator& c) {
-        c.find<QCheckBox>("chkCurOS")->toggle();
-        c.find<QCheckBox>("chkCurOS")->toggle();
-    }) << true;
-}
-
-void Form1QtTest::onlyThePractitionersEditsWithholdTheOrder()
-{
-    QFETCH(std::function<void(QtCalculator&)>, act);
-    QFETCH(bool, orderable);
-    for (const char* eye : {"_0", "_1"}) {
-        const QString e = QLatin1String(eye);
-        calc_->Fill({"chkPres", "chkCur", "chkPresOS", "chkCurOS"},
-                    {{"txtPresKera1", "43"},
-                     {"txtPresKera2", "44"},
-                     {"txtPresPow", "-2.00"},
-                     {"cboPresAdd", "2.00"},
-                     {"txtCurBC", "7.85"},
-                     {"txtCurPow", "-2.00"},
-                     {"txtCurDiam", "9.2"},
-                     {"txtCurAdd", "2.00"}},
-                    e);
-    }
-    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
-    auto* print = calc_->find<QPushButton>("cmdPrint");
-    QVERIFY(print->isEnabled());
-    act(*calc_);
-    QCOMPARE(print->isEnabled(), orderable);
-    // Calculate again: the order then waits on nothing but an open value.
-    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
-    bool open = false;
-    for (QLabel* value : calc_->view()->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lblResFinal.*_[01]$"))))
-        open = open || (value->isVisible() && value->text() == QStringLiteral("???"));
-    QCOMPARE(print->isEnabled(), !open);
 }
 
 QTEST_MAIN(Form1QtTest)

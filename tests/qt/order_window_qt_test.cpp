@@ -31,6 +31,10 @@ private slots:
     void lockedBoxesRefuseTyping();
     void specifyShowsTheWindowColour_data();
     void specifyShowsTheWindowColour();
+    void specifyIsTypedOver_data();
+    void specifyIsTypedOver();
+    void closingAsksBeforeDroppingWhatWasTyped_data();
+    void closingAsksBeforeDroppingWhatWasTyped();
     void mainWindowBackAsItWas_data();
     void mainWindowBackAsItWas();
     void focusShowsFromTheStart_data();
@@ -209,6 +213,92 @@ void OrderWindowQtTest::specifyShowsTheWindowColour()
     QCOMPARE(text, QStringLiteral("Specify"));
     QCOMPARE(blue, QColor(128, 128, 255));
     QCOMPARE(shown, system);
+}
+
+// Where the program puts "Specify" to be typed over, typing replaces it.
+void OrderWindowQtTest::specifyIsTypedOver_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("Other Color on Comfort 02") << "cmdChgCol" << 1 << "txtCol";
+    QTest::newRow("Other Material to Specify") << "cmdChgMat" << 8 << "txtMat";
+}
+
+void OrderWindowQtTest::specifyIsTypedOver()
+{
+    QFETCH(QString, button);
+    QFETCH(int, presses);
+    QFETCH(QString, box);
+    QString typed;
+    QString focused;
+    InOrderWindow([&](QWidget* f) {
+        calc_->driver.PressInBox(QMessageBox::Ok);
+        for (int i = 0; i < presses; ++i)
+            QTest::mouseClick(f->findChild<QPushButton*>(button), Qt::LeftButton);
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        auto* entry = f->findChild<QLineEdit*>(box);
+        // The material's "Specify" comes with the colour's, which takes the
+        // focus: the practitioner clicks into the material.
+        if (QApplication::focusWidget() != entry)
+            entry->setFocus(Qt::MouseFocusReason);
+        focused = QApplication::focusWidget()->objectName();
+        QTest::keyClicks(entry, QStringLiteral("Pink"));
+        typed = entry->text();
+    });
+    QCOMPARE(focused, box);
+    QCOMPARE(typed, QStringLiteral("Pink"));
+}
+
+// Esc or the close box drop an order with anything typed only when the
+// practitioner says so; "&Cancel" drops it at once.
+void OrderWindowQtTest::closingAsksBeforeDroppingWhatWasTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("leave");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("Esc, nothing typed") << ""
+                                        << "Esc" << 0 << false << true;
+    QTest::newRow("Esc, kept") << "Smith"
+                               << "Esc" << int(QMessageBox::Cancel) << true << false;
+    QTest::newRow("Esc, dropped") << "Smith"
+                                  << "Esc" << int(QMessageBox::Ok) << true << true;
+    QTest::newRow("close box, kept") << "Smith"
+                                     << "close" << int(QMessageBox::Cancel) << true << false;
+    QTest::newRow("Cancel button") << "Smith"
+                                   << "cmdCancel" << 0 << false << true;
+}
+
+void OrderWindowQtTest::closingAsksBeforeDroppingWhatWasTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, leave);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    bool open = false;
+    QString kept;
+    InOrderWindow([&](QWidget* f) {
+        auto* patient = f->findChild<QLineEdit*>(QStringLiteral("txtPatName"));
+        QTest::keyClicks(patient, typed);
+        if (asked)
+            calc_->driver.PressInBox(answer);
+        if (leave == QStringLiteral("Esc"))
+            QTest::keyClick(f, Qt::Key_Escape);
+        else if (leave == QStringLiteral("close"))
+            f->close();
+        else
+            QTest::mouseClick(f->findChild<QWidget*>(leave), Qt::LeftButton);
+        open = f->isVisible();
+        kept = patient->text();
+    });
+    QCOMPARE(calc_->driver.boxes.size(), asked ? 1 : 0);
+    QCOMPARE(open, !closed);
+    if (!closed)
+        QCOMPARE(kept, typed);
 }
 
 void OrderWindowQtTest::mainWindowBackAsItWas_data()

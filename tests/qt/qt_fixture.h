@@ -72,6 +72,16 @@ struct QtCalculator {
             find<QLineEdit>(name)->setText(text);
     }
 
+    // Focuses a field and types over its whole text, as the keyboard would.
+    static void TypeOver(QWidget* field, const QString& text)
+    {
+        auto* list = qobject_cast<QComboBox*>(field);
+        QLineEdit* edit = list != nullptr ? list->lineEdit() : qobject_cast<QLineEdit*>(field);
+        field->setFocus(Qt::MouseFocusReason);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
     // Types into the widget that has the focus, as the keyboard would.
     static void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     static void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)

@@ -1,3 +1,4 @@
+#include "page_reader.h"
 #include "qt_fixture.h"
 
 #include <QAccessible>
@@ -45,6 +46,9 @@ private slots:
     void everyOpenValueSettledByKeys();
     void settledPowerLeavesNoClickHint();
     void editedEntryKeepsTheOldLensFromTheOrder();
+    void lastSettlingLeavesTheFocusOnTheOrder_data();
+    void lastSettlingLeavesTheFocusOnTheOrder();
+    void printedPowerIsThePowerShown();
 
 private:
     // The right eye by both methods (the left one copied when asked); the
@@ -172,6 +176,73 @@ void SettleQtTest::editedEntryKeepsTheOldLensFromTheOrder()
     QVERIFY(calc_->driver.Done());
     QCOMPARE(ordered, Label("lblResFinalPow_0"));
     QVERIFY(ordered != QStringLiteral("-3.00"));
+}
+
+// Settled from the keyboard in the given order, the last open value hands
+// the focus to "Pr&int Order", whatever came before it.
+void SettleQtTest::lastSettlingLeavesTheFocusOnTheOrder_data()
+{
+    QTest::addColumn<QString>("curBC");
+    QTest::addColumn<bool>("leftEye");
+    QTest::addColumn<QStringList>("settled");
+    QTest::newRow("the power alone") << "7.85" << false << QStringList{"lblResFinalPow_0"};
+    QTest::newRow("base curve, then power") << "8.20" << false << QStringList{"lblResFinalBC_0", "lblResFinalPow_0"};
+    QTest::newRow("power, then base curve") << "8.20" << false << QStringList{"lblResFinalPow_0", "lblResFinalBC_0"};
+    QTest::newRow("left eye first, right eye last")
+        << "7.85" << true << QStringList{"lblResFinalPow_1", "lblResFinalPow_0"};
+}
+
+void SettleQtTest::lastSettlingLeavesTheFocusOnTheOrder()
+{
+    QFETCH(QString, curBC);
+    QFETCH(bool, leftEye);
+    QFETCH(QStringList, settled);
+    Enter(curBC.toLatin1().constData(), "-2.50", "2", leftEye);
+    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+    for (const QString& marker : settled) {
+        QCOMPARE(Label(marker.toLatin1().constData()), QStringLiteral("???"));
+        calc_->find(marker.toLatin1().constData())->setFocus(Qt::TabFocusReason);
+        calc_->driver.PressInBox(QMessageBox::Yes);
+        calc_->Key(Qt::Key_Return);
+        calc_->Reactivate();
+    }
+    QVERIFY(calc_->driver.Done());
+    QVERIFY(calc_->find("cmdPrint")->isEnabled());
+    QCOMPARE(calc_->Focused(), QStringLiteral("cmdPrint"));
+}
+
+// A power settled by an over-refraction is shown in its general form; the
+// order window and the printed page carry that very text.
+void SettleQtTest::printedPowerIsThePowerShown()
+{
+    calc_.reset();
+    auto printer = std::make_unique<RecordingPrinter>();
+    RecordingPrinter* recorded = printer.get();
+    calc_ = std::make_unique<QtCalculator>(std::move(printer));
+    Enter("7.85", "-2.50", "2", false);
+    QTest::mouseClick(calc_->find("btnGo"), Qt::LeftButton);
+    calc_->driver.PressInBox(QMessageBox::No);
+    calc_->driver.Then([](QWidget* modal) {
+        if (modal->objectName() != QStringLiteral("Form2"))
+            return false;
+        QTest::keyClicks(modal->findChild<QWidget*>(QStringLiteral("txtRefra")), QStringLiteral("0.125"));
+        QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        return true;
+    });
+    QTest::mouseClick(calc_->find("lblResFinalPow_0"), Qt::LeftButton);
+    calc_->Reactivate();
+    const QString shown = Label("lblResFinalPow_0");
+    QCOMPARE(shown, QStringLiteral("-2.875"));
+    QString ordered;
+    calc_->OpenOrder([&ordered](QWidget* order) {
+        ordered = order->findChild<QLabel*>(QStringLiteral("lblPowod"))->text();
+        QTest::mouseClick(order->findChild<QWidget*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+    });
+    QVERIFY(calc_->driver.Done());
+    QCOMPARE(ordered, shown);
+    QCOMPARE(recorded->pages.size(), std::size_t(1));
+    const PdfPage page = ReadPdf(recorded->pages[0].pdf);
+    QVERIFY2(page.AllText().split(QLatin1Char(' ')).contains(shown), qPrintable(page.AllText()));
 }
 
 QTEST_MAIN(SettleQtTest)
