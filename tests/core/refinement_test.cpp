@@ -45,6 +45,40 @@ TEST_F(RefinementTest, BaseCurveYesTakesTheCurrentLens)
     EXPECT_TRUE(view.printEnabled);
 }
 
+// A settling keeps the lens orderable only while the entries are those of
+// the lens: its write into entries changed since Calculate does not make
+// them that lens's entries, even where the texts happen to meet again.
+TEST_F(RefinementTest, SettlingOnChangedEntriesKeepsTheOrderWaiting)
+{
+    const struct {
+        const char* name;
+        const char* retyped; // the current power typed after Calculate; none: as it was
+        bool orderable;
+    } rows[] = {
+        {"entries as calculated", nullptr, true},
+        {"power retyped, corrected back to the calculated text", "-3.25", false},
+        {"power retyped elsewhere", "-5", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        view = {};
+        Both("7.85", "-3", "2.00");
+        ASSERT_EQ(FinalLens(0).pow, "???");
+        if (row.retyped != nullptr) {
+            view.entries[0].cur.power = row.retyped;
+            calc.InputChanged();
+            EXPECT_FALSE(view.printEnabled);
+            EXPECT_TRUE(view.outdated);
+        }
+        view.answers = {false};
+        OverRefraction("0.25");
+        refine.PowerClicked(0);
+        EXPECT_EQ(view.printEnabled, row.orderable);
+        EXPECT_EQ(calc.Order().has_value(), row.orderable);
+        EXPECT_EQ(view.outdated, !row.orderable);
+    }
+}
+
 TEST_F(RefinementTest, BaseCurveNoTakesTheKeratometryDesign)
 {
     Both("8.00", "-2.00", "2.00");

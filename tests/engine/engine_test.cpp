@@ -280,5 +280,53 @@ TEST(EngineSuggested, WhatCanBeOrdered)
     }
 }
 
+// A lens whose values cannot be shown whole comes out as an overflow of its
+// design, never as a lens; one that fits its boxes is designed as ever.
+TEST(EngineSuggested, ValuesShownWholeOrAnOverflow)
+{
+    const struct {
+        const char* name;
+        EyeInput input;
+        std::optional<int> error;
+    } rows[] = {
+        {"current lens power of -1e308", {false, true, {{}, {"7.85", "-1e308", "9.2", "2"}}}, kErrOverflow},
+        {"current lens power of -99", {false, true, {{}, {"7.85", "-99", "9.2", "2"}}}, std::nullopt},
+        {"current lens power of 1e20", {false, true, {{}, {"7.85", "1e20", "9.2", "2"}}}, kErrOverflow},
+        {"sphere of -12.5", {true, false, {{"43", "44", "-12.5", "", "", "12", "2"}, {}}}, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        const EyeCalculation calc = CalculateEye(row.input, kFmt);
+        EXPECT_EQ(calc.result.suggested.has_value(), !row.error) << row.name;
+        const Fault* fault = calc.messages.empty() ? nullptr : std::get_if<Fault>(&calc.messages.back());
+        EXPECT_EQ(fault != nullptr ? std::optional(fault->error.Number) : std::nullopt, row.error) << row.name;
+        if (calc.result.suggested) {
+            const LensTexts texts = Texts(*calc.result.suggested, "???", kFmt);
+            EXPECT_LE(texts.pow.size(), kValueRoom) << row.name;
+        }
+    }
+    // A correction that would take the power past what can be shown.
+    const EyeResult open{kPres, Design{7.7, -99, 9.2, 2}, *SuggestFinalLens(kPres, {7.7, -99, 9.2, 2}, 9.2).lens};
+    const PowerCorrection corrected = SettlePowerByOverRefraction(open, "-99", -0.125, kFmt);
+    ASSERT_TRUE(corrected.fault);
+    EXPECT_EQ(corrected.fault->error.Number, kErrOverflow);
+}
+
+// Calculate reads only the entries of the methods ticked: two inputs that
+// read alike give the same lens, whatever else their unticked entries hold.
+TEST(EngineSuggested, WhatCalculateReads)
+{
+    const EyeEntries typed{{"43", "44", "-2", "", "", "12", "2"}, {"7.85", "-2.50", "9.2", "2"}};
+    for (const auto& [pres, cur] : {std::pair{true, false}, {false, true}, {true, true}, {false, false}}) {
+        const EyeInput input{pres, cur, typed};
+        const EyeInput read = AsRead(input);
+        EXPECT_EQ(read.entries.pres == typed.pres, pres);
+        EXPECT_EQ(read.entries.cur == typed.cur, cur);
+        const EyeCalculation a = CalculateEye(input, kFmt);
+        const EyeCalculation b = CalculateEye(read, kFmt);
+        EXPECT_EQ(a.result.suggested, b.result.suggested) << pres << cur;
+        EXPECT_EQ(AsRead({pres, cur, a.entries}), AsRead({pres, cur, b.entries})) << pres << cur;
+    }
+}
+
 } // namespace
 } // namespace corvane::lens
