@@ -3,7 +3,8 @@
 # works: both eyes by both methods, disagreeing on base curve, power and
 # series; every "???" settled by Enter or Space; the order saved as a PDF.
 # Runs on its own Xvfb display with openbox, driven by xdotool; takes
-# screenshots when given a folder. Prints PASS or FAIL per check.
+# screenshots when given a folder. Prints PASS or FAIL per check and ends
+# with status 1 on any FAIL. Run by scripts/test.sh desktop.
 # Usage: scripts/keyboard-walk.sh [program] [folder for screenshots]
 set -uo pipefail
 program=${1:-build/corvane}
@@ -11,36 +12,16 @@ shots=${2:-}
 for tool in Xvfb openbox xdotool pdftotext; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
 done
+. "$(dirname "$0")/common.sh"
 work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+at_exit "rm -rf '$work'"
+start_display 1280x1024x24 openbox || exit 1
 export XDG_RUNTIME_DIR="$work/rt"
 mkdir -m700 "$XDG_RUNTIME_DIR"
 "$program" >"$work/program.log" 2>&1 &
 app=$!
-pids+=("$app")
+at_exit "kill $app"
 
-failed=0
-check() { # name, then a command that succeeds for PASS
-  local name=$1
-  shift
-  if "$@"; then echo "PASS: $name"; else echo "FAIL: $name"; failed=1; fi
-}
-window() { xdotool search --all --onlyvisible --pid "$app" --name "^$1\$" 2>/dev/null | head -1; }
-wait_window() { for _ in $(seq 1 100); do [ -n "$(window "$1")" ] && return 0; sleep 0.1; done; return 1; }
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 type_enter() { for text in "$@"; do [ -n "$text" ] && xdotool type --delay 30 -- "$text"; keys Return; done; }
@@ -104,4 +85,4 @@ shot 6-back-in-main-window
 keys Escape
 sleep 0.5
 check "Esc ends the program" bash -c "! kill -0 $app 2>/dev/null"
-exit $failed
+exit "$failed"

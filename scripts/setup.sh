@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
 # Installs what the calculator and its tests need on Debian 12 (run as root,
-# or with sudo available); with package names as arguments, only those.
+# or with sudo available); with package names as arguments, only those;
+# "windows" stands for what the Windows build and its checks under Wine
+# need (Qt for Windows is built from Debian's source with Debian's tools).
 set -euo pipefail
 
-packages=("$@")
+packages=()
+for name in "$@"; do
+  if [ "$name" = windows ]; then
+    packages+=(cmake ninja-build g++-mingw-w64-x86-64 qt6-base-dev-tools qt6-base-dev dpkg-dev xz-utils
+      wine64 libgtest-dev file nsis xvfb xauth xdotool x11-utils openbox imagemagick poppler-utils
+      fonts-liberation2 fonts-dejavu-core)
+  else
+    packages+=("$name")
+  fi
+done
 [ ${#packages[@]} -gt 0 ] || packages=(
   cmake ninja-build g++ clang-format clang-tidy clang libclang-rt-14-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xauth x11-utils xdotool imagemagick
-  libcups2-dev cups cups-client printer-driver-cups-pdf poppler-utils
+  xvfb xauth x11-utils xdotool imagemagick openbox
+  libcups2-dev cups cups-client printer-driver-cups-pdf ghostscript poppler-utils
 )
 
 missing=()

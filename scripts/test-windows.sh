@@ -8,16 +8,15 @@
 # run reuses Qt, the Wine prefix, GoogleTest and the build that are there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 root="$(pwd)"
 out="${1:-build-windows}"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
-bash scripts/setup.sh cmake ninja-build g++-mingw-w64-x86-64 wine64 libgtest-dev file nsis \
-  xvfb xauth xdotool x11-utils openbox poppler-utils fonts-liberation2 fonts-dejavu-core
+bash scripts/setup.sh windows
 
 toolchain="$root/cmake/mingw-w64.cmake"
-wine=/usr/lib/wine/wine64
 launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -52,13 +51,9 @@ file "$build/corvane.exe" | grep -q 'PE32+ executable (GUI)' || { file "$build/c
 
 # The Wine prefix: created on the first start (a minute or so), reused
 # later. Its server is ended when we are done, so no process outlives the
-# run. pdftotext, which the page tests read PDFs with, is started from
-# Windows programs through Wine's path.
-export WINEPREFIX="$out/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-export WINEPATH='Z:\usr\bin'
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/corvane-runtime-$(id -u)}"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+# run.
+wine_prefix "$out/wine"
+private_runtime
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   DISPLAY= "$wine" wineboot --init </dev/null >/dev/null 2>&1 || true
 fi
@@ -66,27 +61,38 @@ fi
 # The GoogleTest suites, the engine's (whose number services differ between
 # C runtimes) and the core's. Every test runs, and as many as on Linux when
 # a Linux build is beside us (build/, as scripts/test.sh leaves it).
-for suite in engine_tests core_tests; do
-  exe="$build/tests/$suite.exe"
-  listed=$(DISPLAY= "$wine" "$exe" --gtest_list_tests </dev/null | tr -d '\r' | grep -c '^  ')
-  if [ -x "build/tests/$suite" ]; then
-    linux=$("build/tests/$suite" --gtest_list_tests | grep -c '^  ')
-    if [ "$listed" != "$linux" ]; then
-      echo "$suite lists $listed tests on Windows, $linux on Linux" >&2
-      exit 1
+gtest_suites() {
+  local suite exe listed linux log status failed=0
+  for suite in engine_tests core_tests; do
+    exe="$build/tests/$suite.exe"
+    listed=$(DISPLAY= "$wine" "$exe" --gtest_list_tests </dev/null | tr -d '\r' | grep -c '^  ')
+    if [ -x "build/tests/$suite" ]; then
+      linux=$("build/tests/$suite" --gtest_list_tests | grep -c '^  ')
+      if [ "$listed" != "$linux" ]; then
+        echo "$suite lists $listed tests on Windows, $linux on Linux" >&2
+        failed=1
+      fi
     fi
-  fi
-  log="$out/$suite.log"
-  status=0
-  DISPLAY= "$wine" "$exe" --gtest_brief=1 </dev/null 2>&1 | tr -d '\r' >"$log" || status=$?
-  if [ "$status" -ne 0 ] || ! grep -qx "\[  PASSED  \] $listed tests\." "$log"; then
-    cat "$log"
-    echo "$suite under Wine: not all of the $listed tests passed" >&2
-    exit 1
-  fi
-  tail -n 1 "$log"
-done
+    log="$out/$suite.log"
+    status=0
+    DISPLAY= "$wine" "$exe" --gtest_brief=1 </dev/null 2>&1 | tr -d '\r' >"$log" || status=$?
+    if [ "$status" -ne 0 ] || ! grep -qx "\[  PASSED  \] $listed tests\." "$log"; then
+      cat "$log"
+      echo "$suite under Wine: not all of the $listed tests passed" >&2
+      failed=1
+    fi
+    tail -n 1 "$log"
+  done
+  return "$failed"
+}
 
-bash scripts/windows-qt-suites.sh "$build" "$out"
-bash scripts/windows-print-check.sh "$build" "$out"
-bash scripts/windows-installer-check.sh "$build" "$out"
+# Every part runs, whichever fails.
+failed=()
+gtest_suites || failed+=("engine and core suites")
+bash scripts/windows-qt-suites.sh "$build" "$out" || failed+=("Qt suites")
+bash scripts/windows-print-check.sh "$build" "$out" || failed+=("printing")
+bash scripts/windows-installer-check.sh "$build" "$out" || failed+=("installer")
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "Windows: failed: $(IFS=,; echo "${failed[*]}")" >&2
+  exit 1
+fi

@@ -7,38 +7,23 @@
 #
 #   bash scripts/windows-installer-check.sh BUILD OUT
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 build="$1"
 out="$2"
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
 setup=$(ls -t "$build"/corvane-*-setup.exe | head -n 1)
 drive="$WINEPREFIX/drive_c"
 installed="$drive/Program Files/Corvane"
 shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvane calculator.lnk"
 key='Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Corvane'
 
-scratch=$(mktemp -d)
-cleanup() {
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
 fail() {
   echo "installer: $*" >&2
   exit 1
 }
 registered() { grep -q "^\[$key\]" "$WINEPREFIX/system.reg"; }
 
-# The server picks a free display and tells its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 1 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$scratch/display")"
-# Wine's desktop keeps the display its session began with: a new session
-# for this one.
-/usr/lib/wine/wineserver -k 2>/dev/null || true
-/usr/lib/wine/wineserver -w
+start_display 1024x768x24
+wine_session
 
 "$wine" "$setup" /S </dev/null >/dev/null 2>&1
 "$wineserver" -w
@@ -54,17 +39,14 @@ if ! timeout 120 xdotool search --sync --onlyvisible --name 'CORVANE RGP MULTIFO
 fi
 sleep 2
 import -window root "$out/installed-program.png" 2>/dev/null || true
-"$wineserver" -k 2>/dev/null || true
-"$wineserver" -w
+wine_session
 echo "installer: the installed program shows its main window ($out/installed-program.png)"
 
 "$wine" "C:\\Program Files\\Corvane\\uninstall.exe" /S </dev/null >/dev/null 2>&1
 "$wineserver" -w
 # The uninstaller goes on from a copy of itself in the temporary folder.
-for _ in $(seq 1 100); do
-  [ -e "$installed" ] || [ -e "$shortcut" ] || registered || break
-  sleep 0.2
-done
+gone() { ! { [ -e "$installed" ] || [ -e "$shortcut" ] || registered; }; }
+wait_for 20 gone || true
 [ ! -e "$installed" ] || fail "left $(ls "$installed")"
 [ ! -e "$shortcut" ] || fail "left the Start-menu entry"
 ! registered || fail "still listed among the installed programs"

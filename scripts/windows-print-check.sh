@@ -1,41 +1,32 @@
 #!/usr/bin/env bash
 # Prints from the Windows build under Wine, whose spooler offers the print
 # service's printers to Windows programs: an order through the real order
-# window onto the PDF printer of scripts/printer.sh, read back and compared
-# with the page the program sent and with the Linux page; then what the
-# practitioner is told with no printer and with the printer stopped; and
-# Print's time there (a benchmark: figures, no goal). Called by
+# window onto the PDF printer of the tests' own print server
+# (tests/qt/print_server.sh, reached through CUPS_SERVER, which Wine's
+# spooler honours as every client of the print service does), read back and
+# compared with the page the program sent and with the Linux page; then
+# what the practitioner is told with no printer and with the printer
+# stopped; and Print's time there (a benchmark: figures, no goal). Called by
 # scripts/test-windows.sh with the Windows build folder and a folder for
-# logs; needs root, as scripts/printer.sh does.
+# logs.
 #
 #   bash scripts/windows-print-check.sh BUILD OUT
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 build="$1"
 out="$2/print"
 rm -rf "$out"
 mkdir -p "$out"
-unset PRINTER LPDEST
 
-bash scripts/printer.sh start
-restore() { cupsenable PDF 2>/dev/null || true; }
-trap 'restore; /usr/lib/wine/wineserver -k 2>/dev/null || true; kill ${wm:-} ${xvfb:-} 2>/dev/null || true' EXIT
+print_server_start "$out/server"
+printed="$CORVANE_PRINT/printed"
 
 # Printing runs on the windows platform, through Wine's display: only its
 # fonts reach the printer as text (offscreen, Qt draws the letters as
-# shapes, and nothing could read the page back). A window manager runs
-# there, as on a desk: without one, Wine waits seconds for every window.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 1 100); do [ -s "$out/display" ] && break; sleep 0.1; done
-[ -s "$out/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$out/display")"
-openbox >/dev/null 2>&1 &
-wm=$!
-# Wine's desktop keeps the display its session began with: a new session
-# for this one.
-/usr/lib/wine/wineserver -k 2>/dev/null || true
-/usr/lib/wine/wineserver -w
+# shapes, and nothing could read the page back).
+start_display 1280x1024x24 openbox
+wine_session
 
 # Words of a PDF's first page with their places relative to "Fax to :",
 # each rounded to the point: "word x y". What stands above it is left out:
@@ -73,7 +64,7 @@ same_page() { # name, pdf, reference pdf
 # One function of the Windows printing test, on the printer as it stands.
 print_test() { # function
   local log="$out/$1.log"
-  timeout 300 bash scripts/wine-run.sh QTEST_FUNCTION_TIMEOUT=120000 \
+  wine_run 300 QTEST_FUNCTION_TIMEOUT=120000 \
     CORVANE_SENT_PAGE="Z:$out/sent.pdf" "$build/tests/windows_print_qt_test.exe" "$1" -o "Z:$log,txt" \
     </dev/null >/dev/null 2>&1 || true
   if ! tr -d '\r' <"$log" | grep -qE '^Totals: [0-9]+ passed, 0 failed, 0 skipped'; then
@@ -89,8 +80,9 @@ printed_page() {
   for _ in $(seq 1 300); do
     if [ -z "$(lpstat -o 2>/dev/null)" ]; then
       local newest
-      newest=$(ls -t "$HOME"/PDF/*.pdf 2>/dev/null | head -n 1)
-      if [ -n "$newest" ] && [ "$newest" -nt "$out/sent.pdf" ] && tail -c 16 "$newest" | grep -q '%%EOF'; then
+      newest=$(ls -t "$printed"/*.pdf 2>/dev/null | head -n 1)
+      # The printer renames a page into place once it is whole.
+      if [ -n "$newest" ] && [ "$newest" -nt "$out/sent.pdf" ]; then
         echo "$newest"
         return 0
       fi
@@ -106,7 +98,7 @@ print_test printsTheOrder
 same_page printed "$(printed_page)" "$out/sent.pdf"
 
 # Print's time, and the page drawn the same on both systems.
-bash scripts/wine-run.sh "$build/tests/print_bench.exe" 3 "Z:$out/bench-windows.pdf" \
+wine_run 300 "$build/tests/print_bench.exe" 3 "Z:$out/bench-windows.pdf" \
   </dev/null 2>/dev/null | tr -d '\r' | sed 's/^/Windows /'
 if [ -x build/tests/print_bench ]; then
   QT_QPA_PLATFORM=offscreen build/tests/print_bench 0 "$out/bench-linux.pdf" >/dev/null
@@ -121,10 +113,9 @@ touch "$out/sent.pdf"
 print_test printsTheOrder
 [ -n "$(lpstat -o PDF 2>/dev/null)" ] || { echo "no order waits at the stopped printer" >&2; exit 1; }
 echo "stopped printer: the order waits in its queue"
-restore
+cupsenable PDF
 same_page "after the printer was started" "$(printed_page)" "$out/sent.pdf"
 
 # No printer at all.
-bash scripts/printer.sh stop
+print_server_stop
 print_test toldWhenNoPrinter
-bash scripts/printer.sh start

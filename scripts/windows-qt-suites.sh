@@ -8,6 +8,7 @@
 #   bash scripts/windows-qt-suites.sh BUILD OUT
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 build="$1"
 out="$2"
 
@@ -17,7 +18,7 @@ run_suite() { # name, log, variables...
   local name="$1" log="$2"
   shift 2
   rm -f "$log"
-  DISPLAY= timeout 900 bash scripts/wine-run.sh QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=60000 "$@" \
+  DISPLAY= wine_run 900 QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=60000 "$@" \
     "$build/tests/$name.exe" -o "Z:$log,txt" </dev/null >/dev/null 2>&1 || true
   [ -f "$log" ] && sed -i 's/\r$//' "$log"
   return 0

@@ -6,7 +6,8 @@
 # - no fixed-size window offers to maximise, and a maximise request (a
 #   double click on the title bar) leaves its size alone.
 # Prints PASS or FAIL per check and ends with status 1 on any FAIL. Prints on
-# the system's default printer (scripts/printer.sh start sets one up).
+# a print server of its own (tests/qt/print_server.sh). Run by
+# scripts/test.sh desktop.
 # Usage: scripts/wm-check.sh [program] [folder for screenshots]
 set -uo pipefail
 program=${1:-build/corvane}
@@ -14,38 +15,20 @@ shots=${2:-}
 for tool in Xvfb openbox xdotool xprop xwininfo; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing"; exit 1; }
 done
+. "$(dirname "$0")/common.sh"
 work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+# The print server's filters run as another account, which must enter it.
+chmod 0755 "$work"
+at_exit "rm -rf '$work'"
+start_display 1280x1024x24 openbox || exit 1
 export XDG_RUNTIME_DIR="$work/rt"
 mkdir -m700 "$XDG_RUNTIME_DIR"
-unset PRINTER LPDEST
+# "&Print" prints on the tests' own print server.
+print_server_start "$work/print" >/dev/null || exit 1
 "$program" >"$work/program.log" 2>&1 &
 app=$!
-pids+=("$app")
+at_exit "kill $app"
 
-failed=0
-check() { # name, then a command that succeeds for PASS
-  local name=$1
-  shift
-  if "$@"; then echo "PASS: $name"; else echo "FAIL: $name"; failed=1; fi
-}
-window() { xdotool search --all --onlyvisible --pid "$app" --name "^$1\$" 2>/dev/null | head -1; }
-wait_window() { for _ in $(seq 1 100); do [ -n "$(window "$1")" ] && return 0; sleep 0.1; done; return 1; }
-wait_gone() { for _ in $(seq 1 200); do [ -z "$(window "$1")" ] && return 0; sleep 0.1; done; return 1; }
 active() { xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}'; }
 origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'; }
 size() { xwininfo -id "$1" | awk '/Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h}'; }
@@ -137,4 +120,4 @@ if wait_window "Additionnal information"; then
 else
   check "the order window opens" false
 fi
-[ $failed = 0 ]
+[ "$failed" = 0 ]

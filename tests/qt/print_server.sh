@@ -101,6 +101,10 @@ mv \"\$tmp\" \"\$out/\${title:-job}-job_\$1.pdf\""
 start() {
   running && return 0
   [ -f "$dir/etc/cupsd.conf" ] || setup
+  if [ "$(id -u)" -eq 0 ] && ! runuser -u lp -- test -x "$dir/spool" 2>/dev/null; then
+    echo "print_server.sh: the filters run as lp, who cannot reach $dir: give it a folder others may enter" >&2
+    exit 1
+  fi
   rm -f "$dir/cups.sock"
   /usr/sbin/cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" </dev/null >>"$dir/log/cupsd.out" 2>&1 &
   echo $! >"$dir/pid"
