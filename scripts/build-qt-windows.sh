@@ -16,8 +16,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
 
-bash scripts/setup.sh cmake ninja-build g++-mingw-w64-x86-64 qt6-base-dev-tools \
-  qt6-base-dev dpkg-dev xz-utils >&2
+bash scripts/setup.sh windows >&2
 
 # Debian's version of its Qt, say 6.4.2+dfsg-10; Qt's own, 6.4.2.
 debian_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
