@@ -157,10 +157,9 @@ QString BreakPrinter(const QString& fault)
     if (fault == QStringLiteral("broken") || fault == QStringLiteral("jam")) {
         const bool jam = fault == QStringLiteral("jam");
         const QString device = jam ? QStringLiteral("corvane-jam") : QStringLiteral("corvane-fail");
-        const QString failed =
-            Server(QStringLiteral("device"),
-                   {device, QString::number(jam ? 3 : 0),
-                    jam ? QStringLiteral("paper jam") : QStringLiteral("the test printer fails every job")});
+        QString failed = Server(QStringLiteral("device"), {device, QString::number(jam ? 3 : 0),
+                                                           jam ? QStringLiteral("paper jam")
+                                                               : QStringLiteral("the test printer fails every job")});
         if (!failed.isEmpty())
             return failed;
         queue = jam ? QStringLiteral("CorvaneJam") : QStringLiteral("CorvaneBroken");
