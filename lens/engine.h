@@ -83,8 +83,9 @@ struct LensTexts {
     bool operator==(const LensTexts&) const = default;
 };
 LensTexts Texts(const Design& lens, const NumberFormat& fmt);
-// The characters a lens value can have: as many as every window's and the
-// page's box for it shows whole ("-12.50").
+// What a lens value's text can hold: every window's and the page's box for
+// it shows four digits, a sign and the separator whole ("-12.50", "-2.875").
+inline constexpr std::size_t kValueDigits = 4;
 inline constexpr std::size_t kValueRoom = 6;
 // A lens whose values cannot all be shown whole is no lens: a design that
 // gives one fails as its arithmetic would, with an overflow.

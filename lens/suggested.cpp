@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace corvane::lens {
 namespace {
@@ -23,8 +24,11 @@ LensTexts Texts(const Design& lens, const NumberFormat& fmt)
 bool ShownWhole(const Design& lens, const NumberFormat& fmt)
 {
     const LensTexts texts = Texts(lens, fmt);
-    return std::ranges::all_of(std::array{&texts.bc, &texts.pow, &texts.diam, &texts.serie},
-                               [](const std::string* text) { return text->size() <= kValueRoom; });
+    return std::ranges::all_of(
+        std::array{&texts.bc, &texts.pow, &texts.diam, &texts.serie}, [](const std::string* text) {
+            const auto digits = std::ranges::count_if(*text, [](char c) { return c >= '0' && c <= '9'; });
+            return text->size() <= kValueRoom && std::cmp_less_equal(digits, kValueDigits);
+        });
 }
 
 bool HasOpenValue(const SuggestedLens& lens) { return !lens.bc || !lens.power || !lens.diam || !lens.series; }

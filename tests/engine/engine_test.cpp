@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace corvane::lens {
 namespace {
@@ -304,11 +305,18 @@ TEST(EngineSuggested, ValuesShownWholeOrAnOverflow)
             EXPECT_LE(texts.pow.size(), kValueRoom) << row.name;
         }
     }
-    // A correction that would take the power past what can be shown.
-    const EyeResult open{kPres, Design{7.7, -99, 9.2, 2}, *SuggestFinalLens(kPres, {7.7, -99, 9.2, 2}, 9.2).lens};
-    const PowerCorrection corrected = SettlePowerByOverRefraction(open, "-99", -0.125, kFmt);
-    ASSERT_TRUE(corrected.fault);
-    EXPECT_EQ(corrected.fault->error.Number, kErrOverflow);
+    // A correction whose power, in its general form, has more digits or
+    // characters than a box shows.
+    for (const auto& [power, over, overflows] :
+         {std::tuple{-99.0, -0.125, true}, {12.0, 0.125, true}, {-2.0, -0.875, false}}) {
+        const Design cur{7.7, power, 9.2, 2};
+        const EyeResult open{kPres, cur, *SuggestFinalLens(kPres, cur, 9.2).lens};
+        const PowerCorrection corrected = SettlePowerByOverRefraction(open, "-2", over, kFmt);
+        EXPECT_EQ(corrected.fault.has_value(), overflows) << power << over;
+        if (corrected.fault) {
+            EXPECT_EQ(corrected.fault->error.Number, kErrOverflow);
+        }
+    }
 }
 
 // Calculate reads only the entries of the methods ticked: two inputs that

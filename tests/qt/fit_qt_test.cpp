@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleFactory>
 
 using namespace corvane;
@@ -23,6 +24,7 @@ private slots:
 
     void mainWindow();
     void everyHelpLine();
+    void widestLensValues();
     void refinementDialogs();
     void orderWindow();
     void messageBoxTitles_data();
@@ -65,6 +67,23 @@ void FitQtTest::mainWindow()
         problems << TextsThatDoNotFit(calc_->view());
     }
     problems.removeDuplicates();
+    QVERIFY2(problems.isEmpty(), qPrintable(Problems(problems)));
+}
+
+// The widest text the engine lets a lens value have ("-12.50") is read
+// whole in every value of the results.
+void FitQtTest::widestLensValues()
+{
+    Calculated();
+    const QString widest =
+        QLatin1Char('-') + QString(int(lens::kValueDigits), QLatin1Char('8')).insert(2, QLatin1Char('.'));
+    QCOMPARE(std::size_t(widest.size()), lens::kValueRoom);
+    const QList<QLabel*> values = calc_->view()->findChildren<QLabel*>(
+        QRegularExpression(QStringLiteral("^lblRes(Pres|Cur|Final)(BC|Pow|Diam|Serie)_[01]$")));
+    QCOMPARE(values.size(), 3 * 4 * 2);
+    for (QLabel* value : values)
+        value->setText(widest);
+    const QStringList problems = TextsThatDoNotFit(calc_->view());
     QVERIFY2(problems.isEmpty(), qPrintable(Problems(problems)));
 }
 
@@ -123,6 +142,11 @@ void FitQtTest::orderWindow()
         if (f->objectName() != QStringLiteral("Form4"))
             return false;
         problems << TextsThatDoNotFit(f) + TitleThatDoesNotFit(f) + CutBorders(f);
+        // The widest lens value the engine lets through.
+        for (QLabel* value :
+             f->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lbl(BC|Pow|Diam|Series)o[ds]$"))))
+            value->setText(QStringLiteral("-88.88"));
+        problems << TextsThatDoNotFit(f);
         // Each material of "Other Material" must be read whole.
         calc_->driver.PressInBox(QMessageBox::Ok);
         auto* other = f->findChild<QPushButton*>(QStringLiteral("cmdChgMat"));

@@ -26,6 +26,9 @@ constexpr struct {
                      {"Diam", &lens::LensTexts::diam},
                      {"Serie", &lens::LensTexts::serie}};
 
+// The result groups' labels, in the order of ResultColumn.
+constexpr const char* kGroups[] = {"lblResPres", "lblResCur", "lblResFinal"};
+
 bool Activates(const QKeyEvent* key)
 {
     const int k = key->key();
@@ -102,8 +105,7 @@ void MainWindow::ShowLens(ResultColumn column, int eye, const std::optional<lens
 {
     if (!lens && !IsBuilt(ui_->resultsPart))
         return;
-    static constexpr const char* kGroups[] = {"Pres", "Cur", "Final"};
-    const QString group = QStringLiteral("lblRes") + QLatin1String(kGroups[static_cast<int>(column)]);
+    const QString group = QLatin1String(kGroups[static_cast<int>(column)]);
     QWidget* results = Results();
     auto label = [&](const QString& name) { return results->findChild<QLabel*>(group + name); };
     for (const auto& v : kResultValues) {
@@ -199,9 +201,11 @@ void MainWindow::SetPrintEnabled(bool enabled) { ui_->cmdPrint->setEnabled(enabl
 void MainWindow::ShowOutdated(bool outdated, const std::string& why)
 {
     if (IsBuilt(ui_->resultsPart))
-        for (QLabel* label : ui_->resultsPart->findChildren<QLabel*>())
-            if (label->objectName().endsWith(QLatin1String("_0")) || label->objectName().endsWith(QLatin1String("_1")))
-                label->setForegroundRole(outdated ? QPalette::PlaceholderText : QPalette::WindowText);
+        for (const char* group : kGroups)
+            for (const auto& v : kResultValues)
+                for (int eye = 0; eye < 2; ++eye)
+                    ui_->resultsPart->findChild<QLabel*>(QLatin1String(group) + Member(v.name, eye))
+                        ->setForegroundRole(outdated ? QPalette::PlaceholderText : QPalette::WindowText);
     const QString line = Q(why);
     if (!line.isEmpty() && ui_->lblhelp->text() != line)
         ui_->lblhelp->setText(line);
