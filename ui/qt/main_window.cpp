@@ -2,10 +2,12 @@
 
 #include "ui/qt/appearance.h"
 #include "ui/qt/artwork.h"
-#include "ui/qt/main_window_fields.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/refine_dialogs.h"
+#include "ui_current_lens_part.h"
 #include "ui_main_window.h"
+#include "ui_prescription_part.h"
+#include "ui_results_part.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -16,18 +18,6 @@ namespace {
 using namespace fields;
 using lens::Entry;
 using lens::LensValue;
-
-// The value labels of a result group ("lblRes<group><value>_<eye>").
-constexpr struct {
-    const char* name;
-    std::string lens::LensTexts::*text;
-} kResultValues[] = {{"BC", &lens::LensTexts::bc},
-                     {"Pow", &lens::LensTexts::pow},
-                     {"Diam", &lens::LensTexts::diam},
-                     {"Serie", &lens::LensTexts::serie}};
-
-// The result groups' labels, in the order of ResultColumn.
-constexpr const char* kGroups[] = {"lblResPres", "lblResCur", "lblResFinal"};
 
 bool Activates(const QKeyEvent* key)
 {
@@ -74,8 +64,8 @@ void MainWindow::Clear()
 
 bool MainWindow::Ticked(Method method, int eye) const
 {
-    const Section s = SectionOf(method);
-    const auto* box = findChild<QCheckBox*>(QLatin1String(eye == 0 ? s.box : s.leftBox));
+    const QCheckBox* right = method == Method::Prescription ? ui_->chkPres : ui_->chkCur;
+    const QCheckBox* box = eye == 0 ? right : LeftBox(method);
     return box != nullptr && box->isChecked();
 }
 
@@ -92,7 +82,7 @@ lens::EyeEntries MainWindow::Entries(int eye) const
 void MainWindow::ShowEntries(int eye, const lens::EyeEntries& entries)
 {
     for (Method method : {Method::Prescription, Method::CurrentLens})
-        for (Entry entry : SectionOf(method).entries) {
+        for (Entry entry : EntriesOf(method)) {
             const std::string text = lens::Text(entries, entry);
             if (Field(eye, entry) == nullptr && text == lens::Text(lens::ClearedEntries(), entry))
                 continue;
@@ -103,28 +93,27 @@ void MainWindow::ShowEntries(int eye, const lens::EyeEntries& entries)
 
 void MainWindow::ShowLens(ResultColumn column, int eye, const std::optional<lens::LensTexts>& lens)
 {
-    if (!lens && !IsBuilt(ui_->resultsPart))
+    if (!lens && resultsUi_ == nullptr)
         return;
-    const QString group = QLatin1String(kGroups[static_cast<int>(column)]);
-    QWidget* results = Results();
-    auto label = [&](const QString& name) { return results->findChild<QLabel*>(group + name); };
-    for (const auto& v : kResultValues) {
-        QLabel* value = label(Member(v.name, eye));
+    Results();
+    const ResultGroup& group = groups_[static_cast<std::size_t>(column)];
+    const auto& values = group.values[static_cast<std::size_t>(eye)];
+    for (std::size_t v = 0; v < values.size(); ++v) {
         if (lens)
-            value->setText(Q((*lens).*v.text));
-        value->setVisible(lens.has_value());
+            values[v]->setText(Q(*InOrder(*lens)[v]));
+        values[v]->setVisible(lens.has_value());
     }
-    const bool right = !label(QStringLiteral("BC_0"))->isHidden();
-    const bool left = !label(QStringLiteral("BC_1"))->isHidden();
-    for (int row = 0; row < 5; ++row)
-        label(Member("", row))->setVisible(right || left);
-    label(QStringLiteral("OS"))->setVisible(left);
+    const bool right = !group.values[0][0]->isHidden();
+    const bool left = !group.values[1][0]->isHidden();
+    for (QLabel* row : group.rows)
+        row->setVisible(right || left);
+    group.leftHeader->setVisible(left);
 }
 
 void MainWindow::ShowOpenValues(const std::array<OpenValues, 2>& open, const std::string& clickLine, bool moveOn)
 {
     bool leaving = false;
-    if (IsBuilt(ui_->resultsPart))
+    if (resultsUi_ != nullptr)
         for (int eye = 0; eye < 2; ++eye)
             for (const auto& m : kMarkers) {
                 QLabel* marker = Marker(eye, m.value);
@@ -200,12 +189,11 @@ void MainWindow::SetPrintEnabled(bool enabled) { ui_->cmdPrint->setEnabled(enabl
 // the faint colour of a placeholder, the markers too.
 void MainWindow::ShowOutdated(bool outdated, const std::string& why)
 {
-    if (IsBuilt(ui_->resultsPart))
-        for (const char* group : kGroups)
-            for (const auto& v : kResultValues)
-                for (int eye = 0; eye < 2; ++eye)
-                    ui_->resultsPart->findChild<QLabel*>(QLatin1String(group) + Member(v.name, eye))
-                        ->setForegroundRole(outdated ? QPalette::PlaceholderText : QPalette::WindowText);
+    for (const ResultGroup& group : groups_)
+        for (const auto& eye : group.values)
+            for (QLabel* value : eye)
+                if (value != nullptr)
+                    value->setForegroundRole(outdated ? QPalette::PlaceholderText : QPalette::WindowText);
     const QString line = Q(why);
     if (!line.isEmpty() && ui_->lblhelp->text() != line)
         ui_->lblhelp->setText(line);

@@ -2,6 +2,7 @@
 
 #include "lens/numbers.h"
 #include "ui/qt/form_window.h"
+#include "ui/qt/main_window_fields.h"
 #include "views/main_view.h"
 
 #include <QString>
@@ -13,6 +14,9 @@ class QLabel;
 
 namespace Ui {
 class MainWindow;
+class PrescriptionPart;
+class CurrentLensPart;
+class ResultsPart;
 } // namespace Ui
 
 namespace corvane {
@@ -60,7 +64,7 @@ protected:
 
 private:
     QWidget* Part(Method method);
-    QWidget* Results();
+    void Results();
     void Built(QWidget* part);
     void ChainTabOrder();
     QWidget* Field(int eye, lens::Entry entry) const;
@@ -75,6 +79,14 @@ private:
 
     NumberFormat fmt_;
     std::unique_ptr<Ui::MainWindow> ui_;
+    // The parts' forms, each set up when the part is first shown.
+    std::unique_ptr<Ui::PrescriptionPart> presUi_;
+    std::unique_ptr<Ui::CurrentLensPart> curUi_;
+    std::unique_ptr<Ui::ResultsPart> resultsUi_;
+    // Each eye's entries (null until their section is built) and the result
+    // groups by ResultColumn.
+    std::array<fields::EyeFields, 2> fields_{};
+    std::array<fields::ResultGroup, 3> groups_{};
     // The help line's hint of a value to click, while it shows one.
     QString hint_;
     // The help line's word that the lens shown is outdated, while it says so.

@@ -6,45 +6,55 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 
+class QLabel;
 class QWidget;
 
-// The main window's widgets as its form names them, and what they show.
+// What the main window's widgets show, and how its per-eye widgets are
+// arranged once its forms are set up.
 namespace corvane::fields {
 
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// "<name>_0" for the right eye, "<name>_1" for the left.
-QString Member(const char* name, int eye);
-// The widget of an entry of the engine's.
-QString FieldName(lens::Entry entry, int eye);
+// An eye's entries by the engine's Entry, Kera1 first.
+using EyeFields = std::array<QWidget*, 11>;
+inline std::size_t Index(lens::Entry entry) { return static_cast<std::size_t>(entry) - 1; }
 
-// A method's section: the boxes that tick it, the left eye's separator (if
-// any) and its entries.
-struct Section {
-    const char* box;
-    const char* leftBox;
-    const char* separator;
-    std::span<const lens::Entry> entries;
+// One result group: each eye's four values (base curve, power, diameter,
+// series), its five row captions and the left column's header.
+struct ResultGroup {
+    std::array<std::array<QLabel*, 4>, 2> values{};
+    std::array<QLabel*, 5> rows{};
+    QLabel* leftHeader = nullptr;
 };
-Section SectionOf(Method method);
+// The texts of a lens in the order of a group's values.
+inline std::array<const std::string*, 4> InOrder(const lens::LensTexts& t)
+{
+    return {&t.bc, &t.pow, &t.diam, &t.serie};
+}
+
+// The entries of a method's section, in the window's order.
+inline std::span<const lens::Entry> EntriesOf(Method method)
+{
+    if (method == Method::Prescription)
+        return lens::kPrescriptionEntries;
+    return lens::kCurrentLensEntries;
+}
 
 // The suggested lens's open values, each a marker in its value label.
 struct MarkerField {
     lens::LensValue value;
-    const char* label;
+    std::size_t index; // among the group's values
     const char* spoken;
     bool OpenValues::*open;
 };
-inline constexpr MarkerField kMarkers[] = {
-    {lens::LensValue::BaseCurve, "lblResFinalBC", "Base Curve", &OpenValues::bc},
-    {lens::LensValue::Power, "lblResFinalPow", "Power", &OpenValues::power},
-    {lens::LensValue::Series, "lblResFinalSerie", "Series", &OpenValues::series}};
-
-// A part of the window is built once it holds its widgets.
-inline bool IsBuilt(const QObject* part) { return !part->children().isEmpty(); }
+inline constexpr MarkerField kMarkers[] = {{lens::LensValue::BaseCurve, 0, "Base Curve", &OpenValues::bc},
+                                           {lens::LensValue::Power, 1, "Power", &OpenValues::power},
+                                           {lens::LensValue::Series, 3, "Series", &OpenValues::series}};
 
 // An entry's text, as typed or chosen.
 QString TextOf(const QWidget* field);
