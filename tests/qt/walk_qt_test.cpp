@@ -187,7 +187,8 @@ void WalkQtTest::FillSection()
 {
     const bool pres = Pick(2) == 0;
     const int eye = Pick(2);
-    const char* box = kBoxes[static_cast<std::size_t>((pres ? 0 : 2) + eye)];
+    const std::size_t first = pres ? 0 : 2;
+    const char* box = kBoxes[first + static_cast<std::size_t>(eye)];
     QWidget* tick = Shown(QLatin1String(box));
     if (tick == nullptr)
         return;
