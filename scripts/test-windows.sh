@@ -39,6 +39,13 @@ fi
 # The program, its installer and every suite that does not need CUPS. Qt's
 # toolchain file wraps ours.
 build="$out/app"
+# A build made on another Qt (other options, another version) starts again:
+# CMake reads the toolchain file only when it first configures a folder.
+if [ "$(cat "$build/qt-prefix" 2>/dev/null)" != "$qt" ]; then
+  rm -rf "$build"
+  mkdir -p "$build"
+  echo "$qt" >"$build/qt-prefix"
+fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_PREFIX_PATH="$gtest" -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" "${launcher[@]}" >/dev/null
