@@ -31,8 +31,6 @@ private slots:
     void lockedBoxesRefuseTyping();
     void specifyShowsTheWindowColour_data();
     void specifyShowsTheWindowColour();
-    void specifyIsTypedOver_data();
-    void specifyIsTypedOver();
     void closingAsksBeforeDroppingWhatWasTyped_data();
     void closingAsksBeforeDroppingWhatWasTyped();
     void mainWindowBackAsItWas_data();
@@ -186,18 +184,21 @@ void OrderWindowQtTest::specifyShowsTheWindowColour_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("presses");
-    QTest::newRow("Other Color on Comfort 02") << "cmdChgCol" << 1;
-    QTest::newRow("Other Material to Specify") << "cmdChgMat" << 8;
+    QTest::addColumn<QString>("box"); // where "Specify" is typed over
+    QTest::newRow("Other Color on Comfort 02") << "cmdChgCol" << 1 << "txtCol";
+    QTest::newRow("Other Material to Specify") << "cmdChgMat" << 8 << "txtMat";
 }
 
 void OrderWindowQtTest::specifyShowsTheWindowColour()
 {
     QFETCH(QString, button);
     QFETCH(int, presses);
+    QFETCH(QString, box);
     QColor blue;
     QColor shown;
     QColor system;
     QString text;
+    QString typed;
     InOrderWindow([&](QWidget* f) {
         auto* col = f->findChild<QLineEdit*>(QStringLiteral("txtCol"));
         // Right of the text, inside the frame: the box's own background.
@@ -209,46 +210,20 @@ void OrderWindowQtTest::specifyShowsTheWindowColour()
         text = col->text();
         shown = col->grab().toImage().pixelColor(inside);
         system = QApplication::palette(col).color(QPalette::Base);
-    });
-    QCOMPARE(text, QStringLiteral("Specify"));
-    QCOMPARE(blue, QColor(128, 128, 255));
-    QCOMPARE(shown, system);
-}
-
-// Where the program puts "Specify" to be typed over, typing replaces it.
-void OrderWindowQtTest::specifyIsTypedOver_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("presses");
-    QTest::addColumn<QString>("box");
-    QTest::newRow("Other Color on Comfort 02") << "cmdChgCol" << 1 << "txtCol";
-    QTest::newRow("Other Material to Specify") << "cmdChgMat" << 8 << "txtMat";
-}
-
-void OrderWindowQtTest::specifyIsTypedOver()
-{
-    QFETCH(QString, button);
-    QFETCH(int, presses);
-    QFETCH(QString, box);
-    QString typed;
-    QString focused;
-    InOrderWindow([&](QWidget* f) {
-        calc_->driver.PressInBox(QMessageBox::Ok);
-        for (int i = 0; i < presses; ++i)
-            QTest::mouseClick(f->findChild<QPushButton*>(button), Qt::LeftButton);
+        // Typing replaces "Specify"; the material's comes with the colour's,
+        // which takes the focus, so the practitioner clicks into it.
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f));
         auto* entry = f->findChild<QLineEdit*>(box);
-        // The material's "Specify" comes with the colour's, which takes the
-        // focus: the practitioner clicks into the material.
         if (QApplication::focusWidget() != entry)
             entry->setFocus(Qt::MouseFocusReason);
-        focused = QApplication::focusWidget()->objectName();
         QTest::keyClicks(entry, QStringLiteral("Pink"));
         typed = entry->text();
     });
-    QCOMPARE(focused, box);
+    QCOMPARE(text, QStringLiteral("Specify"));
     QCOMPARE(typed, QStringLiteral("Pink"));
+    QCOMPARE(blue, QColor(128, 128, 255));
+    QCOMPARE(shown, system);
 }
 
 // Esc or the close box drop an order with anything typed only when the

@@ -186,7 +186,6 @@ void SettleQtTest::lastSettlingLeavesTheFocusOnTheOrder_data()
     QTest::addColumn<bool>("leftEye");
     QTest::addColumn<QStringList>("settled");
     QTest::newRow("the power alone") << "7.85" << false << QStringList{"lblResFinalPow_0"};
-    QTest::newRow("base curve, then power") << "8.20" << false << QStringList{"lblResFinalBC_0", "lblResFinalPow_0"};
     QTest::newRow("power, then base curve") << "8.20" << false << QStringList{"lblResFinalPow_0", "lblResFinalBC_0"};
     QTest::newRow("left eye first, right eye last")
         << "7.85" << true << QStringList{"lblResFinalPow_1", "lblResFinalPow_0"};
