@@ -20,6 +20,7 @@ done
   qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth x11-utils xdotool imagemagick openbox
+  dbus at-spi2-core python3-pyatspi
   libcups2-dev cups cups-client printer-driver-cups-pdf ghostscript poppler-utils
 )
 

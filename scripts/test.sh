@@ -10,7 +10,8 @@
 #   fuzz      the engine fuzzed for 60 s
 #   desktop   the program on a virtual desktop with a window manager, driven
 #             from the keyboard and the mouse (scripts/keyboard-walk.sh,
-#             scripts/wm-check.sh)
+#             scripts/wm-check.sh), and by a screen reader's means through
+#             the accessibility bus (tests/a11y/screen_reader.sh)
 #   windows   the program built for Windows (the first run on a machine also
 #             builds Qt for Windows), its suites, printing and installer
 #             under Wine
@@ -80,6 +81,7 @@ stage_desktop() {
   bash scripts/build.sh build
   bash scripts/keyboard-walk.sh build/corvane
   bash scripts/wm-check.sh build/corvane
+  bash tests/a11y/screen_reader.sh build/corvane
 }
 stage_windows() { bash scripts/test-windows.sh; }
 

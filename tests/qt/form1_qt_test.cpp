@@ -255,10 +255,12 @@ void Form1QtTest::accessibleNamesSayWhatAndWhichEye()
     QCOMPARE(name("txtPresKera1_0"), QStringLiteral("Keratometry 1, right eye"));
     QCOMPARE(name("txtPresKera2_1"), QStringLiteral("Keratometry 2, left eye"));
     QCOMPARE(name("cboPresAdd_1"), QStringLiteral("Add, left eye"));
+    // A list is named for what it is, whatever it shows.
+    QCOMPARE(name("cboPresVertex_0"), QStringLiteral("Vertex, right eye"));
     QCOMPARE(name("txtCurAdd_0"), QStringLiteral("Patient's add, right eye"));
-    QCOMPARE(name("lblResFinalPow_1"), QStringLiteral("Suggested lens power, left eye"));
-    QCOMPARE(name("lblResPresBC_0"), QStringLiteral("From K Reading base curve, right eye"));
-    QCOMPARE(name("lblResCurSerie_0"), QStringLiteral("From Current lens series, right eye"));
+    QCOMPARE(name("lblResFinalPow_1"), QStringLiteral("Suggested lens, power, left eye"));
+    QCOMPARE(name("lblResPresBC_0"), QStringLiteral("From K Reading, base curve, right eye"));
+    QCOMPARE(name("lblResCurSerie_0"), QStringLiteral("From Current lens, series, right eye"));
     QCOMPARE(name("chkPres"), QStringLiteral("Calculate from K's and Rx"));
     QCOMPARE(name("chkCurOS"), QStringLiteral("Calculate from spherical lens parameters, left eye"));
     QCOMPARE(name("btnGo"), QStringLiteral("Calculate"));

@@ -32,6 +32,14 @@ QString Spoken(QWidget* w, QAccessible::Text what)
     return a == nullptr ? QString() : a->text(what);
 }
 
+// A "???" is a button a screen reader can press; a value, text to read.
+bool PressableButton(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a->role() == QAccessible::Button &&
+           a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction());
+}
+
 } // namespace
 
 // Settling the suggested lens from the keyboard, and what may be ordered
@@ -90,8 +98,9 @@ void SettleQtTest::everyOpenValueSettledByKeys()
     QWidget* first = calc_->find("lblResFinalBC_0");
     first->setFocus(Qt::TabFocusReason);
     QVERIFY2(FocusShare(first) > 0.25, "the focused ??? does not show the focus");
-    QCOMPARE(Spoken(first, QAccessible::Name), QStringLiteral("Suggested lens base curve, right eye"));
+    QCOMPARE(Spoken(first, QAccessible::Name), QStringLiteral("Suggested lens, base curve, right eye: ???"));
     QVERIFY(Spoken(first, QAccessible::Description).contains(QStringLiteral("Enter")));
+    QVERIFY(PressableButton(first));
     QCOMPARE(calc_->find<QLabel>("lblhelp")->text(),
              QStringLiteral("Enter or click on the ??? to choose the Base Curve"));
 
@@ -123,6 +132,7 @@ void SettleQtTest::everyOpenValueSettledByKeys()
         QVERIFY2(Label(m.toLatin1().constData()) != QStringLiteral("???"), qPrintable(m));
         QVERIFY2(FocusShare(w) == 0.0, qPrintable(m + " stays yellow"));
         QCOMPARE(Spoken(w, QAccessible::Description), QString());
+        QVERIFY2(!PressableButton(w), qPrintable(m));
     }
     // Settled values left the tab order: from "&Quit" straight to the order.
     QCOMPARE(calc_->Focused(), QStringLiteral("cmdPrint"));

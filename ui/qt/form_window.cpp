@@ -1,5 +1,6 @@
 #include "ui/qt/form_window.h"
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/keyboard.h"
 
@@ -11,6 +12,7 @@ FormWindow::FormWindow(QWidget* parent) : QDialog(parent), feedback_(new FocusFe
     // loaded only to be replaced. Where the system lacks the face, the
     // program carries it.
     LoadCarriedFonts();
+    InstallAccessibleInterfaces();
     setFont(WindowFont());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
@@ -22,6 +24,7 @@ void FormWindow::FormReady()
 {
     setFixedSize(size());
     InstallKeyboardHabits(this);
+    DescribeByHints(this);
 }
 
 void FormWindow::showEvent(QShowEvent* event)

@@ -1,5 +1,6 @@
 #include "ui/qt/main_window.h"
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/artwork.h"
 #include "ui/qt/message_box.h"
@@ -9,7 +10,6 @@
 #include "ui_prescription_part.h"
 #include "ui_results_part.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 namespace corvane {
@@ -18,13 +18,6 @@ namespace {
 using namespace fields;
 using lens::Entry;
 using lens::LensValue;
-
-bool Activates(const QKeyEvent* key)
-{
-    const int k = key->key();
-    return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !key->isAutoRepeat() &&
-           (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space);
-}
 
 } // namespace
 
@@ -100,7 +93,7 @@ void MainWindow::ShowLens(ResultColumn column, int eye, const std::optional<lens
     const auto& values = group.values[static_cast<std::size_t>(eye)];
     for (std::size_t v = 0; v < values.size(); ++v) {
         if (lens)
-            values[v]->setText(Q(*InOrder(*lens)[v]));
+            values[v]->Show(Q(*InOrder(*lens)[v]));
         values[v]->setVisible(lens.has_value());
     }
     const bool right = !group.values[0][0]->isHidden();
@@ -116,7 +109,7 @@ void MainWindow::ShowOpenValues(const std::array<OpenValues, 2>& open, const std
     if (resultsUi_ != nullptr)
         for (int eye = 0; eye < 2; ++eye)
             for (const auto& m : kMarkers) {
-                QLabel* marker = Marker(eye, m.value);
+                ValueLabel* marker = Marker(eye, m.value);
                 const bool isOpen = !marker->isHidden() && open[static_cast<std::size_t>(eye)].*m.open;
                 marker->setFocusPolicy(isOpen ? Qt::StrongFocus : Qt::NoFocus);
                 marker->setAccessibleDescription(
@@ -140,7 +133,7 @@ QWidget* MainWindow::StopAfterSettling(const QWidget* settled) const
     std::size_t after = 0;
     for (int eye = 0; eye < 2; ++eye)
         for (const auto& m : kMarkers) {
-            QLabel* marker = Marker(eye, m.value);
+            ValueLabel* marker = Marker(eye, m.value);
             if (marker == settled)
                 after = open.size();
             if (marker->focusPolicy() != Qt::NoFocus)
@@ -232,26 +225,6 @@ std::unique_ptr<PowerCorrectionView> MainWindow::PowerCorrection()
 }
 
 std::unique_ptr<AddCorrectionView> MainWindow::AddCorrection() { return std::make_unique<AddCorrectionDialog>(this); }
-
-// An open value is chosen by a click, or by Enter or Space while it is a
-// keyboard stop.
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    for (int eye = 0; eye < 2; ++eye)
-        for (const auto& m : kMarkers) {
-            QLabel* marker = Marker(eye, m.value);
-            if (watched != marker)
-                continue;
-            const bool clicked = event->type() == QEvent::MouseButtonRelease &&
-                                 marker->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
-            const bool pressed = event->type() == QEvent::KeyPress && marker->focusPolicy() != Qt::NoFocus &&
-                                 Activates(static_cast<QKeyEvent*>(event));
-            if (clicked || pressed)
-                emit valueClicked(eye, m.value);
-            return pressed;
-        }
-    return FormWindow::eventFilter(watched, event);
-}
 
 void MainWindow::paintEvent(QPaintEvent* event)
 {

@@ -59,7 +59,6 @@ signals:
     void valueClicked(int eye, lens::LensValue value);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -71,7 +70,7 @@ private:
     QCheckBox* LeftBox(Method method) const;
     void RightTicked(Method method, bool on);
     void LeftTicked(Method method, bool on);
-    QLabel* Marker(int eye, lens::LensValue value) const;
+    ValueLabel* Marker(int eye, lens::LensValue value) const;
     void Entered(QWidget* field);
     void UpdateHelp(const QString& clickLine);
     QWidget* StopAfterSettling(const QWidget* settled) const;

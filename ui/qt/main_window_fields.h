@@ -14,6 +14,10 @@
 class QLabel;
 class QWidget;
 
+namespace corvane {
+class ValueLabel;
+}
+
 // What the main window's widgets show, and how its per-eye widgets are
 // arranged once its forms are set up.
 namespace corvane::fields {
@@ -27,7 +31,7 @@ inline std::size_t Index(lens::Entry entry) { return static_cast<std::size_t>(en
 // One result group: each eye's four values (base curve, power, diameter,
 // series), its five row captions and the left column's header.
 struct ResultGroup {
-    std::array<std::array<QLabel*, 4>, 2> values{};
+    std::array<std::array<ValueLabel*, 4>, 2> values{};
     std::array<QLabel*, 5> rows{};
     QLabel* leftHeader = nullptr;
 };

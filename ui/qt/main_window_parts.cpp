@@ -1,5 +1,6 @@
 #include "ui/qt/main_window.h"
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/keyboard.h"
 #include "ui_current_lens_part.h"
@@ -110,9 +111,12 @@ void MainWindow::Results()
     groups_ = GroupsOf(*resultsUi_);
     for (QLabel* label : ui_->resultsPart->findChildren<QLabel*>())
         label->hide();
+    // An open value is chosen by a click, or by Enter or Space while it is
+    // a keyboard stop.
     for (int eye = 0; eye < 2; ++eye)
         for (const auto& m : kMarkers)
-            Marker(eye, m.value)->installEventFilter(this);
+            connect(Marker(eye, m.value), &ValueLabel::activated, this,
+                    [this, eye, value = m.value] { emit valueClicked(eye, value); });
     ui_->resultsPart->show();
     Built(ui_->resultsPart);
 }
@@ -121,6 +125,7 @@ void MainWindow::Built(QWidget* part)
 {
     PaintDeclaredFills(part);
     InstallKeyboardHabits(part);
+    DescribeByHints(part);
     ChainTabOrder();
 }
 
@@ -163,7 +168,7 @@ QCheckBox* MainWindow::LeftBox(Method method) const
     return curUi_ != nullptr ? curUi_->chkCurOS : nullptr;
 }
 
-QLabel* MainWindow::Marker(int eye, LensValue value) const
+ValueLabel* MainWindow::Marker(int eye, LensValue value) const
 {
     for (const auto& m : kMarkers)
         if (m.value == value)

@@ -2,6 +2,7 @@
 
 #include "order/lens_types.h"
 #include "order/order_page.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/message_box.h"
 #include "ui_order_window.h"
@@ -119,7 +120,7 @@ void OrderWindow::ShowEye(int eye, const EyeTexts& texts)
 {
     const std::array<const std::string*, 4> values = {&texts.bc, &texts.power, &texts.diam, &texts.series};
     for (std::size_t i = 0; i < values.size(); ++i)
-        eyes_[eye].lens[i]->setText(Q(*values[i]));
+        eyes_[eye].lens[i]->Show(Q(*values[i]));
 }
 
 void OrderWindow::ShowThicknesses(int eye, const Thicknesses& chosen)

@@ -12,13 +12,14 @@
 #include <memory>
 
 class QComboBox;
-class QLabel;
 
 namespace Ui {
 class OrderWindow;
 }
 
 namespace corvane {
+
+class ValueLabel;
 
 // "Additionnal information": account, patient, lens type, material, colour,
 // thicknesses, dot and special order, shown and walked by its presenter.
@@ -52,7 +53,7 @@ private:
 
     // What the window shows of one eye.
     struct Eye {
-        std::array<QLabel*, 4> lens;
+        std::array<ValueLabel*, 4> lens;
         QComboBox* edge;
         QComboBox* center;
     };
