@@ -56,9 +56,11 @@ start_display() { # [size] [openbox]
   rm -f "$file"
   wait_for 10 xdpyinfo >/dev/null 2>&1 || { echo "the display $DISPLAY does not answer" >&2; return 1; }
   if [ "${2:-}" = openbox ]; then
-    openbox >/dev/null 2>&1 &
+    file=$(mktemp)
+    at_exit "rm -f '$file'"
+    openbox >"$file" 2>&1 &
     at_exit "kill $!"
-    wait_for 10 window_manager_up || { echo "openbox did not start" >&2; return 1; }
+    wait_for 10 window_manager_up || { echo "openbox did not start:" >&2; cat "$file" >&2; return 1; }
   fi
 }
 window_manager_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
