@@ -50,7 +50,9 @@ start_display() { # [size] [openbox]
   file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$file" >/dev/null 2>&1 &
   pid=$!
-  at_exit "kill $pid"
+  # Waited for: a server still ending removes the socket of the same
+  # number that the next one, started meanwhile, has just made.
+  at_exit "kill $pid; wait $pid"
   wait_for 10 test -s "$file" || { rm -f "$file"; echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(head -n 1 "$file")"
   rm -f "$file"

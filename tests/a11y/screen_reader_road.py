@@ -11,6 +11,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TITLE = "BRENWICK CONTACT LENSES LTD. CORVANE RGP MULTIFOCAL LENS CALCULATOR"
 # Roles a keyboard user types into; every other focusable control must offer
@@ -22,9 +23,24 @@ class Failure(Exception):
     pass
 
 
+# What the status lines said, as a screen reader is told it.
+heard = []
+
+
+def hear(event):
+    try:
+        if event.source.getRoleName() == "status bar":
+            heard.append(event.source.name)
+    except GLib.GError:
+        pass  # a node gone before its news arrived
+
+
 def wait(what, probe, seconds=10):
     end = time.time() + seconds
     while time.time() < end:
+        # The bus's events are handed over while the loop turns.
+        while GLib.MainContext.default().iteration(False):
+            pass
         found = probe()
         if found:
             return found
@@ -127,7 +143,7 @@ def audit(win, faults):
         role = node.getRoleName()
         where = "%s: %s '%s'" % (win.name, role, node.name)
         if not node.name.strip():
-            faults.append("%s has no name" % where)
+            faults.append("%s has no name (%s)" % (where, node.description))
         names.setdefault(node.name, []).append(role)
         if role not in TYPED and not [a for a in actions(node) if a != "SetFocus"]:
             faults.append("%s offers no action" % where)
@@ -178,8 +194,8 @@ def calculate(main, faults):
             for value in ("base curve", "power", "diameter", "series"):
                 said = named(main, "%s, %s, %s eye: " % (group, value, eye))
                 print("read: " + said)
-    help_line = wait("the help line", lambda: next(n for n in shown(main) if n.getRoleName() == "status bar"))
-    print("read: the status line '%s'" % help_line.name)
+    told = wait("the help line's change told", lambda: next((h for h in heard if "???" in h), None))
+    print("heard: the status line '%s'" % told)
 
 
 def choose(main, value, eye):
@@ -243,6 +259,7 @@ def order(main, pdf, faults):
 def main():
     pdf = sys.argv[1]
     faults = []
+    pyatspi.Registry.registerEventListener(hear, "object:property-change:accessible-name")
     try:
         calculator = window(TITLE, 30)
         if calculator.getRoleName() != "frame":
