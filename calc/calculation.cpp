@@ -1,35 +1,22 @@
 #include "calc/calculation.h"
 
-#include <string>
 #include <variant>
 
 namespace corvane {
 namespace {
 
-std::string ValueName(lens::LensValue value)
-{
-    switch (value) {
-    case lens::LensValue::BaseCurve:
-        return "Base Curve";
-    case lens::LensValue::Power:
-        return "Power";
-    case lens::LensValue::Series:
-        return "Series";
-    }
-    return {};
-}
-
 // The line that names the first value to click, from the right eye on; only
-// the merge of two designs leaves one.
-std::string ClickLine(const std::array<lens::EyeResult, 2>& eyes)
+// the merge of two designs leaves one. The engine asks first for the base
+// curve or the power, never for the series.
+std::optional<Words> ClickLine(const std::array<lens::EyeResult, 2>& eyes)
 {
     for (const lens::EyeResult& eye : eyes) {
         if (!eye.suggested || !eye.pres || !eye.cur)
             continue;
         if (const std::optional<lens::LensValue> value = lens::ValueToClick(*eye.suggested))
-            return "Click on the ??? to choose the " + ValueName(*value);
+            return Words{*value == lens::LensValue::BaseCurve ? Say::ClickForBaseCurve : Say::ClickForPower};
     }
-    return {};
+    return std::nullopt;
 }
 
 OpenValues Open(const lens::EyeResult& eye)
@@ -62,7 +49,8 @@ void Calculation::ShowOrderState()
     const bool current = Current();
     const bool shown = calculatedFrom_.has_value() || eyes_[0].suggested || eyes_[1].suggested;
     view_.SetPrintEnabled(complete && current);
-    view_.ShowOutdated(shown && !current, complete && !current ? kChangedLine : "");
+    view_.ShowOutdated(shown && !current,
+                       complete && !current ? std::optional(Words{Say::EntriesChanged}) : std::nullopt);
 }
 
 void Calculation::Clear()
@@ -112,8 +100,8 @@ void Calculation::Calculate()
         Draw(e);
     }
     calculatedFrom_ = read;
-    if (const std::string line = ClickLine(eyes_); !line.empty())
-        view_.SetHelp(line);
+    if (const std::optional<Words> line = ClickLine(eyes_))
+        view_.SetHelp(*line);
     ShowOrderState();
     ShowOpenValues(false);
 }

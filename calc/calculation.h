@@ -10,9 +10,6 @@ namespace corvane {
 
 // What an open value of the suggested lens reads as.
 inline constexpr const char* kMarker = "???";
-// The help line while the lens shown is complete but no longer that of the
-// entries.
-inline constexpr const char* kChangedLine = "The entries have changed: press Calculate again to order";
 
 // The ticks and entries of both eyes, as Calculate reads them.
 using CalculationInput = std::array<lens::EyeInput, 2>;

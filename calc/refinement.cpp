@@ -25,7 +25,7 @@ void Refinement::BaseCurveClicked(int e)
 {
     if (!lens::IsOpen(calc_.Eye(e), lens::LensValue::BaseCurve))
         return;
-    const bool fits = view_.Ask("Does the current spherical base curve provide an alignment fitting ?", "Base Curve");
+    const bool fits = view_.Ask({Say::BaseCurveQuestion}, {Say::BaseCurveTitle});
     calc_.Settled(e, lens::SettleBaseCurve(calc_.Eye(e), fits));
 }
 
@@ -33,7 +33,7 @@ void Refinement::PowerClicked(int e)
 {
     if (!lens::IsOpen(calc_.Eye(e), lens::LensValue::Power))
         return;
-    if (view_.Ask("Does the current lens' power Provide best distance vision accuity ?", "Power")) {
+    if (view_.Ask({Say::PowerQuestion}, {Say::PowerTitle})) {
         calc_.Settled(e, lens::SettlePowerFromCurrentLens(calc_.Eye(e)));
         return;
     }

@@ -15,9 +15,9 @@ constexpr EntryOf kPower{&CurrentLensEntries::power, Entry::CurPower};
 constexpr EntryOf kDiam{&CurrentLensEntries::diam, Entry::CurDiam};
 constexpr EntryOf kAdd{&CurrentLensEntries::add, Entry::CurAdd};
 
-std::optional<Fault> Failed(EntryOf entry, int number, const char* message)
+std::optional<Fault> Failed(EntryOf entry, int number, Say message)
 {
-    return Fault{RuntimeError(number, message), entry.entry};
+    return Fault{RuntimeError(number, {message}), entry.entry};
 }
 
 } // namespace
@@ -30,29 +30,29 @@ CurrentLensCheck ValidateCurrentLens(CurrentLensEntries entries, bool prescripti
     auto missing = [&](EntryOf i) { return (out.entries.*i.field).empty(); };
     auto numeric = [&](EntryOf i) { return IsNumeric(out.entries.*i.field, fmt); };
     if (missing(kBC))
-        out.fault = Failed(kBC, 618, "The current lens base curve is needed");
+        out.fault = Failed(kBC, 618, Say::CurBCNeeded);
     else if (!numeric(kBC))
-        out.fault = Failed(kBC, 619, "The current lens base curve is not numeric");
+        out.fault = Failed(kBC, 619, Say::CurBCNotNumeric);
     else if (missing(kPower))
-        out.fault = Failed(kPower, 620, "The current lens power is needed");
+        out.fault = Failed(kPower, 620, Say::CurPowerNeeded);
     else if (!numeric(kPower))
-        out.fault = Failed(kPower, 621, "The current lens power is not numeric");
+        out.fault = Failed(kPower, 621, Say::CurPowerNotNumeric);
     else if (missing(kDiam))
-        out.fault = Failed(kDiam, 622, "The current lens diameter is needed");
+        out.fault = Failed(kDiam, 622, Say::CurDiamNeeded);
     else if (!numeric(kDiam))
-        out.fault = Failed(kDiam, 623, "The current lens diameter is not numeric");
+        out.fault = Failed(kDiam, 623, Say::CurDiamNotNumeric);
     else if (missing(kAdd) && !prescriptionTicked)
-        out.fault = Failed(kAdd, 624, "Please enter the current patient's add");
+        out.fault = Failed(kAdd, 624, Say::CurAddNeeded);
     else if (missing(kAdd)) {
         add = prescriptionAdd;
         // The prescription add may itself be missing or wrong; a design
         // from it would fail without saying which entry is at fault.
         if (missing(kAdd))
-            out.fault = Failed(kAdd, 624, "Please enter the current patient's add");
+            out.fault = Failed(kAdd, 624, Say::CurAddNeeded);
         else if (!numeric(kAdd))
-            out.fault = Failed(kAdd, 625, "The client's add is not numeric");
+            out.fault = Failed(kAdd, 625, Say::CurAddNotNumeric);
     } else if (!numeric(kAdd)) {
-        out.fault = Failed(kAdd, 625, "The client's add is not numeric");
+        out.fault = Failed(kAdd, 625, Say::CurAddNotNumeric);
     }
     return out;
 }

@@ -60,7 +60,7 @@ struct Fault {
 // A tolerance warning of the keratometry design: shown, then the focus goes
 // to the entry; the lens is withheld.
 struct Warning {
-    std::string message;
+    Words message;
     Entry entry;
     bool operator==(const Warning&) const = default;
 };

@@ -2,15 +2,15 @@
 
 namespace corvane {
 
-void RaiseOverflow() { throw RuntimeError(kErrOverflow, "Overflow"); }
+void RaiseOverflow() { throw RuntimeError(kErrOverflow, {Say::Overflow}); }
 
-void RaiseDivisionByZero() { throw RuntimeError(kErrDivisionByZero, "Division by zero"); }
+void RaiseDivisionByZero() { throw RuntimeError(kErrDivisionByZero, {Say::DivisionByZero}); }
 
-void RaiseTypeMismatch() { throw RuntimeError(kErrTypeMismatch, "Type mismatch"); }
+void RaiseTypeMismatch() { throw RuntimeError(kErrTypeMismatch, {Say::TypeMismatch}); }
 
-std::string ErrorMessage(const RuntimeError& err)
+Words ErrorMessage(const RuntimeError& err)
 {
-    return "Error " + std::to_string(err.Number) + "\r\n" + err.Description;
+    return {Say::ErrorNumbered, {std::to_string(err.Number), err.Description}};
 }
 
 } // namespace corvane

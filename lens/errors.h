@@ -1,20 +1,23 @@
 #pragma once
 
+#include "lens/words.h"
+
 #include <stdexcept>
 #include <string>
 
 namespace corvane {
 
 // A numbered run-time error, as the form handlers trap and report it:
-// "Error <Number>" CR LF <Description>.
+// "Error <Number>" CR LF <Description>. Its description is words of the
+// catalogue, shown in the practitioner's language; what() is the English.
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int number, std::string description)
-        : std::runtime_error(description), Number(number), Description(std::move(description))
+    RuntimeError(int number, Words description)
+        : std::runtime_error(English(description)), Number(number), Description(std::move(description))
     {}
 
     int Number;
-    std::string Description;
+    Words Description;
 };
 
 // Run-time failures of the arithmetic and conversions.
@@ -29,6 +32,6 @@ enum : int {
 [[noreturn]] void RaiseTypeMismatch();
 
 // Text shown by every error trap.
-std::string ErrorMessage(const RuntimeError& err);
+Words ErrorMessage(const RuntimeError& err);
 
 } // namespace corvane

@@ -34,10 +34,10 @@ struct Working {
         if (rules::InHundredths(v, negativeToo))
             Write(i, Div(v, 100));
     }
-    void Warn(const char* message, Entry entry)
+    void Warn(Say message, Entry entry)
     {
         withheld = true;
-        out.warnings.push_back({message, entry});
+        out.warnings.push_back({{message}, entry});
     }
 };
 
@@ -93,19 +93,16 @@ void CheckLowerReading(Working& w)
     if (rules::FlatKInRange(w.flatK))
         return;
     const Entry lower = w.Value(kKera2) > w.Value(kKera1) ? Entry::Kera1 : Entry::Kera2;
-    w.Warn(rules::FlatKBelowRange(w.flatK)
-               ? "The Lower keratometry is outside of the recommended tolerances. Please consult"
-               : "The lower keratometry is outside of the recommended tolerances. Please consult",
-           lower);
+    w.Warn(rules::FlatKBelowRange(w.flatK) ? Say::LowerKeraTooFlat : Say::LowerKeraTooSteep, lower);
 }
 
 void CheckAxisBand(Working& w, double toricity)
 {
     const rules::AxisBand& band = rules::BandOf(w.axis);
     if (rules::ToricityOutside(band, toricity))
-        w.Warn("The keratometry is outside of the recommended tolerances. Please consult", Entry::Kera1);
+        w.Warn(Say::ToricityOutside, Entry::Kera1);
     if (rules::CylinderOutside(band, w.cyl))
-        w.Warn("The cylinder is outside of the recommended tolerances. Please consult", Entry::Cylinder);
+        w.Warn(Say::CylinderOutside, Entry::Cylinder);
 }
 
 // The design itself; the tolerance checks never stop it, they withhold the
@@ -147,49 +144,46 @@ std::optional<Fault> ValidatePrescription(const PrescriptionEntries& entries, co
     struct Check {
         Entry entry;
         int number;
-        const char* message;
+        Say message;
         bool (*fails)(const PrescriptionEntries& in, const NumberFormat& fmt);
     };
     using In = const PrescriptionEntries&;
     using Fmt = const NumberFormat&;
     static constexpr Check kChecks[] = {
-        {Entry::Kera1, 601, "The first keratometry is needed", [](In in, Fmt) { return in.kera1.empty(); }},
-        {Entry::Kera1, 602, "The first keratometry is not numeric",
-         [](In in, Fmt f) { return !IsNumeric(in.kera1, f); }},
-        {Entry::Kera1, 603, "The keratometry can't be 0", [](In in, Fmt f) { return ToNumber(in.kera1, f) == 0; }},
-        {Entry::Kera2, 604, "The second keratometry is needed", [](In in, Fmt) { return in.kera2.empty(); }},
-        {Entry::Kera2, 605, "The second keratometry is not numeric",
-         [](In in, Fmt f) { return !IsNumeric(in.kera2, f); }},
-        {Entry::Kera2, 606, "The keratometry can't be 0", [](In in, Fmt f) { return ToNumber(in.kera2, f) == 0; }},
-        {Entry::Sphere, 607, "The power is needed", [](In in, Fmt) { return in.sphere.empty(); }},
-        {Entry::Sphere, 608, "The power is not numeric", [](In in, Fmt f) { return !IsNumeric(in.sphere, f); }},
-        {Entry::Cylinder, 610, "The cylinder is not numeric",
+        {Entry::Kera1, 601, Say::FirstKeraNeeded, [](In in, Fmt) { return in.kera1.empty(); }},
+        {Entry::Kera1, 602, Say::FirstKeraNotNumeric, [](In in, Fmt f) { return !IsNumeric(in.kera1, f); }},
+        {Entry::Kera1, 603, Say::KeraZero, [](In in, Fmt f) { return ToNumber(in.kera1, f) == 0; }},
+        {Entry::Kera2, 604, Say::SecondKeraNeeded, [](In in, Fmt) { return in.kera2.empty(); }},
+        {Entry::Kera2, 605, Say::SecondKeraNotNumeric, [](In in, Fmt f) { return !IsNumeric(in.kera2, f); }},
+        {Entry::Kera2, 606, Say::KeraZero, [](In in, Fmt f) { return ToNumber(in.kera2, f) == 0; }},
+        {Entry::Sphere, 607, Say::PowerNeeded, [](In in, Fmt) { return in.sphere.empty(); }},
+        {Entry::Sphere, 608, Say::PowerNotNumeric, [](In in, Fmt f) { return !IsNumeric(in.sphere, f); }},
+        {Entry::Cylinder, 610, Say::CylinderNotNumeric,
          [](In in, Fmt f) { return !in.cylinder.empty() && !IsNumeric(in.cylinder, f); }},
-        {Entry::Cylinder, 609, "The cylinder is needed",
-         [](In in, Fmt) { return in.cylinder.empty() && !in.axis.empty(); }},
-        {Entry::Axis, 612, "The axis is not numeric",
+        {Entry::Cylinder, 609, Say::CylinderNeeded, [](In in, Fmt) { return in.cylinder.empty() && !in.axis.empty(); }},
+        {Entry::Axis, 612, Say::AxisNotNumeric,
          [](In in, Fmt f) { return !in.axis.empty() && !IsNumeric(in.axis, f); }},
-        {Entry::Axis, 612, "The axis must range between 1 and 180",
+        {Entry::Axis, 612, Say::AxisOutOfRange,
          [](In in, Fmt f) {
              if (in.axis.empty())
                  return false;
              const double axis = ToNumber(in.axis, f);
              return axis > 180 || !(axis > 0);
          }},
-        {Entry::Axis, 611, "The axis is needed", [](In in, Fmt) { return in.axis.empty() && !in.cylinder.empty(); }},
-        {Entry::Vertex, 613, "The vetex is needed", [](In in, Fmt) { return in.vertex.empty(); }},
-        {Entry::Vertex, 614, "The vertex is not numeric", [](In in, Fmt f) { return !IsNumeric(in.vertex, f); }},
-        {Entry::Vertex, 615, "The vertex must be between 0 and 99",
+        {Entry::Axis, 611, Say::AxisNeeded, [](In in, Fmt) { return in.axis.empty() && !in.cylinder.empty(); }},
+        {Entry::Vertex, 613, Say::VertexNeeded, [](In in, Fmt) { return in.vertex.empty(); }},
+        {Entry::Vertex, 614, Say::VertexNotNumeric, [](In in, Fmt f) { return !IsNumeric(in.vertex, f); }},
+        {Entry::Vertex, 615, Say::VertexOutOfRange,
          [](In in, Fmt f) {
              const double d = ToNumber(in.vertex, f);
              return d >= 100 || d < 0;
          }},
-        {Entry::PresAdd, 616, "The add is needed", [](In in, Fmt) { return in.add.empty(); }},
-        {Entry::PresAdd, 617, "The add is not numeric", [](In in, Fmt f) { return !IsNumeric(in.add, f); }},
+        {Entry::PresAdd, 616, Say::AddNeeded, [](In in, Fmt) { return in.add.empty(); }},
+        {Entry::PresAdd, 617, Say::AddNotNumeric, [](In in, Fmt f) { return !IsNumeric(in.add, f); }},
     };
     for (const Check& check : kChecks)
         if (check.fails(entries, fmt))
-            return Fault{RuntimeError(check.number, check.message), check.entry};
+            return Fault{RuntimeError(check.number, {check.message}), check.entry};
     return std::nullopt;
 }
 

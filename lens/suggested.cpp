@@ -106,7 +106,7 @@ EyeResult SettlePowerFromCurrentLens(EyeResult eye)
 std::variant<double, RuntimeError> ReadOverRefraction(const std::string& typed, const NumberFormat& fmt)
 {
     if (!IsNumeric(typed, fmt))
-        return RuntimeError(699, "The Refraction is not a number");
+        return RuntimeError(699, {Say::RefractionNotNumber});
     return ToNumber(typed, fmt);
 }
 
@@ -118,7 +118,7 @@ PowerCorrection SettlePowerByOverRefraction(EyeResult eye, std::string powerEntr
         return out;
     // The entry may have been edited since Calculate.
     if (!IsNumeric(out.powerEntry, fmt)) {
-        out.fault = Fault{RuntimeError(621, "The current lens power is not numeric"), Entry::CurPower};
+        out.fault = Fault{RuntimeError(621, {Say::CurPowerNotNumeric}), Entry::CurPower};
         return out;
     }
     try {
@@ -145,9 +145,9 @@ PowerCorrection SettlePowerByOverRefraction(EyeResult eye, std::string powerEntr
 AddOptions AddChoices(const AddTexts& adds, const NumberFormat& fmt)
 {
     if (!IsNumeric(adds.pres, fmt))
-        return {0, 0, Fault{RuntimeError(617, "The add is not numeric"), Entry::PresAdd}};
+        return {0, 0, Fault{RuntimeError(617, {Say::AddNotNumeric}), Entry::PresAdd}};
     if (!IsNumeric(adds.cur, fmt))
-        return {0, 0, Fault{RuntimeError(625, "The client's add is not numeric"), Entry::CurAdd}};
+        return {0, 0, Fault{RuntimeError(625, {Say::CurAddNotNumeric}), Entry::CurAdd}};
     return {ToNumber(adds.pres, fmt), ToNumber(adds.cur, fmt), std::nullopt};
 }
 

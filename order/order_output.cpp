@@ -5,23 +5,28 @@
 namespace corvane {
 namespace {
 
-std::string PrintFaultText(const PrintOutcome& o)
+// Each fault with and without what the print service said: a whole
+// sentence for each, so that a translation can word each one.
+Words PrintFaultText(const PrintOutcome& o)
 {
-    const std::string said = o.detail.empty() ? "" : " (" + o.detail + ")";
+    const bool said = !o.detail.empty();
     switch (o.fault) {
     case PrintFault::NoService:
-        return "the print service is not running.";
+        return {Say::NoPrintService};
     case PrintFault::NoPrinter:
-        return "no default printer is set up.";
+        return {Say::NoDefaultPrinter};
     case PrintFault::PrinterStopped:
-        return "the printer " + o.printer + " is stopped" + said + ".";
+        return said ? Words{Say::PrinterStoppedSaid, {o.printer, o.detail}} : Words{Say::PrinterStopped, {o.printer}};
     case PrintFault::NotAccepting:
-        return "the printer " + o.printer + " is not accepting jobs" + said + ".";
+        return said ? Words{Say::PrinterNotAcceptingSaid, {o.printer, o.detail}}
+                    : Words{Say::PrinterNotAccepting, {o.printer}};
     case PrintFault::JobFailed:
     case PrintFault::None:
         break;
     }
-    return "the print job failed" + (o.printer.empty() ? "" : " on the printer " + o.printer) + said + ".";
+    if (o.printer.empty())
+        return said ? Words{Say::JobFailedSaid, {o.detail}} : Words{Say::JobFailed};
+    return said ? Words{Say::JobFailedOnSaid, {o.printer, o.detail}} : Words{Say::JobFailedOn, {o.printer}};
 }
 
 // Characters that no file system of a desk computer takes in a name.
@@ -39,74 +44,79 @@ std::string Trimmed(const std::string& s)
 
 } // namespace
 
-std::string PrintFailureMessage(const PrintOutcome& outcome)
+Words PrintFailureMessage(const PrintOutcome& outcome)
 {
-    return ErrorMessage(RuntimeError(kErrPrinter, "The order could not be printed: " + PrintFaultText(outcome))) +
-           "\r\n\r\nSave the order as a PDF instead?";
+    const RuntimeError error(kErrPrinter, {Say::NotPrinted, {PrintFaultText(outcome)}});
+    return {Say::NotPrintedOfferPdf, {ErrorMessage(error)}};
 }
 
-std::string LostPrintMessage(const OrderRecord& order, const PrintOutcome& lost)
+// Which order did not come out: by its patient, else its account.
+Words LostPrintMessage(const OrderRecord& order, const PrintOutcome& lost)
 {
     const std::string name = Trimmed(order.orderPatName);
     const std::string number = Trimmed(order.orderPatNum);
     const std::string account = Trimmed(order.orderAccName);
-    std::string which = name.empty() ? number : number.empty() ? name : name + " (" + number + ")";
-    if (!which.empty())
-        which = "for " + which;
+    const Words why = PrintFaultText(lost);
+    Words which{Say::LostAnonymous, {why}};
+    if (!name.empty() && !number.empty())
+        which = {Say::LostForNumbered, {name, number, why}};
+    else if (!name.empty() || !number.empty())
+        which = {Say::LostFor, {name.empty() ? number : name, why}};
     else if (!account.empty())
-        which = "of the account " + account;
-    else
-        which = "without patient or account";
-    return ErrorMessage(
-               RuntimeError(kErrPrinter, "The order " + which + " did not come out: " + PrintFaultText(lost))) +
-           "\r\n\r\nSave that order as a PDF?";
+        which = {Say::LostOfAccount, {account, why}};
+    return {Say::LostOfferPdf, {ErrorMessage(RuntimeError(kErrPrinter, which))}};
 }
 
 PrintLostHandler ReportLostPrint(OrderOutput& output, OrderRecord order, NumberFormat fmt)
 {
     return [&output, order = std::move(order), fmt](const PrintOutcome& lost) {
-        if (output.AskYesNo(LostPrintMessage(order, lost), "Order Form"))
+        if (output.AskYesNo(LostPrintMessage(order, lost), {Say::OrderFormTitle}))
             SaveOrderAsPdf(output, order, fmt);
     };
 }
 
-std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& path)
+Words SaveFailureMessage(const SaveOutcome& outcome, const std::string& path)
 {
     int number = kErrFileAccess;
-    std::string why;
+    Words why;
     switch (outcome.fault) {
     case SaveFault::IsFolder:
-        why = path + " is a folder.";
+        why = {Say::SaveIsFolder, {path}};
         break;
     case SaveFault::NoPermission:
         number = kErrPermissionDenied;
-        why = "there is no permission to write " + path + ".";
+        why = {Say::SaveNoPermission, {path}};
         break;
     case SaveFault::DiskFull:
         number = kErrDiskFull;
-        why = "the disk is full; " + path + " was not written.";
+        why = {Say::SaveDiskFull, {path}};
         break;
     case SaveFault::Failed:
     case SaveFault::None:
-        why = path + " could not be written" + (outcome.detail.empty() ? "" : " (" + outcome.detail + ")") + ".";
+        why = outcome.detail.empty() ? Words{Say::SaveNotWritten, {path}}
+                                     : Words{Say::SaveNotWrittenSaid, {path, outcome.detail}};
         break;
     }
-    return ErrorMessage(RuntimeError(number, "The order could not be saved as a PDF: " + why));
+    return ErrorMessage(RuntimeError(number, {Say::NotSaved, {why}}));
 }
 
-std::string OrderFileName(const OrderRecord& order, const std::string& date)
+Words OrderFileName(const OrderRecord& order, const std::string& date)
 {
     std::string who = Trimmed(order.orderPatName);
     if (who.empty())
         who = Trimmed(order.orderPatNum);
-    std::string name = "Order " + (who.empty() ? "" : who + " ") + date;
-    for (char& c : name)
+    return who.empty() ? Words{Say::OrderFileUnnamed, {date}} : Words{Say::OrderFile, {who, date}};
+}
+
+std::string PdfFileName(std::string rendered)
+{
+    for (char& c : rendered)
         if (Unsafe(c))
             c = '-';
     // A name ending in blanks or dots is not kept as typed by every system.
-    while (!name.empty() && (name.back() == ' ' || name.back() == '.'))
-        name.pop_back();
-    return name + ".pdf";
+    while (!rendered.empty() && (rendered.back() == ' ' || rendered.back() == '.'))
+        rendered.pop_back();
+    return rendered + ".pdf";
 }
 
 bool SaveOrderAsPdf(OrderOutput& output, const OrderRecord& order, const NumberFormat& fmt)
@@ -118,7 +128,7 @@ bool SaveOrderAsPdf(OrderOutput& output, const OrderRecord& order, const NumberF
     const SaveOutcome saved = output.SavePdf(MakeOrderPage(order, today, fmt), *path);
     if (saved.fault == SaveFault::None)
         return true;
-    output.Tell(SaveFailureMessage(saved, *path), "Order Form");
+    output.Tell(SaveFailureMessage(saved, *path), {Say::OrderFormTitle});
     return false;
 }
 

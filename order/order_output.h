@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lens/numbers.h"
+#include "lens/words.h"
 #include "order/order_page.h"
 #include "order/order_record.h"
 
@@ -49,9 +50,10 @@ public:
     // if it fails.
     virtual PrintOutcome Print(const OrderPage& page, PrintLostHandler whenLost) = 0;
     // Asks where to save a PDF, starting where the last one of this run was
-    // written (the user's documents at first) with the suggested file name;
-    // nullopt when the user cancels.
-    virtual std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) = 0;
+    // written (the user's documents at first) with the suggested file name
+    // (the words rendered, through PdfFileName); nullopt when the user
+    // cancels.
+    virtual std::optional<std::string> ChooseSaveFile(const Words& suggestedName) = 0;
     // Writes the page, as it would be printed, to a one-page PDF.
     virtual SaveOutcome SavePdf(const OrderPage& page, const std::string& path) = 0;
     // How the wrapped text lies on the printed page.
@@ -59,23 +61,26 @@ public:
     // The current date in the system's short date form.
     virtual std::string Today() = 0;
     // True for Yes.
-    virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
-    virtual void Tell(const std::string& text, const std::string& title) = 0;
+    virtual bool AskYesNo(const Words& text, const Words& title) = 0;
+    virtual void Tell(const Words& text, const Words& title) = 0;
 };
 
 // The messages when the page does not get out, numbered like the program's
 // run-time errors.
-std::string PrintFailureMessage(const PrintOutcome& outcome);
-std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& path);
+Words PrintFailureMessage(const PrintOutcome& outcome);
+Words SaveFailureMessage(const SaveOutcome& outcome, const std::string& path);
 // A taken job that did not come out: which order, why, and the offer to
 // save that order as a PDF.
-std::string LostPrintMessage(const OrderRecord& order, const PrintOutcome& lost);
+Words LostPrintMessage(const OrderRecord& order, const PrintOutcome& lost);
 // What to do when the job of this order is lost after the order window has
 // gone: say so and offer its PDF. The handler keeps its own copy of the
 // order, since the record takes the next order meanwhile.
 PrintLostHandler ReportLostPrint(OrderOutput& output, OrderRecord order, NumberFormat fmt);
-// "Order <patient name or number> <date>.pdf", safe as a file name.
-std::string OrderFileName(const OrderRecord& order, const std::string& date);
+// "Order <patient name or number> <date>", to be made a file name.
+Words OrderFileName(const OrderRecord& order, const std::string& date);
+// A rendered name made safe as a file name, with its ".pdf": after the
+// translation, which may bring characters of its own.
+std::string PdfFileName(std::string rendered);
 // Asks for a file and writes the order's page to it as a PDF; true once it
 // is written. A failure has been told.
 bool SaveOrderAsPdf(OrderOutput& output, const OrderRecord& order, const NumberFormat& fmt);

@@ -61,10 +61,7 @@ void OrderPresenter::LensTypeChosen(std::size_t type)
     noteAccepted_ = false;
 }
 
-bool OrderPresenter::AcceptNote()
-{
-    return view_.AskOkCancel("Other Material and/or colors available on request. ", "Note");
-}
+bool OrderPresenter::AcceptNote() { return view_.AskOkCancel({Say::OtherOnRequest}, {Say::NoteTitle}); }
 
 void OrderPresenter::OtherMaterial()
 {
@@ -113,9 +110,8 @@ bool OrderPresenter::SpecialOrderFits(const std::string& special)
     const PageLines lines = output_.LinesOnPage(SpecialOrderText(special));
     if (lines.needed <= lines.room)
         return true;
-    view_.ShowMessage("The special order does not fit on the order form: it takes " + IntToText(lines.needed) +
-                          " lines where the form has room for " + IntToText(lines.room) + ". Please shorten it.",
-                      "Special order");
+    view_.ShowMessage({Say::SpecialOrderTooLong, {IntToText(lines.needed), IntToText(lines.room)}},
+                      {Say::SpecialOrderTitle});
     view_.FocusSpecialOrder();
     return false;
 }
@@ -134,7 +130,7 @@ void OrderPresenter::Print()
     }
     // The order stays on screen, as typed, to be printed again, unless it
     // leaves as a PDF instead. No is the stay.
-    if (output_.AskYesNo(PrintFailureMessage(printed), "Order Form") && SaveOrderAsPdf(output_, order_, fmt_))
+    if (output_.AskYesNo(PrintFailureMessage(printed), {Say::OrderFormTitle}) && SaveOrderAsPdf(output_, order_, fmt_))
         view_.Close();
 }
 
@@ -152,8 +148,7 @@ void OrderPresenter::Cancel() { view_.Close(); }
 
 void OrderPresenter::CloseAsked()
 {
-    if (view_.Typed() == loaded_ ||
-        view_.AskOkCancel("This order has not been printed. Close it and lose what was typed?", "Close the order"))
+    if (view_.Typed() == loaded_ || view_.AskOkCancel({Say::CloseUnprinted}, {Say::CloseTitle}))
         view_.Close();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lens/words.h"
 #include "order/eye_texts.h"
 #include "order/materials.h"
 
@@ -64,8 +65,8 @@ public:
     virtual void FocusColor() = 0;
     virtual void FocusSpecialOrder() = 0;
     // True for OK, false for Cancel.
-    virtual bool AskOkCancel(const std::string& text, const std::string& title) = 0;
-    virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
+    virtual bool AskOkCancel(const Words& text, const Words& title) = 0;
+    virtual void ShowMessage(const Words& text, const Words& title) = 0;
     virtual OrderTyped Typed() const = 0;
     virtual void Close() = 0;
 };

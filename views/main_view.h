@@ -29,7 +29,7 @@ public:
     virtual ~PowerCorrectionView() = default;
     virtual void Run(const std::function<bool(const std::string& typed)>& accept) = 0;
     // An error box over the dialog, which stays open.
-    virtual void ShowError(const std::string& message) = 0;
+    virtual void ShowError(const Words& message) = 0;
 };
 
 // "Add Correction": the two adds as its buttons; the one clicked, or none
@@ -55,22 +55,23 @@ public:
     virtual void ShowLens(ResultColumn column, int eye, const std::optional<lens::LensTexts>& lens) = 0;
     // Every open value as a keyboard stop; after a settling (`moveOn`) the
     // focus leaves a value that is no longer open. A hint of the help line
-    // that names a settled value gives way to `clickLine`.
-    virtual void ShowOpenValues(const std::array<OpenValues, 2>& open, const std::string& clickLine, bool moveOn) = 0;
-    virtual void SetHelp(const std::string& line) = 0;
+    // that names a settled value gives way to `clickLine` (or to nothing).
+    virtual void ShowOpenValues(const std::array<OpenValues, 2>& open, const std::optional<Words>& clickLine,
+                                bool moveOn) = 0;
+    virtual void SetHelp(const Words& line) = 0;
     virtual void SetPrintEnabled(bool enabled) = 0;
     // The lens shown is no longer that of the ticks and entries on screen:
-    // its values are shown as such, and `why`, when not empty, is told on
-    // the help line until the lens is current again.
-    virtual void ShowOutdated(bool outdated, const std::string& why) = 0;
+    // its values are shown as such, and `why`, when given, is told on the
+    // help line until the lens is current again.
+    virtual void ShowOutdated(bool outdated, const std::optional<Words>& why) = 0;
 
     // "Error <n>" with the message, titled for the eye.
     virtual void ShowEyeError(int eye, const RuntimeError& error) = 0;
-    virtual void ShowWarning(const std::string& message) = 0;
+    virtual void ShowWarning(const Words& message) = 0;
     // Where an entry that can take the focus is.
     virtual void FocusEntry(int eye, lens::Entry entry) = 0;
     // A Yes/No question.
-    virtual bool Ask(const std::string& question, const std::string& title) = 0;
+    virtual bool Ask(const Words& question, const Words& title) = 0;
     virtual std::unique_ptr<PowerCorrectionView> PowerCorrection() = 0;
     virtual std::unique_ptr<AddCorrectionView> AddCorrection() = 0;
 };

@@ -35,8 +35,9 @@ int main(int argc, char** argv)
         clock.start();
         const corvane::PrintOutcome outcome = printer->Print(page, nullptr);
         std::printf("Print %d: %lld ms (%s)\n", i + 1, static_cast<long long>(clock.elapsed()),
-                    outcome.fault == corvane::PrintFault::None ? "taken"
-                                                               : corvane::PrintFailureMessage(outcome).c_str());
+                    outcome.fault == corvane::PrintFault::None
+                        ? "taken"
+                        : corvane::English(corvane::PrintFailureMessage(outcome)).c_str());
     }
     return 0;
 }

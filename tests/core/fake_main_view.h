@@ -16,7 +16,7 @@
 namespace corvane::test {
 
 // The main window as values: what the presenters showed, asked and focused,
-// and scripted answers for its questions and dialogs.
+// in English, and scripted answers for its questions and dialogs.
 class FakeMainView : public MainView {
 public:
     bool Ticked(Method method, int eye) const override { return ticked[Index(method)][Index(eye)]; }
@@ -26,23 +26,26 @@ public:
     {
         lenses[static_cast<std::size_t>(column)][Index(eye)] = lens;
     }
-    void ShowOpenValues(const std::array<OpenValues, 2>& values, const std::string&, bool) override { open = values; }
-    void SetHelp(const std::string& line) override { help = line; }
+    void ShowOpenValues(const std::array<OpenValues, 2>& values, const std::optional<Words>&, bool) override
+    {
+        open = values;
+    }
+    void SetHelp(const Words& line) override { help = English(line); }
     void SetPrintEnabled(bool enabled) override { printEnabled = enabled; }
-    void ShowOutdated(bool isOutdated, const std::string& why) override
+    void ShowOutdated(bool isOutdated, const std::optional<Words>& why) override
     {
         outdated = isOutdated;
-        outdatedLine = why;
+        outdatedLine = why ? English(*why) : "";
     }
     void ShowEyeError(int eye, const RuntimeError& error) override
     {
-        Show({ErrorMessage(error), Buttons::OkExclamation, eye == 0 ? "Error for OD" : "Error for OS"});
+        Show({English(ErrorMessage(error)), Buttons::OkExclamation, eye == 0 ? "Error for OD" : "Error for OS"});
     }
-    void ShowWarning(const std::string& message) override { Show({message, Buttons::Ok, "Error"}); }
+    void ShowWarning(const Words& message) override { Show({English(message), Buttons::Ok, "Error"}); }
     void FocusEntry(int eye, lens::Entry entry) override { focus.emplace_back(eye, entry); }
-    bool Ask(const std::string& question, const std::string& title) override
+    bool Ask(const Words& question, const Words& title) override
     {
-        Show({question, Buttons::YesNo, title});
+        Show({English(question), Buttons::YesNo, English(title)});
         if (answers.empty())
             return true;
         const bool yes = answers.front();
@@ -62,7 +65,10 @@ public:
                 if (accept(typed))
                     return;
         }
-        void ShowError(const std::string& message) override { fake.Show({message, Buttons::OkExclamation, "Corvane"}); }
+        void ShowError(const Words& message) override
+        {
+            fake.Show({English(message), Buttons::OkExclamation, "Corvane"});
+        }
         FakeMainView& fake;
     };
     struct Add : AddCorrectionView {

@@ -39,17 +39,17 @@ public:
     void FocusMaterial() override { focused.push_back("material"); }
     void FocusColor() override { focused.push_back("colour"); }
     void FocusSpecialOrder() override { focused.push_back("special order"); }
-    bool AskOkCancel(const std::string& text, const std::string& title) override
+    bool AskOkCancel(const Words& text, const Words& title) override
     {
-        asked.push_back(title + ": " + text);
+        asked.push_back(English(title) + ": " + English(text));
         const bool ok = answers.empty() || answers.front();
         if (!answers.empty())
             answers.pop_front();
         return ok;
     }
-    void ShowMessage(const std::string& text, const std::string& title) override
+    void ShowMessage(const Words& text, const Words& title) override
     {
-        messages.push_back(title + ": " + text);
+        messages.push_back(English(title) + ": " + English(text));
     }
     OrderTyped Typed() const override { return typed; }
     void Close() override { closed = true; }
@@ -92,9 +92,9 @@ public:
             printed.push_back(Read(page));
         return printOutcome;
     }
-    std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override
+    std::optional<std::string> ChooseSaveFile(const Words& suggestedName) override
     {
-        suggestedFiles.emplace_back(suggestedName);
+        suggestedFiles.push_back(PdfFileName(English(suggestedName)));
         if (fileAnswers.empty())
             return std::nullopt;
         std::optional<std::string> answer = fileAnswers.front();
@@ -120,15 +120,15 @@ public:
         return lines;
     }
     std::string Today() override { return today; }
-    bool AskYesNo(const std::string& text, const std::string& title) override
+    bool AskYesNo(const Words& text, const Words& title) override
     {
-        asked.push_back(title + ": " + text);
+        asked.push_back(English(title) + ": " + English(text));
         const bool yes = yesNo.empty() || yesNo.front();
         if (!yesNo.empty())
             yesNo.pop_front();
         return yes;
     }
-    void Tell(const std::string& text, const std::string& title) override { told.push_back(title + ": " + text); }
+    void Tell(const Words& text, const Words& title) override { told.push_back(English(title) + ": " + English(text)); }
 
     PrintOutcome printOutcome;
     std::vector<ReadPage> printed;

@@ -227,7 +227,7 @@ TEST(OrderFileNameTest, NamesThePatientAndTheDateSafely)
         OrderRecord o;
         o.orderPatName = row.patName;
         o.orderPatNum = row.patNum;
-        EXPECT_EQ(OrderFileName(o, row.date), row.file) << row.name;
+        EXPECT_EQ(PdfFileName(English(OrderFileName(o, row.date))), row.file) << row.name;
     }
 }
 

@@ -98,14 +98,14 @@ TEST(ToNumberErrors, NumbersOfTheRunTimeErrors)
         FAIL();
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.Number, 13);
-        EXPECT_EQ(e.Description, "Type mismatch");
+        EXPECT_EQ(English(e.Description), "Type mismatch");
     }
     try {
         ToNumber("1e999", kPoint);
         FAIL();
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.Number, 6);
-        EXPECT_EQ(e.Description, "Overflow");
+        EXPECT_EQ(English(e.Description), "Overflow");
     }
 }
 

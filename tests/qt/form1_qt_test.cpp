@@ -242,8 +242,9 @@ void Form1QtTest::valuesArePlainText()
 {
     QCOMPARE(calc_->find<QLabel>("lblResFinalBC_0")->textFormat(), Qt::PlainText);
     QCOMPARE(calc_->find<QLabel>("lblhelp")->textFormat(), Qt::PlainText);
-    calc_->view()->SetHelp("<b>bold</b> & more");
-    QCOMPARE(calc_->find<QLabel>("lblhelp")->text(), QStringLiteral("<b>bold</b> & more"));
+    // A value inside the words, such as a typed name, is shown as typed too.
+    calc_->view()->SetHelp({Say::SaveIsFolder, {"<b>bold</b> & more"}});
+    QCOMPARE(calc_->find<QLabel>("lblhelp")->text(), QStringLiteral("<b>bold</b> & more is a folder."));
 }
 
 void Form1QtTest::accessibleNamesSayWhatAndWhichEye()

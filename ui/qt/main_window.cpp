@@ -4,6 +4,7 @@
 #include "ui/qt/appearance.h"
 #include "ui/qt/artwork.h"
 #include "ui/qt/message_box.h"
+#include "ui/qt/qt_words.h"
 #include "ui/qt/refine_dialogs.h"
 #include "ui_current_lens_part.h"
 #include "ui_main_window.h"
@@ -103,7 +104,8 @@ void MainWindow::ShowLens(ResultColumn column, int eye, const std::optional<lens
     group.leftHeader->setVisible(left);
 }
 
-void MainWindow::ShowOpenValues(const std::array<OpenValues, 2>& open, const std::string& clickLine, bool moveOn)
+void MainWindow::ShowOpenValues(const std::array<OpenValues, 2>& open, const std::optional<Words>& clickLine,
+                                bool moveOn)
 {
     bool leaving = false;
     if (resultsUi_ != nullptr)
@@ -112,14 +114,13 @@ void MainWindow::ShowOpenValues(const std::array<OpenValues, 2>& open, const std
                 ValueLabel* marker = Marker(eye, m.value);
                 const bool isOpen = !marker->isHidden() && open[static_cast<std::size_t>(eye)].*m.open;
                 marker->setFocusPolicy(isOpen ? Qt::StrongFocus : Qt::NoFocus);
-                marker->setAccessibleDescription(
-                    isOpen ? tr("Not chosen yet: Enter or Space chooses the %1").arg(tr(m.spoken)) : QString());
+                marker->setAccessibleDescription(isOpen ? tr(m.description) : QString());
                 leaving = leaving || (!isOpen && feedback_->Current() == marker);
             }
     // Qt chains only widgets that take the focus: a marker joins the chain
     // once it does.
     ChainTabOrder();
-    UpdateHelp(Q(clickLine));
+    UpdateHelp(clickLine ? Tr(*clickLine) : QString());
     // After a settling the focus leaves a value that is no longer open.
     if (moveOn && leaving)
         StopAfterSettling(feedback_->Current())->setFocus(Qt::TabFocusReason);
@@ -170,24 +171,24 @@ void MainWindow::Entered(QWidget* field)
         hint_ = tip;
 }
 
-void MainWindow::SetHelp(const std::string& line)
+void MainWindow::SetHelp(const Words& line)
 {
-    ui_->lblhelp->setText(Q(line));
-    hint_ = Q(line);
+    hint_ = Tr(line);
+    ui_->lblhelp->setText(hint_);
 }
 
 void MainWindow::SetPrintEnabled(bool enabled) { ui_->cmdPrint->setEnabled(enabled); }
 
 // The values of a lens that is no longer that of the entries are drawn in
 // the faint colour of a placeholder, the markers too.
-void MainWindow::ShowOutdated(bool outdated, const std::string& why)
+void MainWindow::ShowOutdated(bool outdated, const std::optional<Words>& why)
 {
     for (const ResultGroup& group : groups_)
         for (const auto& eye : group.values)
             for (QLabel* value : eye)
                 if (value != nullptr)
                     value->setForegroundRole(outdated ? QPalette::PlaceholderText : QPalette::WindowText);
-    const QString line = Q(why);
+    const QString line = why ? Tr(*why) : QString();
     if (!line.isEmpty() && ui_->lblhelp->text() != line)
         ui_->lblhelp->setText(line);
     else if (line.isEmpty() && !outdated_.isEmpty() && ui_->lblhelp->text() == outdated_)
@@ -197,11 +198,11 @@ void MainWindow::ShowOutdated(bool outdated, const std::string& why)
 
 void MainWindow::ShowEyeError(int eye, const RuntimeError& error)
 {
-    ShowMessageBox(this, eye == 0 ? tr("Error for OD") : tr("Error for OS"), Q(ErrorMessage(error)),
+    ShowMessageBox(this, eye == 0 ? tr("Error for OD") : tr("Error for OS"), Tr(ErrorMessage(error)),
                    Buttons::OkExclamation);
 }
 
-void MainWindow::ShowWarning(const std::string& message) { ShowMessageBox(this, tr("Error"), Q(message), Buttons::Ok); }
+void MainWindow::ShowWarning(const Words& message) { ShowMessageBox(this, tr("Error"), Tr(message), Buttons::Ok); }
 
 // A field sent the focus it has already shows its focus afresh.
 void MainWindow::FocusEntry(int eye, Entry entry)
@@ -214,9 +215,9 @@ void MainWindow::FocusEntry(int eye, Entry entry)
     field->setFocus(Qt::OtherFocusReason);
 }
 
-bool MainWindow::Ask(const std::string& question, const std::string& title)
+bool MainWindow::Ask(const Words& question, const Words& title)
 {
-    return ShowMessageBox(this, Q(title), Q(question), Buttons::YesNo) == Answer::Yes;
+    return ShowMessageBox(this, Tr(title), Tr(question), Buttons::YesNo) == Answer::Yes;
 }
 
 std::unique_ptr<PowerCorrectionView> MainWindow::PowerCorrection()

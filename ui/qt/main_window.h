@@ -39,14 +39,15 @@ public:
     lens::EyeEntries Entries(int eye) const override;
     void ShowEntries(int eye, const lens::EyeEntries& entries) override;
     void ShowLens(ResultColumn column, int eye, const std::optional<lens::LensTexts>& lens) override;
-    void ShowOpenValues(const std::array<OpenValues, 2>& open, const std::string& clickLine, bool moveOn) override;
-    void SetHelp(const std::string& line) override;
+    void ShowOpenValues(const std::array<OpenValues, 2>& open, const std::optional<Words>& clickLine,
+                        bool moveOn) override;
+    void SetHelp(const Words& line) override;
     void SetPrintEnabled(bool enabled) override;
-    void ShowOutdated(bool outdated, const std::string& why) override;
+    void ShowOutdated(bool outdated, const std::optional<Words>& why) override;
     void ShowEyeError(int eye, const RuntimeError& error) override;
-    void ShowWarning(const std::string& message) override;
+    void ShowWarning(const Words& message) override;
     void FocusEntry(int eye, lens::Entry entry) override;
-    bool Ask(const std::string& question, const std::string& title) override;
+    bool Ask(const Words& question, const Words& title) override;
     std::unique_ptr<PowerCorrectionView> PowerCorrection() override;
     std::unique_ptr<AddCorrectionView> AddCorrection() override;
 

@@ -49,16 +49,24 @@ inline std::span<const lens::Entry> EntriesOf(Method method)
     return lens::kCurrentLensEntries;
 }
 
-// The suggested lens's open values, each a marker in its value label.
+// The suggested lens's open values, each a marker in its value label, with
+// what a screen reader says of it while it is open (MainWindow's to
+// translate: a whole sentence each).
 struct MarkerField {
     lens::LensValue value;
     std::size_t index; // among the group's values
-    const char* spoken;
+    const char* description;
     bool OpenValues::*open;
 };
-inline constexpr MarkerField kMarkers[] = {{lens::LensValue::BaseCurve, 0, "Base Curve", &OpenValues::bc},
-                                           {lens::LensValue::Power, 1, "Power", &OpenValues::power},
-                                           {lens::LensValue::Series, 3, "Series", &OpenValues::series}};
+inline constexpr MarkerField kMarkers[] = {
+    {lens::LensValue::BaseCurve, 0,
+     QT_TRANSLATE_NOOP("corvane::MainWindow", "Not chosen yet: Enter or Space chooses the Base Curve"),
+     &OpenValues::bc},
+    {lens::LensValue::Power, 1,
+     QT_TRANSLATE_NOOP("corvane::MainWindow", "Not chosen yet: Enter or Space chooses the Power"), &OpenValues::power},
+    {lens::LensValue::Series, 3,
+     QT_TRANSLATE_NOOP("corvane::MainWindow", "Not chosen yet: Enter or Space chooses the Series"),
+     &OpenValues::series}};
 
 // An entry's text, as typed or chosen.
 QString TextOf(const QWidget* field);

@@ -2,6 +2,7 @@
 
 #include "lens/errors.h"
 #include "ui/qt/appearance.h"
+#include "ui/qt/qt_words.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -207,16 +208,17 @@ Answer ShowMessageBox(QWidget* parent, const QString& title, const QString& text
 
 void Guarded(QWidget* parent, const std::function<void()>& handler)
 {
-    std::string message;
+    Words message;
     try {
         handler();
         return;
     } catch (const RuntimeError& err) {
         message = ErrorMessage(err);
     } catch (const std::exception& err) {
-        message = std::string("Error\r\n") + err.what();
+        // What the library says is shown as it said it.
+        message = {Say::ErrorUnnumbered, {std::string(err.what())}};
     }
-    ShowMessageBox(parent, QStringLiteral("Corvane"), QString::fromStdString(message), Buttons::OkExclamation);
+    ShowMessageBox(parent, Tr({Say::ProgramTitle}), Tr(message), Buttons::OkExclamation);
 }
 
 } // namespace corvane

@@ -5,6 +5,7 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/message_box.h"
+#include "ui/qt/qt_words.h"
 #include "ui_order_window.h"
 
 #include <QApplication>
@@ -153,14 +154,14 @@ void OrderWindow::FocusColor() { FocusAndSelect(ui_->txtCol); }
 
 void OrderWindow::FocusSpecialOrder() { ui_->txtSpecial->setFocus(Qt::OtherFocusReason); }
 
-bool OrderWindow::AskOkCancel(const std::string& text, const std::string& title)
+bool OrderWindow::AskOkCancel(const Words& text, const Words& title)
 {
-    return ShowMessageBox(this, Q(title), Q(text), Buttons::OkCancel) == Answer::Ok;
+    return ShowMessageBox(this, Tr(title), Tr(text), Buttons::OkCancel) == Answer::Ok;
 }
 
-void OrderWindow::ShowMessage(const std::string& text, const std::string& title)
+void OrderWindow::ShowMessage(const Words& text, const Words& title)
 {
-    ShowMessageBox(this, Q(title), Q(text), Buttons::OkExclamation);
+    ShowMessageBox(this, Tr(title), Tr(text), Buttons::OkExclamation);
 }
 
 OrderTyped OrderWindow::Typed() const

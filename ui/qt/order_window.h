@@ -38,8 +38,8 @@ public:
     void FocusMaterial() override;
     void FocusColor() override;
     void FocusSpecialOrder() override;
-    bool AskOkCancel(const std::string& text, const std::string& title) override;
-    void ShowMessage(const std::string& text, const std::string& title) override;
+    bool AskOkCancel(const Words& text, const Words& title) override;
+    void ShowMessage(const Words& text, const Words& title) override;
     OrderTyped Typed() const override;
     void Close() override;
 

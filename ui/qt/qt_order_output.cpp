@@ -2,6 +2,7 @@
 
 #include "ui/qt/message_box.h"
 #include "ui/qt/page_pdf.h"
+#include "ui/qt/qt_words.h"
 
 #include <QApplication>
 #include <QDate>
@@ -28,20 +29,20 @@ PrintOutcome QtOrderOutput::Print(const OrderPage& page, PrintLostHandler whenLo
     return printer_->Print(page, std::move(whenLost));
 }
 
-std::optional<std::string> QtOrderOutput::ChooseSaveFile(std::string_view suggestedName)
+std::optional<std::string> QtOrderOutput::ChooseSaveFile(const Words& suggestedName)
 {
-    QFileDialog dialog(Front(), QStringLiteral("Save the order as PDF"));
+    QFileDialog dialog(Front(), Tr({Say::SavePdfTitle}));
     dialog.setObjectName(QStringLiteral("SavePdfDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+    dialog.setNameFilter(Tr({Say::PdfFilter}));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists())
         dialog.setDirectory(lastFolder_);
     else
         dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
-    dialog.selectFile(QString::fromUtf8(suggestedName.data(), static_cast<qsizetype>(suggestedName.size())));
+    dialog.selectFile(QString::fromStdString(PdfFileName(Tr(suggestedName).toStdString())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
@@ -64,15 +65,14 @@ std::string QtOrderOutput::Today()
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
-bool QtOrderOutput::AskYesNo(const std::string& text, const std::string& title)
+bool QtOrderOutput::AskYesNo(const Words& text, const Words& title)
 {
-    return ShowMessageBox(Front(), QString::fromStdString(title), QString::fromStdString(text), Buttons::YesNo) ==
-           Answer::Yes;
+    return ShowMessageBox(Front(), Tr(title), Tr(text), Buttons::YesNo) == Answer::Yes;
 }
 
-void QtOrderOutput::Tell(const std::string& text, const std::string& title)
+void QtOrderOutput::Tell(const Words& text, const Words& title)
 {
-    ShowMessageBox(Front(), QString::fromStdString(title), QString::fromStdString(text), Buttons::OkExclamation);
+    ShowMessageBox(Front(), Tr(title), Tr(text), Buttons::OkExclamation);
 }
 
 } // namespace corvane

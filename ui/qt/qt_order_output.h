@@ -22,12 +22,12 @@ public:
     void SetHome(QWidget* window) { home_ = window; }
 
     PrintOutcome Print(const OrderPage& page, PrintLostHandler whenLost) override;
-    std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override;
+    std::optional<std::string> ChooseSaveFile(const Words& suggestedName) override;
     SaveOutcome SavePdf(const OrderPage& page, const std::string& path) override;
     PageLines LinesOnPage(const PageText& text) override;
     std::string Today() override;
-    bool AskYesNo(const std::string& text, const std::string& title) override;
-    void Tell(const std::string& text, const std::string& title) override;
+    bool AskYesNo(const Words& text, const Words& title) override;
+    void Tell(const Words& text, const Words& title) override;
 
 private:
     QWidget* Front() const;

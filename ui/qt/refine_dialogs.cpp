@@ -1,6 +1,7 @@
 #include "ui/qt/refine_dialogs.h"
 
 #include "ui/qt/message_box.h"
+#include "ui/qt/qt_words.h"
 #include "ui_add_correction.h"
 #include "ui_power_correction.h"
 
@@ -26,9 +27,9 @@ void PowerCorrectionDialog::Run(const std::function<bool(const std::string& type
     accept_ = nullptr;
 }
 
-void PowerCorrectionDialog::ShowError(const std::string& message)
+void PowerCorrectionDialog::ShowError(const Words& message)
 {
-    ShowMessageBox(this, tr("Corvane"), QString::fromStdString(message), Buttons::OkExclamation);
+    ShowMessageBox(this, Tr({Say::ProgramTitle}), Tr(message), Buttons::OkExclamation);
 }
 
 AddCorrectionDialog::AddCorrectionDialog(QWidget* parent)

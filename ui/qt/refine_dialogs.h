@@ -21,7 +21,7 @@ public:
     explicit PowerCorrectionDialog(QWidget* parent);
     ~PowerCorrectionDialog() override;
     void Run(const std::function<bool(const std::string& typed)>& accept) override;
-    void ShowError(const std::string& message) override;
+    void ShowError(const Words& message) override;
 
 private:
     std::unique_ptr<Ui::PowerCorrection> ui_;
