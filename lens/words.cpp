@@ -106,6 +106,8 @@ constexpr std::array<Saying, static_cast<std::size_t>(Say::Count)> kCatalogue = 
     {Say::OrderFileUnnamed, CORVANE_TRANSLATE_NOOP("corvane", "Order %1")},
     {Say::SavePdfTitle, CORVANE_TRANSLATE_NOOP("corvane", "Save the order as PDF")},
     {Say::PdfFilter, CORVANE_TRANSLATE_NOOP("corvane", "PDF files (*.pdf)")},
+    {Say::OrderDocument, CORVANE_TRANSLATE_NOOP("corvane", "Corvane order")},
+    {Say::DocumentCreator, CORVANE_TRANSLATE_NOOP("corvane", "Corvane calculator")},
 }};
 
 } // namespace

@@ -104,6 +104,9 @@ enum class Say {
     OrderFileUnnamed,
     SavePdfTitle,
     PdfFilter,
+    // The order as a document: its print job and its PDF, in English.
+    OrderDocument,
+    DocumentCreator,
     // Not a text: how many there are.
     Count
 };

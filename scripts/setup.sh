@@ -16,8 +16,8 @@ for name in "$@"; do
   fi
 done
 [ ${#packages[@]} -gt 0 ] || packages=(
-  cmake ninja-build g++ clang-format clang-tidy clang libclang-rt-14-dev
-  qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libbenchmark-dev
+  cmake ninja-build g++ clang-format clang-tidy clang libclang-rt-14-dev python3
+  qt6-base-dev qt6-qpa-plugins qt6-l10n-tools libgl-dev libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth x11-utils xdotool imagemagick openbox
   dbus at-spi2-core python3-pyatspi

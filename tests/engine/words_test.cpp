@@ -101,6 +101,8 @@ const Row kEnglish[] = {
     {"file name, no patient", Say::OrderFileUnnamed, "Order %1"},
     {"save dialog title", Say::SavePdfTitle, "Save the order as PDF"},
     {"PDF filter", Say::PdfFilter, "PDF files (*.pdf)"},
+    {"document", Say::OrderDocument, "Corvane order"},
+    {"document creator", Say::DocumentCreator, "Corvane calculator"},
 };
 
 // A trapped error as its box reads, through every layer of the words.

@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
@@ -155,6 +158,35 @@ double MissingBorder(const std::function<QColor(int along, int across)>& at, int
 }
 
 } // namespace
+
+QStringList Untranslated(QWidget* window)
+{
+    // The pseudo-translation lengthens every text that has letters with "~".
+    static const QRegularExpression kLetter(QStringLiteral("[A-Za-z]"));
+    auto plain = [](const QString& text) { return text.contains(kLetter) && !text.contains(QLatin1Char('~')); };
+    QStringList out;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (!w->isVisibleTo(window) && w != window)
+            continue;
+        const bool qtButton = qobject_cast<QMessageBox*>(window) != nullptr &&
+                              qobject_cast<QDialogButtonBox*>(w->parentWidget()) != nullptr;
+        QStringList texts = {w->toolTip(), w->statusTip(), w->accessibleName(), w->accessibleDescription()};
+        if (w == window)
+            texts << w->windowTitle();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            texts << label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(w); button != nullptr && !qtButton)
+            texts << button->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(w))
+            texts << group->title();
+        for (const QString& text : texts)
+            if (plain(text))
+                out << QStringLiteral("%1: \"%2\" is not translated").arg(Name(w), text);
+    }
+    return out;
+}
 
 QStringList LoneWords(QWidget* window)
 {

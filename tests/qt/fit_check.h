@@ -15,6 +15,12 @@ QStringList TextsThatDoNotFit(QWidget* window);
 // and buttons beside it.
 QStringList TitleThatDoesNotFit(QWidget* window);
 
+// Texts of the window (title, captions, buttons, frames, hints, accessible
+// names and descriptions) that a pseudo-translation left as they were:
+// words that never passed through the translation. Entries and lists hold
+// values, not words; the standard buttons of a message box are Qt's own.
+QStringList Untranslated(QWidget* window);
+
 // Word-wrapped labels whose wrapping leaves one word or sign alone on a line.
 QStringList LoneWords(QWidget* window);
 

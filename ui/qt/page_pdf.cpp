@@ -1,5 +1,6 @@
 #include "ui/qt/page_pdf.h"
 
+#include "lens/words.h"
 #include "ui/qt/page_painter.h"
 
 #include <QBuffer>
@@ -81,8 +82,8 @@ QByteArray PagePdf(const OrderPage& page, const QPageSize& size, const QMarginsF
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Corvane order"));
-        writer.setCreator(QStringLiteral("Corvane calculator"));
+        writer.setTitle(QString::fromStdString(English(Say::OrderDocument)));
+        writer.setCreator(QString::fromStdString(English(Say::DocumentCreator)));
         writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
         const double s = writer.resolution() / 1440.0;
         const QPointF place = PagePlace(page, size.size(QPageSize::Point), margins) * kTwipsPerPoint;

@@ -1,5 +1,6 @@
 #include "ui/qt/page_printer.h"
 
+#include "lens/words.h"
 #include "ui/qt/page_pdf.h"
 
 #include <QApplication>
@@ -20,7 +21,6 @@
 namespace corvane {
 namespace {
 
-constexpr const char* kJobTitle = "Corvane order";
 // How long Print watches a job that the service took, counted from its
 // start: long enough to see a failing queue give up at once, short enough
 // that the practitioner never waits on a busy printer. After that the job
@@ -309,16 +309,17 @@ private:
         int count = c.cupsAddOption("print-scaling", "none", 0, &options);
         if (!paper.media.empty())
             count = c.cupsAddOption("media", paper.media.c_str(), count, &options);
+        const std::string title = English(Say::OrderDocument);
         int jobId = 0;
         const ipp_status_t created =
-            c.cupsCreateDestJob(http.get(), dest.get(), info.get(), &jobId, kJobTitle, count, options);
+            c.cupsCreateDestJob(http.get(), dest.get(), info.get(), &jobId, title.c_str(), count, options);
         c.cupsFreeOptions(count, options);
         if (created > IPP_STATUS_OK_CONFLICTING || jobId <= 0) {
             refused = Refused(c, name);
             return {};
         }
-        if (c.cupsStartDestDocument(http.get(), dest.get(), info.get(), jobId, kJobTitle, CUPS_FORMAT_PDF, 0, nullptr,
-                                    1) != HTTP_STATUS_CONTINUE ||
+        if (c.cupsStartDestDocument(http.get(), dest.get(), info.get(), jobId, title.c_str(), CUPS_FORMAT_PDF, 0,
+                                    nullptr, 1) != HTTP_STATUS_CONTINUE ||
             c.cupsWriteRequestData(http.get(), pdf.constData(), static_cast<size_t>(pdf.size())) !=
                 HTTP_STATUS_CONTINUE ||
             c.cupsFinishDestDocument(http.get(), dest.get(), info.get()) > IPP_STATUS_OK_CONFLICTING) {

@@ -1,3 +1,4 @@
+#include "lens/words.h"
 #include "ui/qt/page_painter.h"
 #include "ui/qt/page_pdf.h"
 #include "ui/qt/page_printer.h"
@@ -35,7 +36,7 @@ PrintOutcome PrintOn(const QPrinterInfo& info, const OrderPage& page)
 {
     const std::string name = info.printerName().toStdString();
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Corvane order"));
+    printer.setDocName(QString::fromStdString(English(Say::OrderDocument)));
     printer.setFullPage(true);
     // Qt falls back to a PDF file without a name when the printer is
     // unusable: that is not a print.
