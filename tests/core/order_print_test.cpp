@@ -231,6 +231,36 @@ TEST(OrderFileNameTest, NamesThePatientAndTheDateSafely)
     }
 }
 
+// A job lost after the order window closed names its order by the patient,
+// else the account; what was typed stays as typed, "%2" included.
+TEST(LostPrintTest, NamesTheOrderThatDidNotComeOut)
+{
+    const struct {
+        const char* name;
+        const char* patName;
+        const char* patNum;
+        const char* accName;
+        const char* which;
+    } rows[] = {
+        {"name and number", " Jane Doe ", "P-77", "Vision", "for Jane Doe (P-77)"},
+        {"name", "Jane Doe", "", "Vision", "for Jane Doe"},
+        {"number", "", "P-77", "Vision", "for P-77"},
+        {"account", " ", "", "Vision", "of the account Vision"},
+        {"nothing typed", "", "", "", "without patient or account"},
+        {"a place sign in a name", "50%2 Ltd", "%1", "", "for 50%2 Ltd (%1)"},
+    };
+    for (const auto& row : rows) {
+        OrderRecord order;
+        order.orderPatName = row.patName;
+        order.orderPatNum = row.patNum;
+        order.orderAccName = row.accName;
+        EXPECT_EQ(English(LostPrintMessage(order, {PrintFault::JobFailed, "PDF", ""})),
+                  std::string("Error 482\r\nThe order ") + row.which +
+                      " did not come out: the print job failed on the printer PDF.\r\n\r\nSave that order as a PDF?")
+            << row.name;
+    }
+}
+
 TEST_F(PrintTest, CancelPrintsNothing)
 {
     Open(false);
