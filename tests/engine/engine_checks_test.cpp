@@ -158,6 +158,7 @@ struct WarningShown {
 std::vector<WarningShown> Shown(const std::vector<Warning>& warnings)
 {
     std::vector<WarningShown> shown;
+    shown.reserve(warnings.size());
     for (const Warning& w : warnings)
         shown.push_back({English(w.message), w.entry});
     return shown;
