@@ -8,8 +8,19 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace corvane {
+
+// An eye's texts as a failing check prints them.
+inline void PrintTo(const EyeTexts& t, std::ostream* os)
+{
+    *os << "{" << t.bc << ", " << t.power << ", " << t.diam << ", " << t.series << "}";
+}
+
+} // namespace corvane
 
 namespace corvane::test {
 
