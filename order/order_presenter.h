@@ -6,6 +6,7 @@
 #include "order/order_record.h"
 #include "order/order_view.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
