@@ -33,7 +33,7 @@ void CalculatorApp::OpenOrder()
     const std::optional<lens::LensOrder> order = calc_.Order();
     if (!order)
         return;
-    CopySuggestedLens(*order, order_, fmt_);
+    order_ = WithSuggestedLens(order_, *order);
     corvane::OpenOrder(window_.get(), order_, fmt_, output_);
 }
 

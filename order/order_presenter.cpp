@@ -5,12 +5,6 @@
 #include "order/order_page.h"
 
 namespace corvane {
-namespace {
-
-// What a new order starts with in each eye's lists.
-const Thicknesses kStandardThickness{.edge = "Standard", .center = "Standard"};
-
-} // namespace
 
 OrderRecord WithTyped(OrderRecord order, const OrderTyped& typed)
 {
@@ -24,9 +18,11 @@ OrderRecord WithTyped(OrderRecord order, const OrderTyped& typed)
     order.orderLensType = typed.lensType;
     order.orderDot = typed.dot;
     order.orderSpecial = typed.special;
-    for (int e = 0; e < (order.orderLeftEye ? 2 : 1); ++e) {
-        order.orderEdgeThick[e] = typed.thick[e].edge;
-        order.orderCenterThick[e] = typed.thick[e].center;
+    for (Eye eye : kEyes) {
+        if (!IsOrdered(order, eye))
+            continue;
+        order.orderEdgeThick[eye] = typed.thick[eye].edge;
+        order.orderCenterThick[eye] = typed.thick[eye].center;
     }
     return order;
 }
@@ -37,22 +33,23 @@ OrderPresenter::OrderPresenter(OrderView& view, OrderOutput& output, OrderRecord
 
 void OrderPresenter::Load()
 {
-    view_.ShowLensType(kCorvaneType);
-    LensTypeChosen(kCorvaneType);
-    for (int e = 0; e < 2; ++e)
-        view_.ShowEye(e, ShownEye(order_, e, fmt_));
-    view_.ShowThicknesses(0, kStandardThickness);
-    if (order_.orderLeftEye)
-        view_.ShowThicknesses(1, kStandardThickness);
+    view_.ShowLensType(LensType::Corvane);
+    LensTypeChosen(LensType::Corvane);
+    for (Eye eye : kEyes)
+        view_.ShowEye(eye, ShownEye(order_, eye, fmt_));
+    // A new order starts with standard thicknesses.
+    for (Eye eye : kEyes)
+        if (IsOrdered(order_, eye))
+            view_.ShowThicknesses(eye, Thicknesses{});
     loaded_ = view_.Typed();
 }
 
-void OrderPresenter::LensTypeChosen(std::size_t type)
+void OrderPresenter::LensTypeChosen(LensType type)
 {
     if (type_ == type)
         return;
     type_ = type;
-    const LensType& chosen = LensTypes()[type];
+    const LensTypeRow& chosen = RowOf(type);
     // The material entry stays as open as it was: only "Other Material" locks it.
     view_.ShowMaterial({.text = chosen.material, .locked = materialLocked_});
     ShowTint(chosen.color);
@@ -70,7 +67,7 @@ void OrderPresenter::OtherMaterial()
 {
     if (!noteAccepted_ && AcceptNote()) {
         noteAccepted_ = true;
-        material_ = LensTypes()[type_.value_or(kCorvaneType)].otherMaterialStart;
+        material_ = RowOf(type_.value_or(LensType::Corvane)).otherMaterialStart;
     }
     if (!noteAccepted_)
         return;

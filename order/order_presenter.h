@@ -23,7 +23,7 @@ public:
     OrderPresenter(OrderView& view, OrderOutput& output, OrderRecord& order, NumberFormat fmt);
 
     void Load();
-    void LensTypeChosen(std::size_t type);
+    void LensTypeChosen(LensType type);
     void OtherMaterial();
     void OtherColor();
     void Print();
@@ -43,8 +43,8 @@ private:
     OrderOutput& output_;
     OrderRecord& order_;
     NumberFormat fmt_;
-    // The row of LensTypes() chosen; choosing it again changes nothing.
-    std::optional<std::size_t> type_;
+    // The lens type chosen; choosing it again changes nothing.
+    std::optional<LensType> type_;
     // Where "Other Material" and "Other Color" stand.
     int material_ = 0;
     int color_ = 0;

@@ -23,8 +23,8 @@ int main(int argc, char** argv)
     const int runs = argc > 1 ? std::atoi(argv[1]) : 3;
     corvane::OrderRecord order;
     order.orderPatName = "Bench Patient";
-    order.orderBC = {"7.70", "7.10"};
-    order.orderPower = {"-2.50", "0.50"};
+    order.orderBC = {7.7, 7.1};
+    order.orderPower = {{-2.5}, {0.5}};
     corvane::QtOrderOutput output;
     const corvane::OrderPage page = corvane::MakeOrderPage(order, output.Today(), corvane::NumberFormat{'.'});
     if (argc > 2)

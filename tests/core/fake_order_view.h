@@ -5,12 +5,22 @@
 #include "order/order_view.h"
 
 #include <algorithm>
-#include <array>
 #include <deque>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace corvane {
+
+// An eye's texts as a failing check prints them.
+inline void PrintTo(const EyeTexts& t, std::ostream* os)
+{
+    *os << "{" << t.bc << ", " << t.power << ", " << t.diam << ", " << t.series << "}";
+}
+
+} // namespace corvane
 
 namespace corvane::test {
 
@@ -18,9 +28,9 @@ namespace corvane::test {
 // practitioner has typed (the shown material and colour, as in the window).
 class FakeOrderView : public OrderView {
 public:
-    void ShowLensType(std::size_t type) override { typed.lensType = type; }
-    void ShowEye(int eye, const EyeTexts& texts) override { eyes[eye] = texts; }
-    void ShowThicknesses(int eye, const Thicknesses& chosen) override
+    void ShowLensType(LensType type) override { typed.lensType = type; }
+    void ShowEye(Eye eye, const EyeTexts& texts) override { eyes[eye] = texts; }
+    void ShowThicknesses(Eye eye, const Thicknesses& chosen) override
     {
         thick[eye] = chosen;
         typed.thick[eye] = chosen;
@@ -54,8 +64,8 @@ public:
     OrderTyped Typed() const override { return typed; }
     void Close() override { closed = true; }
 
-    std::array<std::optional<EyeTexts>, 2> eyes;
-    std::array<std::optional<Thicknesses>, 2> thick;
+    PerEye<std::optional<EyeTexts>> eyes;
+    PerEye<std::optional<Thicknesses>> thick;
     EntryShown material{};
     ColorShown color{};
     bool otherColor = true;

@@ -17,8 +17,8 @@ protected:
     void Open(bool leftEye)
     {
         w_.order.orderLeftEye = leftEye;
-        w_.order.orderBC = {"7.70", "7.10"};
-        w_.order.orderPower = {"-2.50", "0.50"};
+        w_.order.orderBC = {7.7, 7.1};
+        w_.order.orderPower = {{-2.5}, {0.5}};
         w_.order.orderDiam = {9.2, 9.0};
         w_.order.orderSeries = {2, 3};
         w_.presenter.Load();
@@ -36,7 +36,7 @@ TEST_F(PrintTest, RightEyeOnlyPrintsDashesForTheLeft)
     typed_.patName = "J. Doe";
     typed_.dot = false;
     typed_.special = "line one\nline two";
-    typed_.thick[1] = {.edge = "Thin", .center = "Thick"};
+    typed_.thick.left = {.edge = EdgeThickness::Thin, .center = CenterThickness::Thick};
     w_.presenter.Print();
     ASSERT_EQ(out_.printed.size(), 1u);
     const ReadPage& page = out_.printed[0];
@@ -61,15 +61,17 @@ TEST_F(PrintTest, RightEyeOnlyPrintsDashesForTheLeft)
     EXPECT_TRUE(w_.view.closed);
     EXPECT_EQ(w_.order.orderPatName, "J. Doe");
     EXPECT_FALSE(w_.order.orderDot);
-    EXPECT_EQ(w_.order.orderEdgeThick[1], "");
+    // The left eye's lists, hidden, are not ordered.
+    EXPECT_EQ(w_.order.orderEdgeThick.left, EdgeThickness::Standard);
+    EXPECT_EQ(w_.order.orderCenterThick.left, CenterThickness::Standard);
 }
 
 TEST_F(PrintTest, BothEyesVeltoAndTwoOrdersInARow)
 {
     Open(true);
-    typed_.lensType = kVeltoType;
-    w_.presenter.LensTypeChosen(kVeltoType);
-    typed_.thick[1].edge = "Thin";
+    typed_.lensType = LensType::Velto;
+    w_.presenter.LensTypeChosen(LensType::Velto);
+    typed_.thick.left.edge = EdgeThickness::Thin;
     w_.presenter.Print();
     ASSERT_EQ(out_.printed.size(), 1u);
     EXPECT_EQ(out_.printed[0].at("lblDiam_1"), "9.0");
@@ -134,7 +136,7 @@ TEST_F(PrintTest, FailedPrintSavesThePageAsPdfInstead)
     out_.printOutcome = {PrintFault::NotAccepting, "PDF", ""};
     out_.fileAnswers = {"/home/dr/Order.pdf"};
     typed_.patName = "Jane Doe";
-    typed_.thick[1].edge = "Minus Carrier";
+    typed_.thick.left.edge = EdgeThickness::MinusCarrier;
     w_.presenter.Print();
     EXPECT_EQ(out_.suggestedFiles, std::vector<std::string>{"Order Jane Doe 08-12-2026.pdf"});
     ASSERT_EQ(out_.saved.size(), 1u);
@@ -237,7 +239,7 @@ TEST_F(PrintTest, CancelPrintsNothing)
     w_.presenter.Cancel();
     EXPECT_TRUE(out_.printed.empty());
     EXPECT_TRUE(w_.view.closed);
-    EXPECT_EQ(w_.order.orderBC[0], "7.70");
+    EXPECT_EQ(w_.order.orderBC.right, 7.7);
 }
 
 } // namespace

@@ -29,9 +29,9 @@ public:
     OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& output, QWidget* parent = nullptr);
     ~OrderWindow() override;
 
-    void ShowLensType(std::size_t type) override;
-    void ShowEye(int eye, const EyeTexts& texts) override;
-    void ShowThicknesses(int eye, const Thicknesses& chosen) override;
+    void ShowLensType(LensType type) override;
+    void ShowEye(Eye eye, const EyeTexts& texts) override;
+    void ShowThicknesses(Eye eye, const Thicknesses& chosen) override;
     void ShowMaterial(const EntryShown& material) override;
     void ShowColor(const ColorShown& color) override;
     void EnableOtherColor(bool enabled) override;
@@ -52,14 +52,14 @@ private:
     void ConnectToPresenter();
 
     // What the window shows of one eye.
-    struct Eye {
+    struct EyeWidgets {
         std::array<ValueLabel*, 4> lens;
         QComboBox* edge;
         QComboBox* center;
     };
 
     std::unique_ptr<Ui::OrderWindow> ui_;
-    std::array<Eye, 2> eyes_{};
+    PerEye<EyeWidgets> eyes_{};
     OrderPresenter presenter_;
 };
 
