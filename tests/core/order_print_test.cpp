@@ -82,7 +82,7 @@ TEST_F(PrintTest, BothEyesVeltoAndTwoOrdersInARow)
     // The next order, for the right eye only, in a window of its own.
     w_.order.orderLeftEye = false;
     FakeOrderView next;
-    OrderPresenter again(next, out_, w_.order, NumberFormat{'.'});
+    OrderPresenter again(next, out_.Parts(), w_.order, NumberFormat{'.'});
     again.Load();
     again.Print();
     ASSERT_EQ(out_.printed.size(), 2u);
