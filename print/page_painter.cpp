@@ -1,7 +1,7 @@
 #include "print/page_painter.h"
 
-#include "print/typefaces.h"
 #include "print/artwork.h"
+#include "print/typefaces.h"
 
 #include <QPainter>
 #include <QTextLayout>

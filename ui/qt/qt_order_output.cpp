@@ -24,8 +24,8 @@ QWidget* Front(QWidget* home)
 
 bool QtQuestions::AskYesNo(const std::string& text, const std::string& title)
 {
-    return ShowMessageBox(Front(home_), QString::fromStdString(title), QString::fromStdString(text),
-                          Buttons::YesNo) == Answer::Yes;
+    return ShowMessageBox(Front(home_), QString::fromStdString(title), QString::fromStdString(text), Buttons::YesNo) ==
+           Answer::Yes;
 }
 
 void QtQuestions::Tell(const std::string& text, const std::string& title)
