@@ -62,10 +62,10 @@ std::string LostPrintMessage(const OrderRecord& order, const PrintOutcome& lost)
            "\r\n\r\nSave that order as a PDF?";
 }
 
-PrintLostHandler ReportLostPrint(OrderOutput& output, OrderRecord order, NumberFormat fmt)
+PrintLostHandler ReportLostPrint(const OrderOutput& output, OrderRecord order, NumberFormat fmt)
 {
-    return [&output, order = std::move(order), fmt](const PrintOutcome& lost) {
-        if (output.AskYesNo(LostPrintMessage(order, lost), "Order Form"))
+    return [output, order = std::move(order), fmt](const PrintOutcome& lost) {
+        if (output.questions.AskYesNo(LostPrintMessage(order, lost), "Order Form"))
             SaveOrderAsPdf(output, order, fmt);
     };
 }
@@ -109,16 +109,16 @@ std::string OrderFileName(const OrderRecord& order, const std::string& date)
     return name + ".pdf";
 }
 
-bool SaveOrderAsPdf(OrderOutput& output, const OrderRecord& order, const NumberFormat& fmt)
+bool SaveOrderAsPdf(const OrderOutput& output, const OrderRecord& order, const NumberFormat& fmt)
 {
-    const std::string today = output.Today();
-    const std::optional<std::string> path = output.ChooseSaveFile(OrderFileName(order, today));
+    const std::string today = output.clock.Today();
+    const std::optional<std::string> path = output.files.ChooseSaveFile(OrderFileName(order, today));
     if (!path)
         return false;
-    const SaveOutcome saved = output.SavePdf(MakeOrderPage(order, today, fmt), *path);
+    const SaveOutcome saved = output.files.SavePdf(MakeOrderPage(order, today, fmt), *path);
     if (saved.fault == SaveFault::None)
         return true;
-    output.Tell(SaveFailureMessage(saved, *path), "Order Form");
+    output.questions.Tell(SaveFailureMessage(saved, *path), "Order Form");
     return false;
 }
 

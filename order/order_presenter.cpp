@@ -27,7 +27,7 @@ OrderRecord WithTyped(OrderRecord order, const OrderTyped& typed)
     return order;
 }
 
-OrderPresenter::OrderPresenter(OrderView& view, OrderOutput& output, OrderRecord& order, NumberFormat fmt)
+OrderPresenter::OrderPresenter(OrderView& view, OrderOutput output, OrderRecord& order, NumberFormat fmt)
     : view_(view), output_(output), order_(order), fmt_(fmt)
 {}
 
@@ -65,6 +65,8 @@ bool OrderPresenter::AcceptNote()
 
 void OrderPresenter::OtherMaterial()
 {
+    if (printing_)
+        return;
     if (!noteAccepted_ && AcceptNote()) {
         noteAccepted_ = true;
         material_ = RowOf(type_.value_or(LensType::Corvane)).otherMaterialStart;
@@ -85,6 +87,8 @@ void OrderPresenter::OtherMaterial()
 
 void OrderPresenter::OtherColor()
 {
+    if (printing_)
+        return;
     if (!noteAccepted_ && AcceptNote())
         noteAccepted_ = true;
     if (!noteAccepted_)
@@ -107,7 +111,7 @@ void OrderPresenter::ShowTint(Tint tint)
 // before anything is printed or saved, and the window keeps what was typed.
 bool OrderPresenter::SpecialOrderFits(const std::string& special)
 {
-    const PageLines lines = output_.LinesOnPage(SpecialOrderText(special));
+    const PageLines lines = output_.measure.LinesOnPage(SpecialOrderText(special));
     if (lines.needed <= lines.room)
         return true;
     view_.ShowMessage("The special order does not fit on the order form: it takes " + IntToText(lines.needed) +
@@ -119,24 +123,39 @@ bool OrderPresenter::SpecialOrderFits(const std::string& special)
 
 void OrderPresenter::Print()
 {
+    if (printing_)
+        return;
     const OrderTyped typed = view_.Typed();
     if (!SpecialOrderFits(typed.special))
         return;
     order_ = WithTyped(order_, typed);
-    const PrintOutcome printed =
-        output_.Print(MakeOrderPage(order_, output_.Today(), fmt_), ReportLostPrint(output_, order_, fmt_));
+    printing_ = true;
+    output_.printer.Print(
+        MakeOrderPage(order_, output_.clock.Today(), fmt_),
+        [this, alive = std::weak_ptr<bool>(alive_)](const PrintOutcome& printed) {
+            if (!alive.expired())
+                Printed(printed);
+        },
+        ReportLostPrint(output_, order_, fmt_));
+}
+
+void OrderPresenter::Printed(const PrintOutcome& printed)
+{
+    printing_ = false;
     if (printed.fault == PrintFault::None) {
         view_.Close();
         return;
     }
     // The order stays on screen, as typed, to be printed again, unless it
     // leaves as a PDF instead. No is the stay.
-    if (output_.AskYesNo(PrintFailureMessage(printed), "Order Form") && SaveOrderAsPdf(output_, order_, fmt_))
+    if (output_.questions.AskYesNo(PrintFailureMessage(printed), "Order Form") && SaveOrderAsPdf(output_, order_, fmt_))
         view_.Close();
 }
 
 void OrderPresenter::SavePdf()
 {
+    if (printing_)
+        return;
     const OrderTyped typed = view_.Typed();
     if (!SpecialOrderFits(typed.special))
         return;
@@ -145,10 +164,16 @@ void OrderPresenter::SavePdf()
         view_.Close();
 }
 
-void OrderPresenter::Cancel() { view_.Close(); }
+void OrderPresenter::Cancel()
+{
+    if (!printing_)
+        view_.Close();
+}
 
 void OrderPresenter::CloseAsked()
 {
+    if (printing_)
+        return;
     if (view_.Typed() == loaded_ ||
         view_.AskOkCancel("This order has not been printed. Close it and lose what was typed?", "Close the order"))
         view_.Close();

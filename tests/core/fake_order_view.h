@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -94,13 +95,20 @@ inline ReadPage Read(const OrderPage& page)
 
 // Where the order goes, as values: a printer, a file dialog and a disk that
 // do as told, and the questions asked on the way.
-class FakeOrderOutput : public OrderOutput {
+class FakeOrderOutput : public Printer, public PdfFiles, public Clock, public PageMeasure, public Questions {
 public:
-    PrintOutcome Print(const OrderPage& page, PrintLostHandler /*whenLost*/) override
+    OrderOutput Parts() { return {*this, *this, *this, *this, *this}; }
+
+    // Answers at once, unless told to hold the answer.
+    void Print(const OrderPage& page, PrintAnswer answer, PrintLostHandler whenLost) override
     {
         if (printOutcome.fault == PrintFault::None)
             printed.push_back(Read(page));
-        return printOutcome;
+        lostHandlers.push_back(std::move(whenLost));
+        if (holdAnswers)
+            heldAnswers.push_back([answer = std::move(answer), outcome = printOutcome] { answer(outcome); });
+        else
+            answer(printOutcome);
     }
     std::optional<std::string> ChooseSaveFile(std::string_view suggestedName) override
     {
@@ -142,6 +150,12 @@ public:
 
     PrintOutcome printOutcome;
     std::vector<ReadPage> printed;
+    // Whether the printer answers only when the test says so, and its
+    // answers not given yet, in order.
+    bool holdAnswers = false;
+    std::deque<std::function<void()>> heldAnswers;
+    // What each Print was told to do when its job is lost later.
+    std::vector<PrintLostHandler> lostHandlers;
     // The names the file dialog suggested, and its answers (a path, or
     // nullopt for Cancel); Cancel when none is left.
     std::vector<std::string> suggestedFiles;
@@ -161,7 +175,7 @@ struct PresentedOrder {
     FakeOrderOutput out;
     OrderRecord order;
     FakeOrderView view;
-    OrderPresenter presenter{view, out, order, NumberFormat{'.'}};
+    OrderPresenter presenter{view, out.Parts(), order, NumberFormat{'.'}};
 };
 
 } // namespace corvane::test

@@ -84,7 +84,7 @@ TEST_F(PrintTest, BothEyesVeltoAndTwoOrdersInARow)
     // The next order, for the right eye only, in a window of its own.
     w_.order.orderLeftEye = false;
     FakeOrderView next;
-    OrderPresenter again(next, out_, w_.order, NumberFormat{'.'});
+    OrderPresenter again(next, out_.Parts(), w_.order, NumberFormat{'.'});
     again.Load();
     again.Print();
     ASSERT_EQ(out_.printed.size(), 2u);
@@ -128,6 +128,86 @@ TEST_F(PrintTest, FailedPrintSaysWhyAndKeepsTheOrderWindowOpen)
         EXPECT_EQ(w.out.printed[0].at("lblAccName"), "Vision Care");
         EXPECT_TRUE(w.view.closed);
     }
+}
+
+// The printer answers within a moment; until then the window's commands
+// that would ask something or end the order wait, and the answer decides.
+TEST_F(PrintTest, CommandsWaitForThePrintersAnswer)
+{
+    const struct {
+        const char* name;
+        PrintOutcome answer;
+        bool closed;
+    } rows[] = {
+        {"taken", {}, true},
+        {"refused", {PrintFault::NotAccepting, "PDF", ""}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        PresentedOrder w;
+        w.presenter.Load();
+        w.out.holdAnswers = true;
+        w.out.printOutcome = row.answer;
+        w.out.yesNo = {false};
+        w.view.typed.patName = "Jane Doe";
+        w.presenter.Print();
+        w.presenter.Print();
+        w.presenter.SavePdf();
+        w.presenter.OtherMaterial();
+        w.presenter.OtherColor();
+        w.presenter.Cancel();
+        w.presenter.CloseAsked();
+        EXPECT_EQ(w.out.heldAnswers.size(), 1u);
+        EXPECT_TRUE(w.view.asked.empty());
+        EXPECT_TRUE(w.out.asked.empty());
+        EXPECT_TRUE(w.out.suggestedFiles.empty());
+        EXPECT_FALSE(w.view.closed);
+        w.out.heldAnswers.front()();
+        EXPECT_EQ(w.view.closed, row.closed);
+        EXPECT_EQ(w.out.asked.size(), row.closed ? 0u : 1u);
+        // Answered, the window takes commands again.
+        w.presenter.Cancel();
+        EXPECT_TRUE(w.view.closed);
+    }
+}
+
+// The practitioner cannot close the window before the answer, but the
+// program may end meanwhile: a late answer reaches no presenter.
+TEST(PrintAnswerTest, AnswerAfterThePresenterHasGoneChangesNothing)
+{
+    FakeOrderOutput out;
+    out.holdAnswers = true;
+    OrderRecord order;
+    {
+        FakeOrderView view;
+        OrderPresenter presenter(view, out.Parts(), order, NumberFormat{'.'});
+        presenter.Load();
+        presenter.Print();
+    }
+    ASSERT_EQ(out.heldAnswers.size(), 1u);
+    out.heldAnswers.front()();
+    EXPECT_TRUE(out.asked.empty());
+}
+
+// A job lost after the window has gone names its order and offers the PDF,
+// as it was when printed.
+TEST_F(PrintTest, LostJobOffersThatOrdersPdf)
+{
+    Open(false);
+    typed_.patName = "Jane Doe";
+    typed_.patNum = "P-77";
+    w_.presenter.Print();
+    ASSERT_EQ(out_.lostHandlers.size(), 1u);
+    // The next order is typed meanwhile.
+    w_.order.orderPatName = "Next Patient";
+    out_.fileAnswers = {"/tmp/lost.pdf"};
+    out_.lostHandlers[0]({PrintFault::JobFailed, "PDF", "paper jam"});
+    EXPECT_EQ(out_.asked,
+              std::vector<std::string>{"Order Form: Error 482\r\nThe order for Jane Doe (P-77) did not come "
+                                       "out: the print job failed on the printer PDF (paper jam).\r\n\r\n"
+                                       "Save that order as a PDF?"});
+    ASSERT_EQ(out_.saved.size(), 1u);
+    EXPECT_EQ(out_.saved[0].second.at("lblPatName"), "Jane Doe");
 }
 
 TEST_F(PrintTest, FailedPrintSavesThePageAsPdfInstead)

@@ -3,7 +3,7 @@
 
 #include "order/lens_types.h"
 #include "order/order_page.h"
-#include "ui/qt/page_pdf.h"
+#include "print/page_pdf.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -161,7 +161,7 @@ void OrderPageQtTest::AnswerFileDialog(const QString& path)
 void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
 {
     QCOMPARE(page.pages, 1);
-    const OrderPage form = MakeOrderPage(o, calc_->app.Output().Today(), NumberFormat{'.'});
+    const OrderPage form = MakeOrderPage(o, calc_->app.Today(), NumberFormat{'.'});
     // Each value with the caption of its row.
     const std::pair<const char*, const char*> values[] = {
         {"lblAccName", "Label14"},  {"lblAccNum", "Label13"},     {"lblAccfax", "Label16"},

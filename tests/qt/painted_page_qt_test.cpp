@@ -1,6 +1,6 @@
 #include "order/order_page.h"
-#include "ui/qt/artwork.h"
-#include "ui/qt/page_painter.h"
+#include "print/artwork.h"
+#include "print/page_painter.h"
 
 #include <QApplication>
 #include <QImage>

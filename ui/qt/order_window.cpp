@@ -93,8 +93,7 @@ void WhiteLists(const QWidget* window)
 
 } // namespace
 
-OrderWindow::OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& output, QWidget* parent)
-    : FormWindow(parent), ui_(std::make_unique<Ui::OrderWindow>()), presenter_(*this, output, order, fmt)
+OrderWindow::OrderWindow(QWidget* parent) : FormWindow(parent), ui_(std::make_unique<Ui::OrderWindow>())
 {
     ui_->setupUi(this);
     QPalette grey = palette();
@@ -116,23 +115,22 @@ OrderWindow::OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& outp
     ui_->lensTypes->setId(ui_->optType_0, static_cast<int>(LensType::Corvane));
     ui_->lensTypes->setId(ui_->optType_1, static_cast<int>(LensType::Velto));
     FormReady();
-    ConnectToPresenter();
-    presenter_.Load();
+    ConnectCommands();
 }
 
 OrderWindow::~OrderWindow() = default;
 
-void OrderWindow::ConnectToPresenter()
+void OrderWindow::ConnectCommands()
 {
     connect(ui_->lensTypes, &QButtonGroup::idToggled, this, [this](int type, bool chosen) {
         if (chosen)
-            presenter_.LensTypeChosen(static_cast<LensType>(type));
+            emit lensTypeChosen(static_cast<LensType>(type));
     });
-    connect(ui_->cmdChgMat, &QPushButton::clicked, this, [this] { presenter_.OtherMaterial(); });
-    connect(ui_->cmdChgCol, &QPushButton::clicked, this, [this] { presenter_.OtherColor(); });
-    connect(ui_->cmdPrint, &QPushButton::clicked, this, [this] { presenter_.Print(); });
-    connect(ui_->cmdSavePdf, &QPushButton::clicked, this, [this] { presenter_.SavePdf(); });
-    connect(ui_->cmdCancel, &QPushButton::clicked, this, [this] { presenter_.Cancel(); });
+    connect(ui_->cmdChgMat, &QPushButton::clicked, this, &OrderWindow::otherMaterialRequested);
+    connect(ui_->cmdChgCol, &QPushButton::clicked, this, &OrderWindow::otherColorRequested);
+    connect(ui_->cmdPrint, &QPushButton::clicked, this, &OrderWindow::printRequested);
+    connect(ui_->cmdSavePdf, &QPushButton::clicked, this, &OrderWindow::savePdfRequested);
+    connect(ui_->cmdCancel, &QPushButton::clicked, this, &OrderWindow::cancelRequested);
 }
 
 void OrderWindow::ShowLensType(LensType type)
@@ -212,15 +210,6 @@ OrderTyped OrderWindow::Typed() const
 
 void OrderWindow::Close() { done(QDialog::Rejected); }
 
-void OrderWindow::reject() { presenter_.CloseAsked(); }
-
-void OpenOrder(QWidget* parent, OrderRecord& order, NumberFormat fmt, OrderOutput& output)
-{
-    OrderWindow window(order, fmt, output, parent);
-    window.exec();
-    // The window below takes the keyboard back, its focus where it was.
-    if (parent != nullptr && parent->isVisible())
-        parent->activateWindow();
-}
+void OrderWindow::reject() { emit closeRequested(); }
 
 } // namespace corvane

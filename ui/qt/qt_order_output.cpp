@@ -1,7 +1,7 @@
 #include "ui/qt/qt_order_output.h"
 
+#include "print/page_pdf.h"
 #include "ui/qt/message_box.h"
-#include "ui/qt/page_pdf.h"
 
 #include <QApplication>
 #include <QDate>
@@ -12,25 +12,30 @@
 #include <QStandardPaths>
 
 namespace corvane {
+namespace {
 
-QtOrderOutput::QtOrderOutput(std::unique_ptr<PageOutput> printer)
-    : printer_(printer ? std::move(printer) : MakeDefaultPrinter())
-{}
-
-QWidget* QtOrderOutput::Front() const
+QWidget* Front(QWidget* home)
 {
     QWidget* modal = QApplication::activeModalWidget();
-    return modal != nullptr ? modal : home_.data();
+    return modal != nullptr ? modal : home;
 }
 
-PrintOutcome QtOrderOutput::Print(const OrderPage& page, PrintLostHandler whenLost)
+} // namespace
+
+bool QtQuestions::AskYesNo(const std::string& text, const std::string& title)
 {
-    return printer_->Print(page, std::move(whenLost));
+    return ShowMessageBox(Front(home_), QString::fromStdString(title), QString::fromStdString(text), Buttons::YesNo) ==
+           Answer::Yes;
 }
 
-std::optional<std::string> QtOrderOutput::ChooseSaveFile(std::string_view suggestedName)
+void QtQuestions::Tell(const std::string& text, const std::string& title)
 {
-    QFileDialog dialog(Front(), QStringLiteral("Save the order as PDF"));
+    ShowMessageBox(Front(home_), QString::fromStdString(title), QString::fromStdString(text), Buttons::OkExclamation);
+}
+
+std::optional<std::string> QtPdfFiles::ChooseSaveFile(std::string_view suggestedName)
+{
+    QFileDialog dialog(Front(home_), QStringLiteral("Save the order as PDF"));
     dialog.setObjectName(QStringLiteral("SavePdfDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -47,7 +52,7 @@ std::optional<std::string> QtOrderOutput::ChooseSaveFile(std::string_view sugges
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
-SaveOutcome QtOrderOutput::SavePdf(const OrderPage& page, const std::string& path)
+SaveOutcome QtPdfFiles::SavePdf(const OrderPage& page, const std::string& path)
 {
     const QString file = QString::fromStdString(path);
     SaveOutcome saved = WritePagePdf(page, file);
@@ -56,23 +61,9 @@ SaveOutcome QtOrderOutput::SavePdf(const OrderPage& page, const std::string& pat
     return saved;
 }
 
-// Printing sends the PDF page: that page decides.
-PageLines QtOrderOutput::LinesOnPage(const PageText& text) { return LinesOnPdfPage(text); }
-
-std::string QtOrderOutput::Today()
+std::string SystemClock::Today()
 {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
-}
-
-bool QtOrderOutput::AskYesNo(const std::string& text, const std::string& title)
-{
-    return ShowMessageBox(Front(), QString::fromStdString(title), QString::fromStdString(text), Buttons::YesNo) ==
-           Answer::Yes;
-}
-
-void QtOrderOutput::Tell(const std::string& text, const std::string& title)
-{
-    ShowMessageBox(Front(), QString::fromStdString(title), QString::fromStdString(text), Buttons::OkExclamation);
 }
 
 } // namespace corvane

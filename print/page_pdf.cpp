@@ -1,6 +1,6 @@
-#include "ui/qt/page_pdf.h"
+#include "print/page_pdf.h"
 
-#include "ui/qt/page_painter.h"
+#include "print/page_painter.h"
 
 #include <QBuffer>
 #include <QFile>
