@@ -22,8 +22,7 @@ void Connect(OrderWindow& window, OrderPresenter& presenter)
 {
     OrderWindow* w = &window;
     OrderPresenter* p = &presenter;
-    QObject::connect(w, &OrderWindow::lensTypeChosen, w,
-                     GuardedBy(w, [p](LensType type) { p->LensTypeChosen(type); }));
+    QObject::connect(w, &OrderWindow::lensTypeChosen, w, GuardedBy(w, [p](LensType type) { p->LensTypeChosen(type); }));
     QObject::connect(w, &OrderWindow::otherMaterialRequested, w, GuardedBy(w, [p] { p->OtherMaterial(); }));
     QObject::connect(w, &OrderWindow::otherColorRequested, w, GuardedBy(w, [p] { p->OtherColor(); }));
     QObject::connect(w, &OrderWindow::printRequested, w, GuardedBy(w, [p] { p->Print(); }));
