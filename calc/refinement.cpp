@@ -89,7 +89,7 @@ std::optional<double> AskOverRefraction(PowerCorrectionView& dialog, const Numbe
 std::optional<lens::AddChoice> AskAddChoice(AddCorrectionView& dialog, const lens::AddOptions& adds,
                                             const NumberFormat& fmt)
 {
-    return dialog.Choose(Format(adds.pres, "0.00", fmt), Format(adds.cur, "0.00", fmt));
+    return dialog.Choose(Format(adds.pres, Decimals::Two, fmt), Format(adds.cur, Decimals::Two, fmt));
 }
 
 } // namespace corvane

@@ -75,7 +75,7 @@ CurrentLensDesign DesignFromCurrentLens(CurrentLensEntries entries, const Number
         if (const double v = value(kBC); rules::InDioptres(v)) {
             // A base curve in dioptres becomes a radius, kept to two decimals.
             write(kBC, rules::OtherCurvatureUnit(v));
-            out.entries.bc = Format(out.entries.bc, "0.00", fmt);
+            out.entries.bc = Format(out.entries.bc, Decimals::Two, fmt);
         }
         out.wornDiameter = value(kDiam);
         Design lens;

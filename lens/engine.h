@@ -65,14 +65,21 @@ struct Warning {
     bool operator==(const Warning&) const = default;
 };
 
-// A designed lens. After an over-refraction its power is written in
-// general form ("-3", "-2.9") instead of with two decimals.
+// How a power is written, the one rule for every window and the page: a
+// designed power with two decimals ("-3.00"); a power settled by an
+// over-refraction in the general form of number to text ("-2.875", "-3"),
+// the form the correction was written back in, which two decimals would
+// change.
+enum class PowerForm { TwoDecimals, General };
+std::string PowerText(double power, PowerForm form, const NumberFormat& fmt);
+
+// A designed lens.
 struct Design {
     double bc = 0;
     double power = 0;
     double diam = 0;
     int series = 0;
-    bool powerCorrected = false;
+    PowerForm powerForm = PowerForm::TwoDecimals;
     bool operator==(const Design&) const = default;
 };
 
@@ -92,6 +99,14 @@ inline constexpr std::size_t kValueRoom = 6;
 bool ShownWhole(const Design& lens, const NumberFormat& fmt);
 
 // ---- The design from keratometry and refraction ----
+
+// Whether the first keratometry reading is the flatter one. The design
+// orders the two readings by their texts as written back into the entries,
+// character by character, not by their values: the laboratory's lenses are
+// designed so. For plain readings with two digits before the separator the
+// two orders agree; "4.5E1" sorts before "44", and of two equal texts the
+// second is the flatter.
+bool FirstReadingIsFlatter(const std::string& kera1, const std::string& kera2);
 
 std::optional<Fault> ValidatePrescription(const PrescriptionEntries& entries, const NumberFormat& fmt);
 
@@ -134,7 +149,7 @@ struct SuggestedLens {
     std::optional<double> power;
     std::optional<double> diam;
     std::optional<int> series;
-    bool powerCorrected = false;
+    PowerForm powerForm = PowerForm::TwoDecimals;
     bool operator==(const SuggestedLens&) const = default;
 };
 bool HasOpenValue(const SuggestedLens& lens);
@@ -203,6 +218,12 @@ EyeResult SettleBaseCurve(EyeResult eye, bool currentFits);
 // "Does the current lens' power Provide best distance vision accuity ?" Yes.
 EyeResult SettlePowerFromCurrentLens(EyeResult eye);
 
+// The power an over-refraction is added to: the design's power read back
+// from the text the main window shows ("-2.88" for -2.875), not the number
+// behind it. The practitioner corrects the power seen, and what is seen is
+// what is ordered.
+double PowerAsShown(const Design& lens, const NumberFormat& fmt);
+
 // What was typed as the over-refraction: a number, or why it is none.
 std::variant<double, RuntimeError> ReadOverRefraction(const std::string& typed, const NumberFormat& fmt);
 
@@ -257,14 +278,5 @@ struct LensOrder {
 };
 // None until the right eye has a lens and neither eye has an open value.
 std::optional<LensOrder> Orderable(const EyeResult& right, const EyeResult& left);
-
-// The lens values of the order record.
-struct OrderedLens {
-    std::string bc;
-    std::string power;
-    double diam = 0;
-    int series = 0;
-};
-OrderedLens OrderLens(const SettledLens& lens, const NumberFormat& fmt);
 
 } // namespace corvane::lens

@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <system_error>
 
@@ -121,15 +120,6 @@ Parsed ParseNumber(std::string_view text, const NumberFormat& fmt)
     return Convert(negative, digits, intDigits - firstAt - 1 + exponent);
 }
 
-int DecimalsOf(std::string_view pattern)
-{
-    if (pattern == "0.0")
-        return 1;
-    if (pattern == "0.00")
-        return 2;
-    throw std::invalid_argument("unsupported number pattern");
-}
-
 } // namespace
 
 bool IsNumeric(std::string_view text, const NumberFormat& fmt) { return ParseNumber(text, fmt).status == Parse::Ok; }
@@ -164,9 +154,9 @@ std::string NumberToText(double value, const NumberFormat& fmt)
     return out;
 }
 
-std::string Format(double value, std::string_view pattern, const NumberFormat& fmt)
+std::string Format(double value, Decimals places, const NumberFormat& fmt)
 {
-    const int decimals = DecimalsOf(pattern);
+    const int decimals = static_cast<int>(places);
     if (!std::isfinite(value))
         RaiseOverflow();
     // The 15-significant-digit decimal form: d.dddddddddddddde[+-]XX.
@@ -222,9 +212,9 @@ std::string Format(double value, std::string_view pattern, const NumberFormat& f
     return out;
 }
 
-std::string Format(std::string_view text, std::string_view pattern, const NumberFormat& fmt)
+std::string Format(std::string_view text, Decimals decimals, const NumberFormat& fmt)
 {
-    return Format(ToNumber(text, fmt), pattern, fmt);
+    return Format(ToNumber(text, fmt), decimals, fmt);
 }
 
 double Int(double x)

@@ -24,11 +24,15 @@ double ToNumber(std::string_view text, const NumberFormat& fmt);
 // zeros or separator ("-2.9", "-3", "43.2692307692308", "1E+20").
 std::string NumberToText(double value, const NumberFormat& fmt);
 
-// Fixed-decimal text for the patterns "0.0" and "0.00", rounded half away
-// from zero on the value's 15-digit decimal form.
-std::string Format(double value, std::string_view pattern, const NumberFormat& fmt);
+// How many decimals a fixed-decimal text has.
+enum class Decimals { One = 1, Two = 2 };
+
+// Fixed-decimal text ("9.0", "-3.13"): at least one digit before the
+// separator, rounded half away from zero on the value's 15-digit decimal
+// form.
+std::string Format(double value, Decimals decimals, const NumberFormat& fmt);
 // A text argument is converted to a number first.
-std::string Format(std::string_view text, std::string_view pattern, const NumberFormat& fmt);
+std::string Format(std::string_view text, Decimals decimals, const NumberFormat& fmt);
 
 // The greatest integer not above x.
 double Int(double x);

@@ -58,11 +58,10 @@ void Normalise(Working& w)
     }
 }
 
-// The readings are ordered by their texts, as written back; returns the
-// toricity of the cornea.
+// Returns the toricity of the cornea.
 double OrderReadings(Working& w)
 {
-    const bool firstIsFlat = w.Text(kKera1) < w.Text(kKera2);
+    const bool firstIsFlat = FirstReadingIsFlatter(w.Text(kKera1), w.Text(kKera2));
     w.flatK = w.Value(firstIsFlat ? kKera1 : kKera2);
     w.steepK = w.Value(firstIsFlat ? kKera2 : kKera1);
     return Sub(w.steepK, w.flatK);
@@ -136,6 +135,9 @@ Design Designed(Working& w)
 }
 
 } // namespace
+
+// std::string orders its characters by their codes, as unsigned bytes.
+bool FirstReadingIsFlatter(const std::string& kera1, const std::string& kera2) { return kera1 < kera2; }
 
 std::optional<Fault> ValidatePrescription(const PrescriptionEntries& entries, const NumberFormat& fmt)
 {

@@ -6,19 +6,16 @@
 #include <utility>
 
 namespace corvane::lens {
-namespace {
 
-std::string PowerText(double power, bool corrected, const NumberFormat& fmt)
+std::string PowerText(double power, PowerForm form, const NumberFormat& fmt)
 {
-    return corrected ? NumberToText(power, fmt) : Format(power, "0.00", fmt);
+    return form == PowerForm::General ? NumberToText(power, fmt) : Format(power, Decimals::Two, fmt);
 }
-
-} // namespace
 
 LensTexts Texts(const Design& lens, const NumberFormat& fmt)
 {
-    return {Format(lens.bc, "0.00", fmt), PowerText(lens.power, lens.powerCorrected, fmt),
-            Format(lens.diam, "0.0", fmt), IntToText(lens.series)};
+    return {Format(lens.bc, Decimals::Two, fmt), PowerText(lens.power, lens.powerForm, fmt),
+            Format(lens.diam, Decimals::One, fmt), IntToText(lens.series)};
 }
 
 bool ShownWhole(const Design& lens, const NumberFormat& fmt)
@@ -35,9 +32,9 @@ bool HasOpenValue(const SuggestedLens& lens) { return !lens.bc || !lens.power ||
 
 LensTexts Texts(const SuggestedLens& lens, const std::string& open, const NumberFormat& fmt)
 {
-    return {lens.bc ? Format(*lens.bc, "0.00", fmt) : open,
-            lens.power ? PowerText(*lens.power, lens.powerCorrected, fmt) : open,
-            lens.diam ? Format(*lens.diam, "0.0", fmt) : open, lens.series ? IntToText(*lens.series) : open};
+    return {lens.bc ? Format(*lens.bc, Decimals::Two, fmt) : open,
+            lens.power ? PowerText(*lens.power, lens.powerForm, fmt) : open,
+            lens.diam ? Format(*lens.diam, Decimals::One, fmt) : open, lens.series ? IntToText(*lens.series) : open};
 }
 
 Suggestion SuggestFinalLens(const Design& pres, const Design& cur, double wornDiameter)
@@ -59,7 +56,7 @@ Suggestion SuggestFinalLens(const Design& pres, const Design& cur, double wornDi
 
 SuggestedLens ShowSingleMethodResult(const Design& lens)
 {
-    return {lens.bc, lens.power, lens.diam, lens.series, lens.powerCorrected};
+    return {lens.bc, lens.power, lens.diam, lens.series, lens.powerForm};
 }
 
 std::optional<LensValue> ValueToClick(const SuggestedLens& lens)
@@ -98,9 +95,14 @@ EyeResult SettlePowerFromCurrentLens(EyeResult eye)
 {
     if (IsOpen(eye, LensValue::Power)) {
         eye.suggested->power = eye.cur->power;
-        eye.suggested->powerCorrected = eye.cur->powerCorrected;
+        eye.suggested->powerForm = eye.cur->powerForm;
     }
     return eye;
+}
+
+double PowerAsShown(const Design& lens, const NumberFormat& fmt)
+{
+    return ToNumber(PowerText(lens.power, lens.powerForm, fmt), fmt);
 }
 
 std::variant<double, RuntimeError> ReadOverRefraction(const std::string& typed, const NumberFormat& fmt)
@@ -122,20 +124,19 @@ PowerCorrection SettlePowerByOverRefraction(EyeResult eye, std::string powerEntr
         return out;
     }
     try {
-        // The design's power as it is shown, corrected, written and read
-        // back: what the practitioner sees is what is ordered.
+        // The corrected power is written and read back, as the entry is.
         const std::string entry = NumberToText(Add(ToNumber(out.powerEntry, fmt), overRefraction), fmt);
-        const double shown = ToNumber(Texts(*out.eye.cur, fmt).pow, fmt);
+        const double shown = PowerAsShown(*out.eye.cur, fmt);
         const double corrected = ToNumber(NumberToText(Add(shown, overRefraction), fmt), fmt);
         Design correctedCur = *out.eye.cur;
         correctedCur.power = corrected;
-        correctedCur.powerCorrected = true;
+        correctedCur.powerForm = PowerForm::General;
         if (!ShownWhole(correctedCur, fmt))
             RaiseOverflow();
         out.powerEntry = entry;
         *out.eye.cur = correctedCur;
         out.eye.suggested->power = corrected;
-        out.eye.suggested->powerCorrected = true;
+        out.eye.suggested->powerForm = PowerForm::General;
     } catch (const RuntimeError& err) {
         out.fault = Fault{err, Entry::None};
     }
@@ -173,7 +174,7 @@ std::optional<SettledLens> Settled(const SuggestedLens& lens)
 {
     if (HasOpenValue(lens))
         return std::nullopt;
-    return SettledLens{{*lens.bc, *lens.power, *lens.diam, *lens.series, lens.powerCorrected}};
+    return SettledLens{{*lens.bc, *lens.power, *lens.diam, *lens.series, lens.powerForm}};
 }
 
 std::optional<LensOrder> Orderable(const EyeResult& right, const EyeResult& left)
@@ -187,12 +188,6 @@ std::optional<LensOrder> Orderable(const EyeResult& right, const EyeResult& left
     if (!l)
         return std::nullopt;
     return LensOrder{*r, *l};
-}
-
-OrderedLens OrderLens(const SettledLens& lens, const NumberFormat& fmt)
-{
-    const LensTexts texts = Texts(lens.lens, fmt);
-    return {texts.bc, texts.pow, lens.lens.diam, lens.lens.series};
 }
 
 } // namespace corvane::lens

@@ -2,19 +2,19 @@
 
 namespace corvane {
 
-void CopySuggestedLens(const lens::LensOrder& lenses, OrderRecord& order, const NumberFormat& fmt)
+OrderRecord WithSuggestedLens(OrderRecord order, const lens::LensOrder& lenses)
 {
-    auto copy = [&](int e, const lens::SettledLens& settled) {
-        const lens::OrderedLens lens = lens::OrderLens(settled, fmt);
-        order.orderBC[e] = lens.bc;
-        order.orderPower[e] = lens.power;
-        order.orderDiam[e] = lens.diam;
-        order.orderSeries[e] = lens.series;
+    auto copy = [&order](Eye eye, const lens::Design& lens) {
+        order.orderBC[eye] = lens.bc;
+        order.orderPower[eye] = {.dioptres = lens.power, .form = lens.powerForm};
+        order.orderDiam[eye] = lens.diam;
+        order.orderSeries[eye] = lens.series;
     };
-    copy(0, lenses.right);
+    copy(Eye::Right, lenses.right.lens);
     order.orderLeftEye = lenses.left.has_value();
     if (lenses.left)
-        copy(1, *lenses.left);
+        copy(Eye::Left, lenses.left->lens);
+    return order;
 }
 
 } // namespace corvane

@@ -5,8 +5,8 @@
 
 namespace corvane {
 
-// Copies the suggested lens of each eye into the order record; the left eye
-// is ordered when it has one.
-void CopySuggestedLens(const lens::LensOrder& lenses, OrderRecord& order, const NumberFormat& fmt);
+// The order with the suggested lens of each eye copied in; the left eye is
+// ordered when it has one.
+OrderRecord WithSuggestedLens(OrderRecord order, const lens::LensOrder& lenses);
 
 } // namespace corvane

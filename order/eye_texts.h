@@ -14,9 +14,13 @@ struct EyeTexts {
     std::string power;
     std::string diam;
     std::string series;
+    bool operator==(const EyeTexts&) const = default;
 };
 
-// The texts of `eye` (0 right, 1 left); "-" for a left eye not ordered.
-EyeTexts ShownEye(const OrderRecord& order, int eye, const NumberFormat& fmt);
+// What a left eye not ordered shows in each of its places.
+inline constexpr const char* kNotOrdered = "-";
+
+// The texts of `eye`; kNotOrdered for a left eye not ordered.
+EyeTexts ShownEye(const OrderRecord& order, Eye eye, const NumberFormat& fmt);
 
 } // namespace corvane

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "order/materials.h"
+#include "order/order_choices.h"
 #include "order/order_page.h"
 
-#include <cstddef>
 #include <span>
 
 namespace corvane {
@@ -11,9 +11,10 @@ namespace corvane {
 // What tells one lens type from another: the material and colour that
 // choosing it in the order window selects, where "Other Material" goes on
 // from, and its picture on the printed page. In the window each row has its
-// option button, "optType_<row>". A further lens type is one more row, its
-// button and its picture.
-struct LensType {
+// option button, "optType_<row>". A further lens type is one more value of
+// LensType, its row, its button and its picture.
+struct LensTypeRow {
+    LensType type;
     const char* material;
     Tint color;
     // The positions in the material list and the colour cycle once chosen.
@@ -27,10 +28,7 @@ struct LensType {
 };
 
 // The lens types in the order of their option buttons.
-std::span<const LensType> LensTypes();
-
-// The rows that the order record names.
-inline constexpr std::size_t kCorvaneType = 0;
-inline constexpr std::size_t kVeltoType = 1;
+std::span<const LensTypeRow> LensTypes();
+const LensTypeRow& RowOf(LensType type);
 
 } // namespace corvane

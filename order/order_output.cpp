@@ -67,10 +67,10 @@ Words LostPrintMessage(const OrderRecord& order, const PrintOutcome& lost)
     return {Say::LostOfferPdf, {ErrorMessage(RuntimeError(kErrPrinter, which))}};
 }
 
-PrintLostHandler ReportLostPrint(OrderOutput& output, OrderRecord order, NumberFormat fmt)
+PrintLostHandler ReportLostPrint(const OrderOutput& output, OrderRecord order, NumberFormat fmt)
 {
-    return [&output, order = std::move(order), fmt](const PrintOutcome& lost) {
-        if (output.AskYesNo(LostPrintMessage(order, lost), {Say::OrderFormTitle}))
+    return [output, order = std::move(order), fmt](const PrintOutcome& lost) {
+        if (output.questions.AskYesNo(LostPrintMessage(order, lost), {Say::OrderFormTitle}))
             SaveOrderAsPdf(output, order, fmt);
     };
 }
@@ -119,16 +119,16 @@ std::string PdfFileName(std::string rendered)
     return rendered + ".pdf";
 }
 
-bool SaveOrderAsPdf(OrderOutput& output, const OrderRecord& order, const NumberFormat& fmt)
+bool SaveOrderAsPdf(const OrderOutput& output, const OrderRecord& order, const NumberFormat& fmt)
 {
-    const std::string today = output.Today();
-    const std::optional<std::string> path = output.ChooseSaveFile(OrderFileName(order, today));
+    const std::string today = output.clock.Today();
+    const std::optional<std::string> path = output.files.ChooseSaveFile(OrderFileName(order, today));
     if (!path)
         return false;
-    const SaveOutcome saved = output.SavePdf(MakeOrderPage(order, today, fmt), *path);
+    const SaveOutcome saved = output.files.SavePdf(MakeOrderPage(order, today, fmt), *path);
     if (saved.fault == SaveFault::None)
         return true;
-    output.Tell(SaveFailureMessage(saved, *path), {Say::OrderFormTitle});
+    output.questions.Tell(SaveFailureMessage(saved, *path), {Say::OrderFormTitle});
     return false;
 }
 

@@ -77,27 +77,28 @@ constexpr LensRow kLensRows[] = {
 };
 
 // By eye, in the order of kLensRows; "-" for a left eye not ordered.
-std::array<std::string, 6> LensValues(const OrderRecord& o, int eye, const NumberFormat& fmt)
+std::array<std::string, 6> LensValues(const OrderRecord& o, Eye eye, const NumberFormat& fmt)
 {
     const EyeTexts lens = ShownEye(o, eye, fmt);
-    const bool ordered = eye == 0 || o.orderLeftEye;
+    const bool ordered = IsOrdered(o, eye);
     return {lens.bc,
             lens.power,
             lens.diam,
             lens.series,
-            ordered ? o.orderEdgeThick[eye] : "-",
-            ordered ? o.orderCenterThick[eye] : "-"};
+            ordered ? Text(o.orderEdgeThick[eye]) : kNotOrdered,
+            ordered ? Text(o.orderCenterThick[eye]) : kNotOrdered};
 }
 
+// The right eye's column, then the left one's: "lblBC_0", "lblBC_1".
 void AddLensRows(std::vector<PageText>& texts, const OrderRecord& o, const NumberFormat& fmt)
 {
-    const std::array<std::array<std::string, 6>, 2> values = {LensValues(o, 0, fmt), LensValues(o, 1, fmt)};
+    const PerEye<std::array<std::string, 6>> values = {LensValues(o, Eye::Right, fmt), LensValues(o, Eye::Left, fmt)};
     for (std::size_t i = 0; i < std::size(kLensRows); ++i) {
         const LensRow& row = kLensRows[i];
         texts.push_back(Caption(row.label, row.caption, {row.left, row.top, 1800 - row.left - 60, 255}));
-        for (int e = 0; e < 2; ++e)
-            texts.push_back(Value(std::string(row.value) + "_" + std::to_string(e), values[e][i],
-                                  {1800 + 1200 * e, row.top, row.width, 255}));
+        for (std::size_t e = 0; e < kEyes.size(); ++e)
+            texts.push_back(Value(std::string(row.value) + "_" + std::to_string(e), values[kEyes[e]][i],
+                                  {1800 + 1200 * static_cast<int>(e), row.top, row.width, 255}));
     }
 }
 
@@ -127,7 +128,7 @@ OrderPage MakeOrderPage(const OrderRecord& o, const std::string& date, const Num
     page.texts.push_back(SpecialOrderText(o.orderSpecial));
     page.frames = {{.name = "Frame2", .caption = "Contact us", .box = {4320, 8040, 2295, 615}},
                    {.name = "Frame1", .caption = "Reserved for lab", .box = {7080, 8040, 3255, 615}}};
-    const LensType& type = LensTypes()[o.orderLensType];
+    const LensTypeRow& type = RowOf(o.orderLensType);
     page.pictures = {{.name = "Image1", .picture = PagePicture::Logo, .box = {240, 600, 2610, 645}},
                      {.name = type.imageName, .picture = type.picture, .box = type.image}};
     return page;

@@ -5,12 +5,6 @@
 #include "order/order_page.h"
 
 namespace corvane {
-namespace {
-
-// What a new order starts with in each eye's lists.
-const Thicknesses kStandardThickness{.edge = "Standard", .center = "Standard"};
-
-} // namespace
 
 OrderRecord WithTyped(OrderRecord order, const OrderTyped& typed)
 {
@@ -24,35 +18,38 @@ OrderRecord WithTyped(OrderRecord order, const OrderTyped& typed)
     order.orderLensType = typed.lensType;
     order.orderDot = typed.dot;
     order.orderSpecial = typed.special;
-    for (int e = 0; e < (order.orderLeftEye ? 2 : 1); ++e) {
-        order.orderEdgeThick[e] = typed.thick[e].edge;
-        order.orderCenterThick[e] = typed.thick[e].center;
+    for (Eye eye : kEyes) {
+        if (!IsOrdered(order, eye))
+            continue;
+        order.orderEdgeThick[eye] = typed.thick[eye].edge;
+        order.orderCenterThick[eye] = typed.thick[eye].center;
     }
     return order;
 }
 
-OrderPresenter::OrderPresenter(OrderView& view, OrderOutput& output, OrderRecord& order, NumberFormat fmt)
+OrderPresenter::OrderPresenter(OrderView& view, OrderOutput output, OrderRecord& order, NumberFormat fmt)
     : view_(view), output_(output), order_(order), fmt_(fmt)
 {}
 
 void OrderPresenter::Load()
 {
-    view_.ShowLensType(kCorvaneType);
-    LensTypeChosen(kCorvaneType);
-    for (int e = 0; e < 2; ++e)
-        view_.ShowEye(e, ShownEye(order_, e, fmt_));
-    view_.ShowThicknesses(0, kStandardThickness);
-    if (order_.orderLeftEye)
-        view_.ShowThicknesses(1, kStandardThickness);
+    view_.ShowLensType(LensType::Corvane);
+    LensTypeChosen(LensType::Corvane);
+    for (Eye eye : kEyes)
+        view_.ShowEye(eye, ShownEye(order_, eye, fmt_));
+    // A new order starts with standard thicknesses.
+    for (Eye eye : kEyes)
+        if (IsOrdered(order_, eye))
+            view_.ShowThicknesses(eye, Thicknesses{});
     loaded_ = view_.Typed();
 }
 
-void OrderPresenter::LensTypeChosen(std::size_t type)
+void OrderPresenter::LensTypeChosen(LensType type)
 {
     if (type_ == type)
         return;
     type_ = type;
-    const LensType& chosen = LensTypes()[type];
+    const LensTypeRow& chosen = RowOf(type);
     // The material entry stays as open as it was: only "Other Material" locks it.
     view_.ShowMaterial({.text = chosen.material, .locked = materialLocked_});
     ShowTint(chosen.color);
@@ -65,9 +62,11 @@ bool OrderPresenter::AcceptNote() { return view_.AskOkCancel({Say::OtherOnReques
 
 void OrderPresenter::OtherMaterial()
 {
+    if (printing_)
+        return;
     if (!noteAccepted_ && AcceptNote()) {
         noteAccepted_ = true;
-        material_ = LensTypes()[type_.value_or(kCorvaneType)].otherMaterialStart;
+        material_ = RowOf(type_.value_or(LensType::Corvane)).otherMaterialStart;
     }
     if (!noteAccepted_)
         return;
@@ -85,6 +84,8 @@ void OrderPresenter::OtherMaterial()
 
 void OrderPresenter::OtherColor()
 {
+    if (printing_)
+        return;
     if (!noteAccepted_ && AcceptNote())
         noteAccepted_ = true;
     if (!noteAccepted_)
@@ -107,7 +108,7 @@ void OrderPresenter::ShowTint(Tint tint)
 // before anything is printed or saved, and the window keeps what was typed.
 bool OrderPresenter::SpecialOrderFits(const std::string& special)
 {
-    const PageLines lines = output_.LinesOnPage(SpecialOrderText(special));
+    const PageLines lines = output_.measure.LinesOnPage(SpecialOrderText(special));
     if (lines.needed <= lines.room)
         return true;
     view_.ShowMessage({Say::SpecialOrderTooLong, {IntToText(lines.needed), IntToText(lines.room)}},
@@ -118,24 +119,40 @@ bool OrderPresenter::SpecialOrderFits(const std::string& special)
 
 void OrderPresenter::Print()
 {
+    if (printing_)
+        return;
     const OrderTyped typed = view_.Typed();
     if (!SpecialOrderFits(typed.special))
         return;
     order_ = WithTyped(order_, typed);
-    const PrintOutcome printed =
-        output_.Print(MakeOrderPage(order_, output_.Today(), fmt_), ReportLostPrint(output_, order_, fmt_));
+    printing_ = true;
+    output_.printer.Print(
+        MakeOrderPage(order_, output_.clock.Today(), fmt_),
+        [this, alive = std::weak_ptr<bool>(alive_)](const PrintOutcome& printed) {
+            if (!alive.expired())
+                Printed(printed);
+        },
+        ReportLostPrint(output_, order_, fmt_));
+}
+
+void OrderPresenter::Printed(const PrintOutcome& printed)
+{
+    printing_ = false;
     if (printed.fault == PrintFault::None) {
         view_.Close();
         return;
     }
     // The order stays on screen, as typed, to be printed again, unless it
     // leaves as a PDF instead. No is the stay.
-    if (output_.AskYesNo(PrintFailureMessage(printed), {Say::OrderFormTitle}) && SaveOrderAsPdf(output_, order_, fmt_))
+    if (output_.questions.AskYesNo(PrintFailureMessage(printed), {Say::OrderFormTitle}) &&
+        SaveOrderAsPdf(output_, order_, fmt_))
         view_.Close();
 }
 
 void OrderPresenter::SavePdf()
 {
+    if (printing_)
+        return;
     const OrderTyped typed = view_.Typed();
     if (!SpecialOrderFits(typed.special))
         return;
@@ -144,10 +161,16 @@ void OrderPresenter::SavePdf()
         view_.Close();
 }
 
-void OrderPresenter::Cancel() { view_.Close(); }
+void OrderPresenter::Cancel()
+{
+    if (!printing_)
+        view_.Close();
+}
 
 void OrderPresenter::CloseAsked()
 {
+    if (printing_)
+        return;
     if (view_.Typed() == loaded_ || view_.AskOkCancel({Say::CloseUnprinted}, {Say::CloseTitle}))
         view_.Close();
 }

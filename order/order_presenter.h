@@ -7,6 +7,7 @@
 #include "order/order_view.h"
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,12 +21,15 @@ OrderRecord WithTyped(OrderRecord order, const OrderTyped& typed);
 // materials and colours, and prints or saves the order through its output.
 class OrderPresenter {
 public:
-    OrderPresenter(OrderView& view, OrderOutput& output, OrderRecord& order, NumberFormat fmt);
+    OrderPresenter(OrderView& view, OrderOutput output, OrderRecord& order, NumberFormat fmt);
 
     void Load();
-    void LensTypeChosen(std::size_t type);
+    void LensTypeChosen(LensType type);
     void OtherMaterial();
     void OtherColor();
+    // The page goes to the printer; the window closes once the print
+    // service has taken it. Until the printer answers, the commands that
+    // would ask something or end the order do nothing.
     void Print();
     void SavePdf();
     // "&Cancel": the order is dropped.
@@ -35,16 +39,17 @@ public:
     void CloseAsked();
 
 private:
+    void Printed(const PrintOutcome& printed);
     bool AcceptNote();
     bool SpecialOrderFits(const std::string& special);
     void ShowTint(Tint tint);
 
     OrderView& view_;
-    OrderOutput& output_;
+    OrderOutput output_;
     OrderRecord& order_;
     NumberFormat fmt_;
-    // The row of LensTypes() chosen; choosing it again changes nothing.
-    std::optional<std::size_t> type_;
+    // The lens type chosen; choosing it again changes nothing.
+    std::optional<LensType> type_;
     // Where "Other Material" and "Other Color" stand.
     int material_ = 0;
     int color_ = 0;
@@ -53,6 +58,10 @@ private:
     bool materialLocked_ = true;
     // What the window showed once loaded, before anything was typed.
     OrderTyped loaded_;
+    // A page is with the printer, which has not answered yet.
+    bool printing_ = false;
+    // The printer's answer reaches this presenter only while it lives.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 } // namespace corvane

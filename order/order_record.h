@@ -1,19 +1,29 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
+#include "lens/engine.h"
+#include "order/order_choices.h"
+
 #include <string>
 
 namespace corvane {
 
+// The ordered power: the number and the form the main window showed it in
+// (lens::PowerText).
+struct OrderPower {
+    double dioptres = 0;
+    lens::PowerForm form = lens::PowerForm::TwoDecimals;
+    bool operator==(const OrderPower&) const = default;
+};
+
 // The lens order as it goes from the main window through the order details
-// window to the printed form.
+// window to the printed form: the settled lens and the choices as values,
+// made into texts where the window or the page shows them.
 struct OrderRecord {
     bool orderLeftEye = false;
-    std::array<std::string, 2> orderBC{};
-    std::array<std::string, 2> orderPower{};
-    std::array<double, 2> orderDiam{};
-    std::array<int, 2> orderSeries{};
+    PerEye<double> orderBC;
+    PerEye<OrderPower> orderPower;
+    PerEye<double> orderDiam;
+    PerEye<int> orderSeries;
     std::string orderAccName;
     std::string orderAccNum;
     std::string orderAccFax;
@@ -21,12 +31,14 @@ struct OrderRecord {
     std::string orderPatNum;
     std::string orderMaterial;
     std::string orderColor;
-    // The lens type, a row of LensTypes().
-    std::size_t orderLensType = 0;
-    std::array<std::string, 2> orderEdgeThick{};
-    std::array<std::string, 2> orderCenterThick{};
+    LensType orderLensType = LensType::Corvane;
+    PerEye<EdgeThickness> orderEdgeThick{EdgeThickness::Standard, EdgeThickness::Standard};
+    PerEye<CenterThickness> orderCenterThick{CenterThickness::Standard, CenterThickness::Standard};
     bool orderDot = false;
     std::string orderSpecial;
 };
+
+// The right eye is always ordered, the left one when the order includes it.
+inline bool IsOrdered(const OrderRecord& order, Eye eye) { return eye == Eye::Right || order.orderLeftEye; }
 
 } // namespace corvane

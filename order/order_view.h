@@ -3,9 +3,8 @@
 #include "lens/words.h"
 #include "order/eye_texts.h"
 #include "order/materials.h"
+#include "order/order_choices.h"
 
-#include <array>
-#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -13,8 +12,8 @@ namespace corvane {
 
 // The thickness lists of one eye.
 struct Thicknesses {
-    std::string edge;
-    std::string center;
+    EdgeThickness edge = EdgeThickness::Standard;
+    CenterThickness center = CenterThickness::Standard;
     bool operator==(const Thicknesses&) const = default;
 };
 
@@ -37,26 +36,24 @@ struct OrderTyped {
     std::string accFax;
     std::string patName;
     std::string patNum;
-    // A row of LensTypes().
-    std::size_t lensType = 0;
+    LensType lensType = LensType::Corvane;
     std::string material;
     std::string color;
-    // By eye: 0 right, 1 left.
-    std::array<Thicknesses, 2> thick{};
+    PerEye<Thicknesses> thick;
     bool dot = true;
     std::string special;
     bool operator==(const OrderTyped&) const = default;
 };
 
-// The order window as its presenter sees it. Eyes are 0 right, 1 left.
+// The order window as its presenter sees it.
 class OrderView {
 public:
     virtual ~OrderView() = default;
 
-    virtual void ShowLensType(std::size_t type) = 0;
-    virtual void ShowEye(int eye, const EyeTexts& texts) = 0;
+    virtual void ShowLensType(LensType type) = 0;
+    virtual void ShowEye(Eye eye, const EyeTexts& texts) = 0;
     // Shows the eye's thickness lists with these chosen.
-    virtual void ShowThicknesses(int eye, const Thicknesses& chosen) = 0;
+    virtual void ShowThicknesses(Eye eye, const Thicknesses& chosen) = 0;
     virtual void ShowMaterial(const EntryShown& material) = 0;
     virtual void ShowColor(const ColorShown& color) = 0;
     virtual void EnableOtherColor(bool enabled) = 0;

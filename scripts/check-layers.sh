@@ -7,12 +7,19 @@
 #   views     what the presenters ask of a window     (over lens)
 #   calc      the main window's presenters            (over views)
 #   order     the order record, its presenter, view   (over views)
-#             and page, Qt-free
-#   ui/qt     the Qt windows, printing and the PDF     (over views, order)
+#             and page, and the small interfaces of
+#             its way out, Qt-free
+#   print     the page painted, the PDF, the printers (over order)
+#             and the follower of their jobs; no
+#             window, and the only folder that
+#             includes the print service's headers
+#   ui/qt     the Qt windows                          (over views, order,
+#                                                      print)
 #   app       the composition: the program itself     (over everything)
 #
-# Every #include "..." of those folders is checked, and lens/ includes no
-# Qt header (#include <Q...>); includes are written
+# Every #include "..." of those folders is checked, lens/ includes no
+# Qt header (#include <Q...>) and only print/ includes CUPS (<cups/...>);
+# includes are written
 # from the project root ("order/order_view.h"), a bare name is a file of the
 # same folder. Git's globs cross folders ('ui/*.h' takes ui/qt/ too), and
 # files not yet committed are checked as well. Prints each offending line
@@ -25,8 +32,9 @@ declare -A allowed=(
   [views]="lens views"
   [calc]="lens views calc"
   [order]="lens views order"
-  [ui/qt]="lens views order ui/qt"
-  [app]="lens views calc order ui/qt app"
+  [print]="lens views order print"
+  [ui/qt]="lens views order print ui/qt"
+  [app]="lens views calc order print ui/qt app"
 )
 
 faults=0
@@ -62,7 +70,13 @@ while IFS= read -r file; do
       faults=$((faults + 1))
     done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file" || true)
   fi
-done < <(git ls-files --cached --others --exclude-standard 'lens/*.h' 'lens/*.cpp' 'views/*.h' 'views/*.cpp' 'ui/*.h' 'ui/*.cpp' 'calc/*.h' 'calc/*.cpp' 'order/*.h' 'order/*.cpp' 'app/*.h' 'app/*.cpp')
+  if [ "$folder" != print ]; then
+    while IFS= read -r hit; do
+      echo "$file:$hit: only print/ talks to the print service"
+      faults=$((faults + 1))
+    done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<cups/' "$file" || true)
+  fi
+done < <(git ls-files --cached --others --exclude-standard 'lens/*.h' 'lens/*.cpp' 'views/*.h' 'views/*.cpp' 'ui/*.h' 'ui/*.cpp' 'calc/*.h' 'calc/*.cpp' 'order/*.h' 'order/*.cpp' 'print/*.h' 'print/*.cpp' 'app/*.h' 'app/*.cpp')
 
 if [ "$faults" -ne 0 ]; then
   echo "layer check: $faults include(s) against the layers" >&2

@@ -11,6 +11,14 @@
         <source>Choose the correct Add :</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The prescription&apos;s add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current lens&apos;s add</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CurrentLensPart</name>

@@ -5,12 +5,23 @@
 #include "order/order_view.h"
 
 #include <algorithm>
-#include <array>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace corvane {
+
+// An eye's texts as a failing check prints them.
+inline void PrintTo(const EyeTexts& t, std::ostream* os)
+{
+    *os << "{" << t.bc << ", " << t.power << ", " << t.diam << ", " << t.series << "}";
+}
+
+} // namespace corvane
 
 namespace corvane::test {
 
@@ -18,9 +29,9 @@ namespace corvane::test {
 // practitioner has typed (the shown material and colour, as in the window).
 class FakeOrderView : public OrderView {
 public:
-    void ShowLensType(std::size_t type) override { typed.lensType = type; }
-    void ShowEye(int eye, const EyeTexts& texts) override { eyes[eye] = texts; }
-    void ShowThicknesses(int eye, const Thicknesses& chosen) override
+    void ShowLensType(LensType type) override { typed.lensType = type; }
+    void ShowEye(Eye eye, const EyeTexts& texts) override { eyes[eye] = texts; }
+    void ShowThicknesses(Eye eye, const Thicknesses& chosen) override
     {
         thick[eye] = chosen;
         typed.thick[eye] = chosen;
@@ -54,8 +65,8 @@ public:
     OrderTyped Typed() const override { return typed; }
     void Close() override { closed = true; }
 
-    std::array<std::optional<EyeTexts>, 2> eyes;
-    std::array<std::optional<Thicknesses>, 2> thick;
+    PerEye<std::optional<EyeTexts>> eyes;
+    PerEye<std::optional<Thicknesses>> thick;
     EntryShown material{};
     ColorShown color{};
     bool otherColor = true;
@@ -84,13 +95,20 @@ inline ReadPage Read(const OrderPage& page)
 
 // Where the order goes, as values: a printer, a file dialog and a disk that
 // do as told, and the questions asked on the way.
-class FakeOrderOutput : public OrderOutput {
+class FakeOrderOutput : public Printer, public PdfFiles, public Clock, public PageMeasure, public Questions {
 public:
-    PrintOutcome Print(const OrderPage& page, PrintLostHandler /*whenLost*/) override
+    OrderOutput Parts() { return {*this, *this, *this, *this, *this}; }
+
+    // Answers at once, unless told to hold the answer.
+    void Print(const OrderPage& page, PrintAnswer answer, PrintLostHandler whenLost) override
     {
         if (printOutcome.fault == PrintFault::None)
             printed.push_back(Read(page));
-        return printOutcome;
+        lostHandlers.push_back(std::move(whenLost));
+        if (holdAnswers)
+            heldAnswers.push_back([answer = std::move(answer), outcome = printOutcome] { answer(outcome); });
+        else
+            answer(printOutcome);
     }
     std::optional<std::string> ChooseSaveFile(const Words& suggestedName) override
     {
@@ -132,6 +150,12 @@ public:
 
     PrintOutcome printOutcome;
     std::vector<ReadPage> printed;
+    // Whether the printer answers only when the test says so, and its
+    // answers not given yet, in order.
+    bool holdAnswers = false;
+    std::deque<std::function<void()>> heldAnswers;
+    // What each Print was told to do when its job is lost later.
+    std::vector<PrintLostHandler> lostHandlers;
     // The names the file dialog suggested, and its answers (a path, or
     // nullopt for Cancel); Cancel when none is left.
     std::vector<std::string> suggestedFiles;
@@ -151,7 +175,7 @@ struct PresentedOrder {
     FakeOrderOutput out;
     OrderRecord order;
     FakeOrderView view;
-    OrderPresenter presenter{view, out, order, NumberFormat{'.'}};
+    OrderPresenter presenter{view, out.Parts(), order, NumberFormat{'.'}};
 };
 
 } // namespace corvane::test

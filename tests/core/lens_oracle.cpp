@@ -8,7 +8,7 @@ namespace {
 
 bool Digits(std::string_view s) { return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos; }
 
-std::string Diameter(double d, const NumberFormat& fmt) { return Format(d, "0.0", fmt); }
+std::string Diameter(double d, const NumberFormat& fmt) { return Format(d, Decimals::One, fmt); }
 
 // The laboratory's rule for differing diameters, written out on its own.
 double ExpectedDiameter(double d, double pres, double cur)

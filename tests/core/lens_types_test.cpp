@@ -13,14 +13,15 @@ namespace {
 
 const struct Row {
     const char* name;
+    LensType type;
     const char* material;
     const char* colour;
     RgbColor colourBack;
     PagePicture picture;
     const char* image;
 } kRows[] = {
-    {"Corvane", "Comfort 02", "Blue", 0x8080FF, PagePicture::CorvaneLens, "imgCOR"},
-    {"Velto", "Boston XO", "Ice blue", 0xC0C0FF, PagePicture::VeltoLens, "imgVelto"},
+    {"Corvane", LensType::Corvane, "Comfort 02", "Blue", 0x8080FF, PagePicture::CorvaneLens, "imgCOR"},
+    {"Velto", LensType::Velto, "Boston XO", "Ice blue", 0xC0C0FF, PagePicture::VeltoLens, "imgVelto"},
 };
 
 TEST(LensTypesTest, EveryTypeSelectsItsMaterialAndPrintsOnlyItsPicture)
@@ -30,10 +31,11 @@ TEST(LensTypesTest, EveryTypeSelectsItsMaterialAndPrintsOnlyItsPicture)
     for (std::size_t i = 0; i < std::size(kRows); ++i) {
         const Row& row = kRows[i];
         SCOPED_TRACE(row.name);
+        EXPECT_EQ(LensTypes()[i].type, row.type);
         PresentedOrder w;
         w.presenter.Load();
-        w.presenter.LensTypeChosen(i);
-        w.view.typed.lensType = i;
+        w.presenter.LensTypeChosen(row.type);
+        w.view.typed.lensType = row.type;
         EXPECT_EQ(w.view.material.text, row.material);
         EXPECT_EQ(w.view.color.text, row.colour);
         EXPECT_EQ(w.view.color.background, row.colourBack);
@@ -44,7 +46,7 @@ TEST(LensTypesTest, EveryTypeSelectsItsMaterialAndPrintsOnlyItsPicture)
         for (const Row& other : kRows)
             EXPECT_EQ(w.out.printed[0].count(other.image), &other == &row ? 1u : 0u) << other.image;
         EXPECT_EQ(w.out.printed[0].at("lblMat"), row.material);
-        EXPECT_EQ(w.order.orderLensType, i);
+        EXPECT_EQ(w.order.orderLensType, row.type);
         EXPECT_TRUE(w.view.closed);
 
         // The picture on the page is its type's own, beside the logo.

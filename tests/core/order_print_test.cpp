@@ -17,8 +17,8 @@ protected:
     void Open(bool leftEye)
     {
         w_.order.orderLeftEye = leftEye;
-        w_.order.orderBC = {"7.70", "7.10"};
-        w_.order.orderPower = {"-2.50", "0.50"};
+        w_.order.orderBC = {7.7, 7.1};
+        w_.order.orderPower = {{-2.5}, {0.5}};
         w_.order.orderDiam = {9.2, 9.0};
         w_.order.orderSeries = {2, 3};
         w_.presenter.Load();
@@ -36,7 +36,7 @@ TEST_F(PrintTest, RightEyeOnlyPrintsDashesForTheLeft)
     typed_.patName = "J. Doe";
     typed_.dot = false;
     typed_.special = "line one\nline two";
-    typed_.thick[1] = {.edge = "Thin", .center = "Thick"};
+    typed_.thick.left = {.edge = EdgeThickness::Thin, .center = CenterThickness::Thick};
     w_.presenter.Print();
     ASSERT_EQ(out_.printed.size(), 1u);
     const ReadPage& page = out_.printed[0];
@@ -61,15 +61,17 @@ TEST_F(PrintTest, RightEyeOnlyPrintsDashesForTheLeft)
     EXPECT_TRUE(w_.view.closed);
     EXPECT_EQ(w_.order.orderPatName, "J. Doe");
     EXPECT_FALSE(w_.order.orderDot);
-    EXPECT_EQ(w_.order.orderEdgeThick[1], "");
+    // The left eye's lists, hidden, are not ordered.
+    EXPECT_EQ(w_.order.orderEdgeThick.left, EdgeThickness::Standard);
+    EXPECT_EQ(w_.order.orderCenterThick.left, CenterThickness::Standard);
 }
 
 TEST_F(PrintTest, BothEyesVeltoAndTwoOrdersInARow)
 {
     Open(true);
-    typed_.lensType = kVeltoType;
-    w_.presenter.LensTypeChosen(kVeltoType);
-    typed_.thick[1].edge = "Thin";
+    typed_.lensType = LensType::Velto;
+    w_.presenter.LensTypeChosen(LensType::Velto);
+    typed_.thick.left.edge = EdgeThickness::Thin;
     w_.presenter.Print();
     ASSERT_EQ(out_.printed.size(), 1u);
     EXPECT_EQ(out_.printed[0].at("lblDiam_1"), "9.0");
@@ -82,7 +84,7 @@ TEST_F(PrintTest, BothEyesVeltoAndTwoOrdersInARow)
     // The next order, for the right eye only, in a window of its own.
     w_.order.orderLeftEye = false;
     FakeOrderView next;
-    OrderPresenter again(next, out_, w_.order, NumberFormat{'.'});
+    OrderPresenter again(next, out_.Parts(), w_.order, NumberFormat{'.'});
     again.Load();
     again.Print();
     ASSERT_EQ(out_.printed.size(), 2u);
@@ -128,13 +130,93 @@ TEST_F(PrintTest, FailedPrintSaysWhyAndKeepsTheOrderWindowOpen)
     }
 }
 
+// The printer answers within a moment; until then the window's commands
+// that would ask something or end the order wait, and the answer decides.
+TEST_F(PrintTest, CommandsWaitForThePrintersAnswer)
+{
+    const struct {
+        const char* name;
+        PrintOutcome answer;
+        bool closed;
+    } rows[] = {
+        {"taken", {}, true},
+        {"refused", {PrintFault::NotAccepting, "PDF", ""}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        PresentedOrder w;
+        w.presenter.Load();
+        w.out.holdAnswers = true;
+        w.out.printOutcome = row.answer;
+        w.out.yesNo = {false};
+        w.view.typed.patName = "Jane Doe";
+        w.presenter.Print();
+        w.presenter.Print();
+        w.presenter.SavePdf();
+        w.presenter.OtherMaterial();
+        w.presenter.OtherColor();
+        w.presenter.Cancel();
+        w.presenter.CloseAsked();
+        EXPECT_EQ(w.out.heldAnswers.size(), 1u);
+        EXPECT_TRUE(w.view.asked.empty());
+        EXPECT_TRUE(w.out.asked.empty());
+        EXPECT_TRUE(w.out.suggestedFiles.empty());
+        EXPECT_FALSE(w.view.closed);
+        w.out.heldAnswers.front()();
+        EXPECT_EQ(w.view.closed, row.closed);
+        EXPECT_EQ(w.out.asked.size(), row.closed ? 0u : 1u);
+        // Answered, the window takes commands again.
+        w.presenter.Cancel();
+        EXPECT_TRUE(w.view.closed);
+    }
+}
+
+// The practitioner cannot close the window before the answer, but the
+// program may end meanwhile: a late answer reaches no presenter.
+TEST(PrintAnswerTest, AnswerAfterThePresenterHasGoneChangesNothing)
+{
+    FakeOrderOutput out;
+    out.holdAnswers = true;
+    OrderRecord order;
+    {
+        FakeOrderView view;
+        OrderPresenter presenter(view, out.Parts(), order, NumberFormat{'.'});
+        presenter.Load();
+        presenter.Print();
+    }
+    ASSERT_EQ(out.heldAnswers.size(), 1u);
+    out.heldAnswers.front()();
+    EXPECT_TRUE(out.asked.empty());
+}
+
+// A job lost after the window has gone names its order and offers the PDF,
+// as it was when printed.
+TEST_F(PrintTest, LostJobOffersThatOrdersPdf)
+{
+    Open(false);
+    typed_.patName = "Jane Doe";
+    typed_.patNum = "P-77";
+    w_.presenter.Print();
+    ASSERT_EQ(out_.lostHandlers.size(), 1u);
+    // The next order is typed meanwhile.
+    w_.order.orderPatName = "Next Patient";
+    out_.fileAnswers = {"/tmp/lost.pdf"};
+    out_.lostHandlers[0]({PrintFault::JobFailed, "PDF", "paper jam"});
+    EXPECT_EQ(out_.asked,
+              std::vector<std::string>{"Order Form: Error 482\r\nThe order for Jane Doe (P-77) did not come "
+                                       "out: the print job failed on the printer PDF (paper jam).\r\n\r\n"
+                                       "Save that order as a PDF?"});
+    ASSERT_EQ(out_.saved.size(), 1u);
+    EXPECT_EQ(out_.saved[0].second.at("lblPatName"), "Jane Doe");
+}
+
 TEST_F(PrintTest, FailedPrintSavesThePageAsPdfInstead)
 {
     Open(true);
     out_.printOutcome = {PrintFault::NotAccepting, "PDF", ""};
     out_.fileAnswers = {"/home/dr/Order.pdf"};
     typed_.patName = "Jane Doe";
-    typed_.thick[1].edge = "Minus Carrier";
+    typed_.thick.left.edge = EdgeThickness::MinusCarrier;
     w_.presenter.Print();
     EXPECT_EQ(out_.suggestedFiles, std::vector<std::string>{"Order Jane Doe 08-12-2026.pdf"});
     ASSERT_EQ(out_.saved.size(), 1u);
@@ -267,7 +349,7 @@ TEST_F(PrintTest, CancelPrintsNothing)
     w_.presenter.Cancel();
     EXPECT_TRUE(out_.printed.empty());
     EXPECT_TRUE(w_.view.closed);
-    EXPECT_EQ(w_.order.orderBC[0], "7.70");
+    EXPECT_EQ(w_.order.orderBC.right, 7.7);
 }
 
 } // namespace

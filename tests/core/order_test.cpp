@@ -12,12 +12,7 @@ namespace {
 class OrderTest : public PresenterTest {
 protected:
     // What Print Order puts in the record.
-    OrderRecord Ordered() const
-    {
-        OrderRecord o;
-        CopySuggestedLens(calc.Order().value(), o, fmt_);
-        return o;
-    }
+    OrderRecord Ordered() const { return WithSuggestedLens({}, calc.Order().value()); }
 };
 
 TEST_F(OrderTest, PrintOrderCopiesTheSuggestedLens)
@@ -28,13 +23,9 @@ TEST_F(OrderTest, PrintOrderCopiesTheSuggestedLens)
     ASSERT_TRUE(view.printEnabled);
     const OrderRecord o = Ordered();
     EXPECT_TRUE(o.orderLeftEye);
-    EXPECT_EQ(o.orderBC[0], "7.70");
-    EXPECT_EQ(o.orderPower[0], "-2.50");
-    EXPECT_EQ(o.orderDiam[0], 9.2);
-    EXPECT_EQ(o.orderSeries[0], 2);
-    EXPECT_EQ(o.orderBC[1], "7.10");
-    EXPECT_EQ(o.orderDiam[1], 9.0);
-    EXPECT_EQ(o.orderSeries[1], 3);
+    EXPECT_EQ(ShownEye(o, Eye::Right, fmt_), (EyeTexts{"7.70", "-2.50", "9.2", "2"}));
+    EXPECT_EQ(ShownEye(o, Eye::Left, fmt_), (EyeTexts{"7.10", "-3.50", "9.0", "3"}));
+    EXPECT_EQ(o.orderPower.right, (OrderPower{-2.5, lens::PowerForm::TwoDecimals}));
 
     // A new calculation for the right eye only orders the right eye only.
     view.ticked[0][1] = false;
@@ -44,43 +35,60 @@ TEST_F(OrderTest, PrintOrderCopiesTheSuggestedLens)
 
 TEST(OrderWindowTest, LoadShowsTheLensAndTheDefaults)
 {
+    using lens::PowerForm;
     const struct {
         const char* name;
         bool leftEye;
+        OrderPower leftPower;
         EyeTexts left;
     } rows[] = {
-        {"right eye only", false, {"-", "-", "-", "-"}},
-        // A power after an over-refraction keeps the form the main window
-        // showed, which two decimals would change.
-        {"both eyes", true, {"7.10", "-2.875", "9.0", "3"}},
+        {"left eye not ordered shows dashes", false, {-2.875, PowerForm::General}, {"-", "-", "-", "-"}},
+        {"designed power with two decimals", true, {-2.875, PowerForm::TwoDecimals}, {"7.10", "-2.88", "9.0", "3"}},
+        // Two decimals would change what the main window showed.
+        {"over-refracted power in general form", true, {-2.875, PowerForm::General}, {"7.10", "-2.875", "9.0", "3"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         PresentedOrder w;
         w.order.orderLeftEye = row.leftEye;
-        w.order.orderBC = {"7.7", "7.10"};
-        w.order.orderPower = {"-2.50", "-2.875"};
+        w.order.orderBC = {7.7, 7.1};
+        w.order.orderPower = {{-2.5}, row.leftPower};
         w.order.orderDiam = {9.2, 9};
         w.order.orderSeries = {2, 3};
         w.presenter.Load();
         const FakeOrderView& v = w.view;
-        EXPECT_EQ(v.typed.lensType, kCorvaneType);
+        EXPECT_EQ(v.typed.lensType, LensType::Corvane);
         EXPECT_EQ(v.material.text, "Comfort 02");
         EXPECT_EQ(v.color.text, "Blue");
         EXPECT_EQ(v.color.background, 0x8080FFu);
-        ASSERT_TRUE(v.eyes[0] && v.eyes[1]);
-        auto texts = [](const EyeTexts& t) { return std::vector{t.bc, t.power, t.diam, t.series}; };
-        EXPECT_EQ(texts(*v.eyes[0]), texts({"7.70", "-2.50", "9.2", "2"}));
-        EXPECT_EQ(texts(*v.eyes[1]), texts(row.left));
-        for (int e = 0; e < 2; ++e) {
-            ASSERT_EQ(v.thick[e].has_value(), e == 0 || row.leftEye) << e;
-            if (v.thick[e]) {
-                EXPECT_EQ(v.thick[e]->edge, "Standard");
-                EXPECT_EQ(v.thick[e]->center, "Standard");
-            }
+        EXPECT_EQ(v.eyes.right, (EyeTexts{"7.70", "-2.50", "9.2", "2"}));
+        EXPECT_EQ(v.eyes.left, row.left);
+        EXPECT_EQ(v.thick.right, Thicknesses{});
+        EXPECT_EQ(v.thick.left.has_value(), row.leftEye);
+        if (v.thick.left) {
+            EXPECT_EQ(v.thick.left->edge, EdgeThickness::Standard);
+            EXPECT_EQ(v.thick.left->center, CenterThickness::Standard);
         }
         EXPECT_TRUE(v.asked.empty());
     }
+}
+
+// Each choice of the thickness lists, as the list and the page show it.
+TEST(OrderWindowTest, ThicknessTexts)
+{
+    const struct {
+        const char* name;
+        std::string text;
+        const char* shown;
+    } rows[] = {
+        {"edge thin", Text(EdgeThickness::Thin), "Thin"},
+        {"edge standard", Text(EdgeThickness::Standard), "Standard"},
+        {"edge minus carrier", Text(EdgeThickness::MinusCarrier), "Minus Carrier"},
+        {"center standard", Text(CenterThickness::Standard), "Standard"},
+        {"center thick", Text(CenterThickness::Thick), "Thick"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.text, row.shown) << row.name;
 }
 
 // One press of "Other Material" or "Other Color": what the window shows then.
@@ -116,11 +124,13 @@ TEST(OrderWindowTest, OtherMaterialWalksTheCatalogueFromEachLensType)
     const Step specify{"Specify", "Specify", std::nullopt, false, true};
     const struct {
         const char* name;
-        std::size_t type;
+        LensType type;
         std::vector<Step> steps;
     } rows[] = {
-        {"Corvane", kCorvaneType, {xo, es, paragon, comfortAlone, comfort, comfort, comfort, specify, comfort, xo, es}},
-        {"Velto", kVeltoType, {paragon, comfortAlone, comfort, comfort, comfort, specify, comfort, xo}},
+        {"Corvane",
+         LensType::Corvane,
+         {xo, es, paragon, comfortAlone, comfort, comfort, comfort, specify, comfort, xo, es}},
+        {"Velto", LensType::Velto, {paragon, comfortAlone, comfort, comfort, comfort, specify, comfort, xo}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -144,14 +154,14 @@ TEST(OrderWindowTest, OtherColourWalksTheMaterialsCycle)
         specify{"Specify", std::nullopt, false};
     const struct {
         const char* name;
-        std::size_t type;
+        LensType type;
         int otherMaterials;
         const char* material;
         std::vector<ColorShown> steps;
     } rows[] = {
-        {"Boston ES", kCorvaneType, 2, "Boston ES", {green, brown, grey, iceBlue, blue, green}},
-        {"Boston XO from Velto's ice blue", kVeltoType, 0, "Boston XO", {violet, blue, iceBlue, violet}},
-        {"Comfort 02 asks for the colour", kCorvaneType, 0, "Comfort 02", {specify, specify}},
+        {"Boston ES", LensType::Corvane, 2, "Boston ES", {green, brown, grey, iceBlue, blue, green}},
+        {"Boston XO from Velto's ice blue", LensType::Velto, 0, "Boston XO", {violet, blue, iceBlue, violet}},
+        {"Comfort 02 asks for the colour", LensType::Corvane, 0, "Comfort 02", {specify, specify}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -194,16 +204,16 @@ TEST(OrderWindowTest, ANewLensTypeAsksTheNoteAgainAndLeavesOtherColour)
 {
     PresentedOrder w;
     w.presenter.Load();
-    w.presenter.LensTypeChosen(kVeltoType);
+    w.presenter.LensTypeChosen(LensType::Velto);
     w.presenter.OtherMaterial();
     ASSERT_FALSE(w.view.otherColor);
-    w.presenter.LensTypeChosen(kCorvaneType);
+    w.presenter.LensTypeChosen(LensType::Corvane);
     EXPECT_FALSE(w.view.otherColor);
     EXPECT_EQ(w.view.material.text, "Comfort 02");
     EXPECT_TRUE(w.view.color.locked);
     // Choosing the chosen type again is no new choice.
     w.presenter.OtherMaterial();
-    w.presenter.LensTypeChosen(kCorvaneType);
+    w.presenter.LensTypeChosen(LensType::Corvane);
     EXPECT_EQ(w.view.material.text, "Boston XO");
     EXPECT_EQ(w.view.asked.size(), 2u);
 }

@@ -242,6 +242,15 @@ const PresCase kPrescriptions[] = {
      {},
      {},
      0},
+    // The flatter reading is the one whose text sorts first: 45 written
+    // "4.5E1" is taken as flatter than 44, and the toric step is not made.
+    {"readings ordered as texts", {"4.5E1", "44", "-2", "", "", "12", "2"}, {"7.40", "-2.50", "9.2", "2"}, {}, {}, 0},
+    {"the same readings as plain texts: the toric step",
+     {"45", "44", "-2", "", "", "12", "2"},
+     {"7.50", "-2.50", "9.2", "2"},
+     {},
+     {},
+     0},
     {"add 1.75 series 2", {"43", "44", "-2", "", "", "12", "1.75"}, {"7.70", "-2.50", "9.2", "2"}, {}, {}, 0},
     {"add 2.50 series 3", {"43", "44", "-2", "", "", "12", "2.50"}, {"7.70", "-2.50", "9.2", "3"}, {}, {}, 0},
     {"add 1.74 series 1", {"43", "44", "-2", "", "", "12", "1.74"}, {"7.70", "-2.50", "9.2", "1"}, {}, {}, 0},

@@ -46,7 +46,7 @@ TEST(EngineSuggested, Merge)
         EXPECT_EQ(ValueToClick(lens), c.click) << c.name;
         EXPECT_EQ(HasOpenValue(lens), c.click || c.lens.serie == "?") << c.name;
     }
-    EXPECT_EQ(ShowSingleMethodResult(kCur), (SuggestedLens{7.9, -3, 9.2, 1, false}));
+    EXPECT_EQ(ShowSingleMethodResult(kCur), (SuggestedLens{7.9, -3, 9.2, 1, PowerForm::TwoDecimals}));
     // A current base curve whose hundredths are beyond a double.
     const Suggestion huge = SuggestFinalLens(kPres, {-1e307, -2.5, 9.2, 2}, 9.2);
     EXPECT_FALSE(huge.lens);
@@ -167,6 +167,13 @@ const SettleCase kSettles[] = {
      "-4",
      "-3.5",
      0},
+    {"over-refraction added to the power as shown, -2.88 for -2.875",
+     {7.9, -2.875, 9.2, 1},
+     [](EyeResult e) { return Over(e, "-2.375", -0.25); },
+     {"?", "-3.13", "9.2", "?"},
+     "-3.13",
+     "-2.625",
+     0},
     {"over-refraction 0",
      kCur,
      [](EyeResult e) { return Over(e, "-2.50", 0); },
@@ -245,15 +252,65 @@ TEST(EngineSuggested, SeriesByTheChosenAdd)
     EXPECT_EQ(ok.cur, 1.5);
 }
 
-TEST(EngineSuggested, OrderedLens)
+TEST(EngineSuggested, SettledLensKeepsThePowersForm)
 {
-    const OrderedLens lens = OrderLens(*Settled(ShowSingleMethodResult(kPres)), kFmt);
-    EXPECT_EQ(lens.bc, "7.70");
-    EXPECT_EQ(lens.power, "-2.50");
-    EXPECT_EQ(lens.diam, 9.2);
-    EXPECT_EQ(lens.series, 2);
-    EXPECT_EQ(OrderLens({{7.9, -3, 9.2, 1, true}}, kFmt).power, "-3");
+    const SuggestedLens corrected{7.9, -2.875, 9.2, 1, PowerForm::General};
+    EXPECT_EQ(Settled(corrected)->lens, (Design{7.9, -2.875, 9.2, 1, PowerForm::General}));
     EXPECT_FALSE(Settled(*SuggestFinalLens(kPres, kCur, 9.2).lens));
+}
+
+// The rule of the power's form, for every window and the page.
+TEST(EngineSuggested, PowerTextByItsForm)
+{
+    const struct {
+        const char* name;
+        double power;
+        PowerForm form;
+        char decimal;
+        const char* text;
+    } rows[] = {
+        {"designed: two decimals", -3, PowerForm::TwoDecimals, '.', "-3.00"},
+        {"designed: an eighth rounded half away", -2.875, PowerForm::TwoDecimals, '.', "-2.88"},
+        {"over-refracted: general form keeps the eighth", -2.875, PowerForm::General, '.', "-2.875"},
+        {"over-refracted: a whole dioptre without decimals", -3, PowerForm::General, '.', "-3"},
+        {"over-refracted: the locale's separator", -2.875, PowerForm::General, ',', "-2,875"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PowerText(row.power, row.form, NumberFormat{row.decimal}), row.text) << row.name;
+}
+
+// The two rules that work on the texts the windows show, not on numbers.
+TEST(EngineTextRules, KeratometryReadingsOrderedAsTexts)
+{
+    const struct {
+        const char* name;
+        const char* kera1;
+        const char* kera2;
+        bool firstIsFlatter;
+    } rows[] = {
+        {"plain readings: the lower first", "43", "44", true},
+        {"plain readings: the lower second", "44", "43.75", false},
+        {"ordered as texts: 4.5E1 sorts before 44", "4.5E1", "44", true},
+        {"ordered as texts: 112.5 sorts before 44", "112.5", "44", true},
+        {"equal texts: the second is the flatter", "44", "44", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(FirstReadingIsFlatter(row.kera1, row.kera2), row.firstIsFlatter) << row.name;
+}
+
+TEST(EngineTextRules, OverRefractionOnThePowerAsShown)
+{
+    const struct {
+        const char* name;
+        Design cur;
+        double shown;
+    } rows[] = {
+        {"power as shown: -2.88 for a designed -2.875", {7.9, -2.875, 9.2, 1}, -2.88},
+        {"power as shown: the general form of a corrected one", {7.9, -2.875, 9.2, 1, PowerForm::General}, -2.875},
+        {"power as shown: -3.00 for -3.004", {7.9, -3.004, 9.2, 1}, -3},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PowerAsShown(row.cur, kFmt), row.shown) << row.name;
 }
 
 // Only settled lenses reach the order form, the right eye's always.

@@ -71,7 +71,7 @@ TEST_P(NumberRangeTest, DecidedByValueInBothLocales)
             EXPECT_EQ(value, 0.0) << decimal;
             EXPECT_EQ(std::signbit(value), text[0] == '-') << decimal;
         }
-        EXPECT_EQ(Format(text, "0.00", fmt), std::string("0") + decimal + "00") << decimal;
+        EXPECT_EQ(Format(text, Decimals::Two, fmt), std::string("0") + decimal + "00") << decimal;
     }
 }
 

@@ -186,27 +186,27 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberToTextTest, testing::ValuesIn(kTextCases)
 struct FormatCase {
     const char* name;
     double value;
-    const char* pattern;
+    Decimals decimals;
     const char* text;
 };
 
 const FormatCase kFormatCases[] = {
-    {"half_away_negative", -3.125, "0.00", "-3.13"},
-    {"half_away_positive", 3.375, "0.00", "3.38"},
-    {"decimal_form_half", 2.675, "0.00", "2.68"},
-    {"one_decimal", 9.0, "0.0", "9.0"},
-    {"one_decimal_half", 9.25, "0.0", "9.3"},
-    {"leading_zero", 0.5, "0.00", "0.50"},
-    {"negative_power", -5.25, "0.00", "-5.25"},
-    {"noise_below", 8.5 - 0.1 - 0.1, "0.00", "8.30"},
-    {"noise_above", 7.7 - 0.1, "0.00", "7.60"},
-    {"carry_into_units", 0.995, "0.00", "1.00"},
-    {"carry_into_tens", 9.96, "0.0", "10.0"},
-    {"rounds_to_zero_no_sign", -0.004, "0.00", "0.00"},
-    {"zero", 0.0, "0.00", "0.00"},
-    {"large", 12345.678, "0.00", "12345.68"},
-    {"huge", 1e20, "0.0", "100000000000000000000.0"},
-    {"tiny", 1e-20, "0.00", "0.00"},
+    {"half_away_negative", -3.125, Decimals::Two, "-3.13"},
+    {"half_away_positive", 3.375, Decimals::Two, "3.38"},
+    {"decimal_form_half", 2.675, Decimals::Two, "2.68"},
+    {"one_decimal", 9.0, Decimals::One, "9.0"},
+    {"one_decimal_half", 9.25, Decimals::One, "9.3"},
+    {"leading_zero", 0.5, Decimals::Two, "0.50"},
+    {"negative_power", -5.25, Decimals::Two, "-5.25"},
+    {"noise_below", 8.5 - 0.1 - 0.1, Decimals::Two, "8.30"},
+    {"noise_above", 7.7 - 0.1, Decimals::Two, "7.60"},
+    {"carry_into_units", 0.995, Decimals::Two, "1.00"},
+    {"carry_into_tens", 9.96, Decimals::One, "10.0"},
+    {"rounds_to_zero_no_sign", -0.004, Decimals::Two, "0.00"},
+    {"zero", 0.0, Decimals::Two, "0.00"},
+    {"large", 12345.678, Decimals::Two, "12345.68"},
+    {"huge", 1e20, Decimals::One, "100000000000000000000.0"},
+    {"tiny", 1e-20, Decimals::Two, "0.00"},
 };
 
 class FormatTest : public testing::TestWithParam<FormatCase> {};
@@ -214,8 +214,8 @@ class FormatTest : public testing::TestWithParam<FormatCase> {};
 TEST_P(FormatTest, BothLocales)
 {
     const FormatCase& c = GetParam();
-    EXPECT_EQ(Format(c.value, c.pattern, kPoint), c.text);
-    EXPECT_EQ(Format(c.value, c.pattern, kComma), Commas(c.text));
+    EXPECT_EQ(Format(c.value, c.decimals, kPoint), c.text);
+    EXPECT_EQ(Format(c.value, c.decimals, kComma), Commas(c.text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, FormatTest, testing::ValuesIn(kFormatCases),
@@ -223,9 +223,9 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatTest, testing::ValuesIn(kFormatCases),
 
 TEST(FormatText, TextIsConvertedFirst)
 {
-    EXPECT_EQ(Format("7.845", "0.00", kPoint), "7.85");
-    EXPECT_EQ(Format("7,845", "0.00", kComma), "7,85");
-    EXPECT_THROW(Format("x", "0.00", kPoint), RuntimeError);
+    EXPECT_EQ(Format("7.845", Decimals::Two, kPoint), "7.85");
+    EXPECT_EQ(Format("7,845", Decimals::Two, kComma), "7,85");
+    EXPECT_THROW(Format("x", Decimals::Two, kPoint), RuntimeError);
 }
 
 TEST(WholeNumbers, IntAndHalfToEven)
@@ -259,7 +259,7 @@ TEST(CheckedArithmetic, NeverLetsANonFiniteValueThrough)
     EXPECT_EQ(number([] { Add(1e308, 1e308); }), 6);
     EXPECT_EQ(number([inf] { Int(inf); }), 6);
     EXPECT_EQ(number([inf] { NumberToText(inf, kPoint); }), 6);
-    EXPECT_EQ(number([inf] { Format(-inf, "0.00", kPoint); }), 6);
+    EXPECT_EQ(number([inf] { Format(-inf, Decimals::Two, kPoint); }), 6);
     EXPECT_EQ(Div(337.5, 43), 337.5 / 43);
 }
 

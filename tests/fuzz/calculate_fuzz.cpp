@@ -163,13 +163,11 @@ void Settle(const Design& pres, const Design& cur, double worn, std::uint8_t ans
     // Whatever the engine settles, the windows can write and order.
     Texts(s, "???", fmt);
     Require(Settled(s).has_value() != HasOpenValue(s), "a lens both open and settled");
-    if (const std::optional<SettledLens> settled = Settled(s))
-        OrderLens(*settled, fmt);
     Require(!s.bc || *s.bc == pres.bc || *s.bc == cur.bc, "a base curve from neither design");
     Require(!s.series || *s.series == pres.series || *s.series == cur.series, "a series from neither design");
     Require(!s.diam || *s.diam == 9.0 || *s.diam == 9.2 || *s.diam == 9.5, "a diameter outside the three");
     if (s.power && *s.power != pres.power && *s.power != cur.power) {
-        const double shown = ToNumber(Format(cur.power, "0.00", fmt), fmt);
+        const double shown = ToNumber(Format(cur.power, Decimals::Two, fmt), fmt);
         Require(*s.power == ToNumber(NumberToText(shown + over, fmt), fmt), "a power from nowhere");
     }
 }

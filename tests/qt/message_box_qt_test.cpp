@@ -1,10 +1,13 @@
+#include "fit_check.h"
 #include "qt_fixture.h"
 #include "ui/qt/message_box.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleFactory>
+#include <QTextLayout>
 
 using namespace corvane;
 using namespace corvane::test;
@@ -24,6 +27,8 @@ private slots:
     void everyAnswer_data();
     void everyAnswer();
     void trappedFailureBoxLooksLikeTheOthers();
+    void linesWholeOrEvenlyWrapped_data();
+    void linesWholeOrEvenlyWrapped();
 
 private:
     std::unique_ptr<QtCalculator> calc_;
@@ -33,6 +38,37 @@ namespace {
 
 constexpr int kEscape = 0;
 constexpr int kCloseBox = -1;
+
+// The label that shows the box's text.
+QLabel* TextLabel(const QMessageBox* box)
+{
+    for (QLabel* label : box->findChildren<QLabel*>())
+        if (label->text() == box->text())
+            return label;
+    return nullptr;
+}
+
+// The lines of each paragraph as the label wraps them at its width.
+QList<QStringList> LinesShown(const QLabel* label)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    const int width = label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
+    QList<QStringList> paragraphs;
+    for (const QString& paragraph : label->text().split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, label->font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(width);
+        layout.endLayout();
+        QStringList lines;
+        for (int i = 0; i < layout.lineCount(); ++i)
+            lines << paragraph.mid(layout.lineAt(i).textStart(), layout.lineAt(i).textLength()).trimmed();
+        paragraphs << lines;
+    }
+    return paragraphs;
+}
 
 struct Seen {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -49,8 +85,9 @@ void AnswerNextBox(ModalDriver& driver, int how, Seen& seen)
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box == nullptr)
             return false;
-        seen = {box->icon(), box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->font().families(),
-                box->windowTitle(), box->textFormat(), box->windowFlags().testFlag(Qt::WindowCloseButtonHint)};
+        const QLabel* label = TextLabel(box);
+        seen = {box->icon(), label != nullptr ? label->font().families() : QStringList(), box->windowTitle(),
+                box->textFormat(), box->windowFlags().testFlag(Qt::WindowCloseButtonHint)};
         if (how == kEscape)
             QTest::keyClick(box, Qt::Key_Escape);
         else if (how == kCloseBox)
@@ -123,6 +160,68 @@ void MessageBoxQtTest::trappedFailureBoxLooksLikeTheOthers()
     QCOMPARE(seen.title, QStringLiteral("Corvane"));
     QCOMPARE(int(seen.icon), int(QMessageBox::Warning));
     QCOMPARE(seen.families, FontFamilies("MS Sans Serif"));
+}
+
+// A message keeps each line whole where the screen has room, wider than a
+// message box makes itself; else it wraps into lines of even length, none
+// of them a word alone.
+void MessageBoxQtTest::linesWholeOrEvenlyWrapped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("short") << "Error 6\r\nOverflow" << true;
+    QTest::newRow("one line wider than half the screen")
+        << "The order could not be saved as a PDF: /home/dr/Order.pdf is a folder." << true;
+    QTest::newRow("question wider than the room")
+        << "Error 482\r\nThe order for Jane Doe (P-77) did not come out: the print job failed on the printer "
+           "CorvaneJam (paper jam).\r\n\r\nSave that order as a PDF?"
+        << false;
+    QTest::newRow("one long line") << QString(QStringLiteral("The special order does not fit on the order form: ")
+                                                  .repeated(3)
+                                                  .append(QStringLiteral("shorten it ?")))
+                                   << false;
+}
+
+void MessageBoxQtTest::linesWholeOrEvenlyWrapped()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, whole);
+    QList<QStringList> shown;
+    QStringList lone;
+    int boxWidth = 0;
+    calc_->driver.Then([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr)
+            return false;
+        if (const QLabel* label = TextLabel(box))
+            shown = LinesShown(label);
+        lone = LoneWords(box);
+        boxWidth = box->frameGeometry().width();
+        QTest::keyClick(box, Qt::Key_Escape);
+        return true;
+    });
+    ShowMessageBox(calc_->view(), QStringLiteral("Order Form"), text, Buttons::OkExclamation);
+    QVERIFY(calc_->driver.Done());
+    const QStringList paragraphs = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split('\n');
+    QCOMPARE(shown.size(), paragraphs.size());
+    QVERIFY2(lone.isEmpty(), qPrintable(lone.join('\n')));
+    QVERIFY(boxWidth <= calc_->view()->screen()->availableGeometry().width());
+    bool wrapped = false;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        QVERIFY2(shown[i].join(' ') == paragraphs[i].trimmed(), qPrintable(shown[i].join('|')));
+        wrapped = wrapped || shown[i].size() > 1;
+        // Even lines: none much shorter than the longest of its paragraph.
+        QFontMetrics metrics(QApplication::font());
+        int longest = 0;
+        int shortest = INT_MAX;
+        for (const QString& line : shown[i]) {
+            longest = std::max(longest, metrics.horizontalAdvance(line));
+            shortest = std::min(shortest, metrics.horizontalAdvance(line));
+        }
+        if (shown[i].size() > 1)
+            QVERIFY2(shortest * 3 >= longest * 2, qPrintable(shown[i].join('|')));
+    }
+    QCOMPARE(wrapped, !whole);
 }
 
 QTEST_MAIN(MessageBoxQtTest)

@@ -3,7 +3,7 @@
 
 #include "order/lens_types.h"
 #include "order/order_page.h"
-#include "ui/qt/page_pdf.h"
+#include "print/page_pdf.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -161,7 +161,7 @@ void OrderPageQtTest::AnswerFileDialog(const QString& path)
 void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
 {
     QCOMPARE(page.pages, 1);
-    const OrderPage form = MakeOrderPage(o, calc_->app.Output().Today(), NumberFormat{'.'});
+    const OrderPage form = MakeOrderPage(o, calc_->app.Today(), NumberFormat{'.'});
     // Each value with the caption of its row.
     const std::pair<const char*, const char*> values[] = {
         {"lblAccName", "Label14"},  {"lblAccNum", "Label13"},     {"lblAccfax", "Label16"},
@@ -219,10 +219,10 @@ void OrderPageQtTest::everyFieldReachesTheRecordAndThePage()
     QCOMPARE(printer_->pages.size(), std::size_t{1});
     const OrderRecord& o = calc_->app.Order();
     QVERIFY(o.orderLeftEye);
-    QCOMPARE(o.orderBC, (std::array<std::string, 2>{"7.70", "7.10"}));
-    QCOMPARE(o.orderPower, (std::array<std::string, 2>{"-2.50", "0.50"}));
-    QCOMPARE(o.orderDiam, (std::array<double, 2>{9.2, 9.2}));
-    QCOMPARE(o.orderSeries, (std::array<int, 2>{2, 3}));
+    QCOMPARE(o.orderBC, (PerEye<double>{7.7, 7.1}));
+    QCOMPARE(o.orderPower, (PerEye<OrderPower>{{-2.5}, {0.5}}));
+    QCOMPARE(o.orderDiam, (PerEye<double>{9.2, 9.2}));
+    QCOMPARE(o.orderSeries, (PerEye<int>{2, 3}));
     QCOMPARE(QString::fromStdString(o.orderAccName), kAccName);
     QCOMPARE(QString::fromStdString(o.orderAccNum), kAccNum);
     QCOMPARE(QString::fromStdString(o.orderAccFax), kAccFax);
@@ -230,9 +230,9 @@ void OrderPageQtTest::everyFieldReachesTheRecordAndThePage()
     QCOMPARE(QString::fromStdString(o.orderPatNum), kPatNum);
     QCOMPARE(QString::fromStdString(o.orderMaterial), kMaterial);
     QCOMPARE(QString::fromStdString(o.orderColor), kColour);
-    QCOMPARE(o.orderLensType, kVeltoType);
-    QCOMPARE(o.orderEdgeThick, (std::array<std::string, 2>{"Minus Carrier", "Thin"}));
-    QCOMPARE(o.orderCenterThick, (std::array<std::string, 2>{"Thick", "Standard"}));
+    QCOMPARE(o.orderLensType, LensType::Velto);
+    QCOMPARE(o.orderEdgeThick, (PerEye<EdgeThickness>{EdgeThickness::MinusCarrier, EdgeThickness::Thin}));
+    QCOMPARE(o.orderCenterThick, (PerEye<CenterThickness>{CenterThickness::Thick, CenterThickness::Standard}));
     QVERIFY(!o.orderDot);
     QCOMPARE(o.orderSpecial, std::string("First line\nSecond line\nLine 3\nLine 4\nLine 5\nLine 6"));
 

@@ -1,6 +1,6 @@
 #include "page_reader.h"
 
-#include "ui/qt/page_pdf.h"
+#include "print/page_pdf.h"
 
 #include <QDir>
 #include <QFile>
@@ -151,11 +151,13 @@ QString PdfPage::AllText() const
     return texts.join(QLatin1Char(' '));
 }
 
-PrintOutcome RecordingPrinter::Print(const OrderPage& page, PrintLostHandler /*whenLost*/)
+void RecordingPrinter::Print(const OrderPage& page, PrintAnswer answer, PrintLostHandler /*whenLost*/)
 {
     ++calls;
-    if (outcome.fault != PrintFault::None)
-        return outcome;
+    if (outcome.fault != PrintFault::None) {
+        answer(outcome);
+        return;
+    }
     Page printed;
     for (const PageText& t : page.texts)
         printed.texts[QString::fromStdString(t.name)] = QString::fromStdString(t.text);
@@ -163,7 +165,7 @@ PrintOutcome RecordingPrinter::Print(const OrderPage& page, PrintLostHandler /*w
         printed.texts[QString::fromStdString(p.name)] = QString();
     printed.pdf = PagePdf(page, RegionalPageSize());
     pages.push_back(std::move(printed));
-    return {};
+    answer({});
 }
 
 } // namespace corvane::test

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "order/order_page.h"
-#include "ui/qt/page_printer.h"
+#include "print/page_printer.h"
 
 #include <QList>
 #include <QRectF>
@@ -43,14 +43,14 @@ PdfPage ReadPdf(const QByteArray& pdf);
 
 // A printer that prints nothing: it records each page (its texts and
 // pictures by name, and the PDF that would go to the printer) or fails as
-// told.
-class RecordingPrinter : public PageOutput {
+// told, and answers at once.
+class RecordingPrinter : public Printer {
 public:
     struct Page {
         std::map<QString, QString> texts;
         QByteArray pdf;
     };
-    PrintOutcome Print(const OrderPage& page, PrintLostHandler whenLost) override;
+    void Print(const OrderPage& page, PrintAnswer answer, PrintLostHandler whenLost) override;
 
     PrintOutcome outcome;
     std::vector<Page> pages;

@@ -1,6 +1,6 @@
 #include "order/order_page.h"
-#include "ui/qt/artwork.h"
-#include "ui/qt/page_painter.h"
+#include "print/artwork.h"
+#include "print/page_painter.h"
 
 #include <QApplication>
 #include <QImage>
@@ -38,8 +38,8 @@ void PaintedPageQtTest::everyTextIsDrawnInItsBox()
 {
     OrderRecord order;
     order.orderLeftEye = true;
-    order.orderBC = {"7.70", "7.10"};
-    order.orderPower = {"-2.50", "0.50"};
+    order.orderBC = {7.7, 7.1};
+    order.orderPower = {{-2.5}, {0.5}};
     order.orderAccName = "Vision Care";
     order.orderAccNum = "AC-1";
     order.orderAccFax = "(555) 010-9999";
@@ -47,8 +47,8 @@ void PaintedPageQtTest::everyTextIsDrawnInItsBox()
     order.orderPatNum = "P-77";
     order.orderMaterial = "Comfort 02";
     order.orderColor = "Blue";
-    order.orderEdgeThick = {"Thin", "Standard"};
-    order.orderCenterThick = {"Thick", "Standard"};
+    order.orderEdgeThick = {EdgeThickness::Thin, EdgeThickness::Standard};
+    order.orderCenterThick = {CenterThickness::Thick, CenterThickness::Standard};
     order.orderSpecial = "Polish both sides";
     const OrderPage page = MakeOrderPage(order, "10/12/2026", NumberFormat{'.'});
     constexpr double kScale = 1.0 / 15;

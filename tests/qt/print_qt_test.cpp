@@ -3,7 +3,7 @@
 #include "qt_fixture.h"
 
 #include "order/order_page.h"
-#include "ui/qt/page_pdf.h"
+#include "print/page_pdf.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -208,6 +208,8 @@ void PrintQtTest::printingFailureKeepsTheOrder()
             return true;
         });
         QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        // A job that fails at once is answered within Print's moment.
+        QTRY_VERIFY_WITH_TIMEOUT(calc_->driver.Done() && QApplication::activeModalWidget() == f, 5000);
         stillOpen = f->isVisible();
         kept = f->findChild<QLineEdit*>(QStringLiteral("txtAccName"))->text();
         QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
@@ -286,7 +288,7 @@ void PrintQtTest::pageLandsInsidePrintableArea()
     const QString pdf = WaitForPdf(start);
     QVERIFY2(!pdf.isEmpty(), "no complete PDF arrived");
     QCOMPARE(ReadPdf(pdf).size, QSizeF(595, 842));
-    const OrderPage form = MakeOrderPage(calc_->app.Order(), calc_->app.Output().Today(), NumberFormat{'.'});
+    const OrderPage form = MakeOrderPage(calc_->app.Order(), calc_->app.Today(), NumberFormat{'.'});
     const QByteArray saved = PagePdf(form, QPageSize(QPageSize::A4));
     // Everything drawn, text, frames and pictures, on a rendering at one
     // pixel a point: inside the printable area, and where the saved page
@@ -341,6 +343,7 @@ void PrintQtTest::jobLostLaterIsToldInMainWindow()
         if (save)
             calc_->driver.SaveAs(file);
         QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->isVisible() || !calc_->driver.boxes.isEmpty(), 5000);
         taken = !f->isVisible() && calc_->driver.boxes.isEmpty();
     });
     QVERIFY2(taken, "the job was not taken");

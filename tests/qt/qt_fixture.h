@@ -45,7 +45,7 @@ inline int FocusMarks(QWidget* w, const QColor& against = QColor())
 // A fresh calculator on screen for one test, with a modal driver; both are
 // gone when the test ends.
 struct QtCalculator {
-    explicit QtCalculator(std::unique_ptr<PageOutput> printer = nullptr) : app(NumberFormat{'.'}, std::move(printer))
+    explicit QtCalculator(std::unique_ptr<Printer> printer = nullptr) : app(NumberFormat{'.'}, std::move(printer))
     {
         view()->activateWindow();
         [[maybe_unused]] bool active = QTest::qWaitForWindowActive(view());

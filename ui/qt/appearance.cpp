@@ -30,15 +30,6 @@ double Contrast(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QStringList FontFamilies(const std::string& designFace)
-{
-    // The design's face is a Windows bitmap font; Liberation Sans has close
-    // metrics. Naming only faces that exist keeps font matching quick.
-    if (designFace == "MS Sans Serif")
-        return {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    return {QString::fromStdString(designFace), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-}
-
 void LoadCarriedFonts()
 {
     const QDir carried(QStringLiteral(":/fonts"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/typefaces.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -10,9 +12,6 @@
 class QWidget;
 
 namespace corvane {
-
-// The faces to draw a design typeface with, best first.
-QStringList FontFamilies(const std::string& designFace);
 
 // Makes the faces that the program carries (where the system lacks them)
 // known to Qt; once is enough, later calls find them there.

@@ -1,8 +1,8 @@
 #include "ui/qt/main_window.h"
 
+#include "print/artwork.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/appearance.h"
-#include "ui/qt/artwork.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/qt_words.h"
 #include "ui/qt/refine_dialogs.h"

@@ -73,7 +73,7 @@ QWidget* MainWindow::Part(Method method)
                 fields_[eye][Index(lens::kPrescriptionEntries[i])] = FieldsOf(*presUi_)[eye][i];
         for (QComboBox* add : {presUi_->cboPresAdd_0, presUi_->cboPresAdd_1})
             for (int i = 0; i <= 8; ++i)
-                add->addItem(Q(Format((75 + 25 * i) / 100.0, "0.00", fmt_)));
+                add->addItem(Q(Format((75 + 25 * i) / 100.0, Decimals::Two, fmt_)));
     } else {
         curUi_ = std::make_unique<Ui::CurrentLensPart>();
         curUi_->setupUi(part);

@@ -6,23 +6,77 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QGridLayout>
 #include <QKeyEvent>
-#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSpacerItem>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace corvane {
 namespace {
+
+// The narrowest width in [low, high] for which `fits` holds, given that it
+// holds at `high` and at every width wider than one where it holds.
+int Narrowest(int low, int high, const std::function<bool(int)>& fits)
+{
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (fits(mid))
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return high;
+}
+
+// The widest line of the text, as given.
+int WidestLine(const QString& text, const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// Whether the text, wrapped at `width` (pixels) as a label wraps it, leaves
+// a word or sign (the "?" of a question) alone on a line of a paragraph.
+bool LeavesWordAlone(const QString& text, const QFont& font, int width)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(width);
+        layout.endLayout();
+        for (int i = 0; i < layout.lineCount() && layout.lineCount() > 1; ++i) {
+            const QTextLine line = layout.lineAt(i);
+            if (!paragraph.mid(line.textStart(), line.textLength()).trimmed().contains(QLatin1Char(' ')))
+                return true;
+        }
+    }
+    return false;
+}
 
 // A Yes/No box asks a question that only Yes or No answers: Esc and the
 // close box (or the window manager's close command) leave it open. Every box
 // shows the focus on its button from the start, not only once the keyboard
 // has moved it (showing a window clears that).
+//
+// A message box sizes itself to its text, wrapping it at a width of its own
+// choosing (narrower on a scaled screen), which can leave a word or the "?"
+// of a question alone on a line, and takes no account of a long title. This
+// one keeps each line whole where the screen has room, else wraps at the
+// narrowest width that needs no more lines than the room does: lines of even
+// length, and none of them a word alone (a longer paragraph evened may leave
+// one in a shorter one). The box's own height for a width tells how its
+// text wraps there.
 class QuestionBox : public QMessageBox {
 public:
     QuestionBox(QWidget* parent, bool mustAnswer) : QMessageBox(parent), mustAnswer_(mustAnswer)
@@ -37,6 +91,15 @@ protected:
     {
         QMessageBox::showEvent(event);
         setAttribute(Qt::WA_KeyboardFocusChange);
+        FitText();
+    }
+    // The box sizes itself again whenever its layout asks.
+    bool event(QEvent* event) override
+    {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest && isVisible())
+            FitText();
+        return handled;
     }
     void keyPressEvent(QKeyEvent* event) override
     {
@@ -56,6 +119,69 @@ protected:
     }
 
 private:
+    void FitText()
+    {
+        const int width = std::max(TextWidth(), TitleWidth());
+        const int height = hasHeightForWidth() ? heightForWidth(width) : this->height();
+        if (size() != QSize(width, height))
+            setFixedSize(width, height);
+    }
+
+    // A short text under a long title would cut the title in the title bar.
+    int TitleWidth() const
+    {
+        QFont bold = font();
+        bold.setBold(true);
+        const QMargins margins = layout() != nullptr ? layout()->contentsMargins() : QMargins();
+        return QFontMetrics(bold).horizontalAdvance(windowTitle()) + TitleBarAllowance() + margins.left() +
+               margins.right();
+    }
+
+    // The box's width for its text.
+    int TextWidth() const
+    {
+        // Left to itself the box wraps only a text too wide for it: one it
+        // did not wrap stands whole.
+        if (!hasHeightForWidth())
+            return width();
+        // Never wider than the box lets itself grow: on a screen up to 1024
+        // wide the screen's width, else 480 less, and at most 1000.
+        const QScreen* shown = screen();
+        const int screenWidth = shown != nullptr ? shown->availableGeometry().width() : 800;
+        const int boxLimit = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
+        const int room = std::min(screenWidth * 3 / 4, boxLimit) - TitleBarAllowance();
+        const int widest = WidestLine(text(), font());
+        // The narrowest box that wraps no line, and so what the box takes
+        // besides its text.
+        const int least = minimumSizeHint().width();
+        const int unwrapped = heightForWidth(widest + screenWidth);
+        const int whole =
+            Narrowest(least, widest + screenWidth, [this, unwrapped](int w) { return heightForWidth(w) <= unwrapped; });
+        if (widest <= room)
+            return whole;
+        const int roomWidth = room + whole - widest;
+        const int fewest = heightForWidth(roomWidth);
+        // The title keeps the box at least as wide as it needs.
+        const int floor = std::max(least, TitleWidth());
+        const int even = Narrowest(floor, roomWidth, [this, fewest](int w) { return heightForWidth(w) <= fewest; });
+        // Lines of even length may still leave a word alone in a shorter
+        // paragraph: then a wider box of as many lines, else the widest
+        // narrower one that leaves none, with a line more, else the
+        // narrowest that leaves none up to the width the box grows to.
+        const int besides = whole - widest;
+        const auto leavesNone = [this, besides](int w) { return !LeavesWordAlone(text(), font(), w - besides); };
+        for (int w = even; w <= roomWidth; ++w)
+            if (leavesNone(w) && heightForWidth(w) <= fewest)
+                return w;
+        for (int w = even - 1; w >= floor; --w)
+            if (leavesNone(w))
+                return w;
+        for (int w = roomWidth + 1; w <= boxLimit - TitleBarAllowance() + besides; ++w)
+            if (leavesNone(w))
+                return w;
+        return even;
+    }
+
     bool mustAnswer_;
 };
 
@@ -107,86 +233,6 @@ void SetButtons(QMessageBox& box, Buttons buttons)
     }
 }
 
-// A message box sizes itself to its text; a short text under a long title
-// would cut the title in the title bar.
-void WidenForTitle(QMessageBox& box, const QString& title)
-{
-    auto* grid = qobject_cast<QGridLayout*>(box.layout());
-    if (grid == nullptr)
-        return;
-    QFont bold = box.font();
-    bold.setBold(true);
-    const int width = QFontMetrics(bold).horizontalAdvance(title) + TitleBarAllowance();
-    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                  grid->columnCount());
-}
-
-// The text wrapped at `width` (pixels) as a label wraps it, one string per
-// line.
-QStringList LinesAt(const QString& text, const QFont& font, int width)
-{
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    QStringList lines;
-    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
-        QTextLayout layout(paragraph, font);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-            line.setLineWidth(width);
-        layout.endLayout();
-        for (int i = 0; i < layout.lineCount(); ++i)
-            lines << paragraph.mid(layout.lineAt(i).textStart(), layout.lineAt(i).textLength()).trimmed();
-    }
-    return lines;
-}
-
-// A message keeps each of its lines whole where the screen has room; else
-// it wraps into lines of even length, so that no word or sign (the "?" of a
-// question) stands alone on a line. Left to itself the box wraps at a width
-// of its own choosing, narrower on a scaled screen.
-void KeepLinesTogether(QMessageBox& box)
-{
-    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (label == nullptr)
-        return;
-    // Never wider than the box lets itself grow: on a screen up to 1024
-    // wide the screen's width, else 480 less, and at most 1000.
-    const QScreen* screen = box.screen();
-    const int screenWidth = screen != nullptr ? screen->availableGeometry().width() : 800;
-    const int boxLimit = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
-    const int room = std::min(screenWidth * 3 / 4, boxLimit) - TitleBarAllowance();
-    const QFont font = label->font();
-    const QString text = label->text();
-    QStringList lines = LinesAt(text, font, QWIDGETSIZE_MAX);
-    const qsizetype count = LinesAt(text, font, room).size();
-    if (count > lines.size()) {
-        // The narrowest width that needs no more lines than `room` does.
-        int low = room / 4;
-        int high = room;
-        while (low < high) {
-            const int mid = (low + high) / 2;
-            if (LinesAt(text, font, mid).size() <= count)
-                high = mid;
-            else
-                low = mid + 1;
-        }
-        lines = LinesAt(text, font, high);
-        // The box wraps its text only once it is wider than this.
-        auto* grid = qobject_cast<QGridLayout*>(box.layout());
-        const int boxWraps = std::min(screenWidth / 2, 500) + 1;
-        if (grid != nullptr)
-            grid->addItem(new QSpacerItem(boxWraps, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
-                          1, grid->columnCount());
-    }
-    const QFontMetrics metrics(font);
-    int widest = 0;
-    for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    const QMargins m = label->contentsMargins();
-    label->setFixedWidth(widest + 2 + m.left() + m.right() + 2 * label->margin() + std::max(0, label->indent()));
-}
-
 } // namespace
 
 int TitleBarAllowance() { return 130; }
@@ -201,8 +247,6 @@ Answer ShowMessageBox(QWidget* parent, const QString& title, const QString& text
     box.setTextFormat(Qt::PlainText);
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     SetButtons(box, buttons);
-    WidenForTitle(box, title);
-    KeepLinesTogether(box);
     return FromStandard(box.exec(), buttons);
 }
 

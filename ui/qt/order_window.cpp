@@ -11,6 +11,7 @@
 #include <QApplication>
 
 #include <cmath>
+#include <span>
 
 namespace corvane {
 namespace {
@@ -60,6 +61,27 @@ void WrapAsOnPaper(QTextEdit* box)
         static_cast<int>(std::lround(SpecialOrderText("").box.width / kTwipsPerPixel + 2 * margin)));
 }
 
+// A thickness list offers the choices of its table, each item holding its
+// value.
+template <class Value>
+void Offer(QComboBox* list, std::span<const Choice<Value>> choices)
+{
+    for (const Choice<Value>& choice : choices)
+        list->addItem(QString::fromLatin1(choice.text), static_cast<int>(choice.value));
+}
+
+template <class Value>
+void Choose(QComboBox* list, Value value)
+{
+    list->setCurrentIndex(list->findData(static_cast<int>(value)));
+}
+
+template <class Value>
+Value Chosen(const QComboBox* list)
+{
+    return static_cast<Value>(list->currentData().toInt());
+}
+
 // The thickness lists are white like the entries, not shaded like buttons.
 void WhiteLists(const QWidget* window)
 {
@@ -72,8 +94,7 @@ void WhiteLists(const QWidget* window)
 
 } // namespace
 
-OrderWindow::OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& output, QWidget* parent)
-    : FormWindow(parent), ui_(std::make_unique<Ui::OrderWindow>()), presenter_(*this, output, order, fmt)
+OrderWindow::OrderWindow(QWidget* parent) : FormWindow(parent), ui_(std::make_unique<Ui::OrderWindow>())
 {
     ui_->setupUi(this);
     QPalette grey = palette();
@@ -82,54 +103,58 @@ OrderWindow::OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& outp
     setAutoFillBackground(true);
     WhiteLists(this);
     WrapAsOnPaper(ui_->txtSpecial);
-    eyes_ = {{{{ui_->lblBCod, ui_->lblPowod, ui_->lblDiamod, ui_->lblSeriesod}, ui_->cboEdgeThod, ui_->cboCenterThod},
-              {{ui_->lblBCos, ui_->lblPowos, ui_->lblDiamos, ui_->lblSeriesos}, ui_->cboEdgeThos, ui_->cboCenterThos}}};
+    eyes_ = {{{ui_->lblBCod, ui_->lblPowod, ui_->lblDiamod, ui_->lblSeriesod}, ui_->cboEdgeThod, ui_->cboCenterThod},
+             {{ui_->lblBCos, ui_->lblPowos, ui_->lblDiamos, ui_->lblSeriesos}, ui_->cboEdgeThos, ui_->cboCenterThos}};
+    for (Eye eye : kEyes) {
+        Offer(eyes_[eye].edge, EdgeThicknesses());
+        Offer(eyes_[eye].center, CenterThicknesses());
+    }
     // The left eye's lists show once the left eye is ordered.
-    eyes_[1].edge->hide();
-    eyes_[1].center->hide();
-    // The buttons of the lens types stand in the rows of LensTypes().
-    ui_->lensTypes->setId(ui_->optType_0, static_cast<int>(kCorvaneType));
-    ui_->lensTypes->setId(ui_->optType_1, static_cast<int>(kVeltoType));
+    eyes_.left.edge->hide();
+    eyes_.left.center->hide();
+    // The buttons' ids are the lens types.
+    ui_->lensTypes->setId(ui_->optType_0, static_cast<int>(LensType::Corvane));
+    ui_->lensTypes->setId(ui_->optType_1, static_cast<int>(LensType::Velto));
     FormReady();
-    ConnectToPresenter();
-    presenter_.Load();
+    ConnectCommands();
 }
 
 OrderWindow::~OrderWindow() = default;
 
-void OrderWindow::ConnectToPresenter()
+void OrderWindow::ConnectCommands()
 {
     connect(ui_->lensTypes, &QButtonGroup::idToggled, this, [this](int type, bool chosen) {
         if (chosen)
-            presenter_.LensTypeChosen(static_cast<std::size_t>(type));
+            emit lensTypeChosen(static_cast<LensType>(type));
     });
-    connect(ui_->cmdChgMat, &QPushButton::clicked, this, [this] { presenter_.OtherMaterial(); });
-    connect(ui_->cmdChgCol, &QPushButton::clicked, this, [this] { presenter_.OtherColor(); });
-    connect(ui_->cmdPrint, &QPushButton::clicked, this, [this] { presenter_.Print(); });
-    connect(ui_->cmdSavePdf, &QPushButton::clicked, this, [this] { presenter_.SavePdf(); });
-    connect(ui_->cmdCancel, &QPushButton::clicked, this, [this] { presenter_.Cancel(); });
+    connect(ui_->cmdChgMat, &QPushButton::clicked, this, &OrderWindow::otherMaterialRequested);
+    connect(ui_->cmdChgCol, &QPushButton::clicked, this, &OrderWindow::otherColorRequested);
+    connect(ui_->cmdPrint, &QPushButton::clicked, this, &OrderWindow::printRequested);
+    connect(ui_->cmdSavePdf, &QPushButton::clicked, this, &OrderWindow::savePdfRequested);
+    connect(ui_->cmdCancel, &QPushButton::clicked, this, &OrderWindow::cancelRequested);
 }
 
-void OrderWindow::ShowLensType(std::size_t type)
+void OrderWindow::ShowLensType(LensType type)
 {
     // The presenter applies the choice itself.
     const QSignalBlocker quiet(ui_->lensTypes);
     ui_->lensTypes->button(static_cast<int>(type))->setChecked(true);
 }
 
-void OrderWindow::ShowEye(int eye, const EyeTexts& texts)
+void OrderWindow::ShowEye(Eye eye, const EyeTexts& texts)
 {
     const std::array<const std::string*, 4> values = {&texts.bc, &texts.power, &texts.diam, &texts.series};
     for (std::size_t i = 0; i < values.size(); ++i)
         eyes_[eye].lens[i]->Show(Q(*values[i]));
 }
 
-void OrderWindow::ShowThicknesses(int eye, const Thicknesses& chosen)
+void OrderWindow::ShowThicknesses(Eye eye, const Thicknesses& chosen)
 {
-    for (const auto& [list, text] : {std::pair{eyes_[eye].center, chosen.center}, {eyes_[eye].edge, chosen.edge}}) {
-        list->setVisible(true);
-        list->setCurrentText(Q(text));
-    }
+    const EyeWidgets& lists = eyes_[eye];
+    lists.center->setVisible(true);
+    Choose(lists.center, chosen.center);
+    lists.edge->setVisible(true);
+    Choose(lists.edge, chosen.edge);
 }
 
 void OrderWindow::ShowMaterial(const EntryShown& material)
@@ -172,29 +197,20 @@ OrderTyped OrderWindow::Typed() const
                      .accFax = ui_->txtAccFax->text().toStdString(),
                      .patName = ui_->txtPatName->text().toStdString(),
                      .patNum = ui_->txtPatNum->text().toStdString(),
-                     .lensType = type < 0 ? kCorvaneType : static_cast<std::size_t>(type),
+                     .lensType = type < 0 ? LensType::Corvane : static_cast<LensType>(type),
                      .material = ui_->txtMat->text().toStdString(),
                      .color = ui_->txtCol->text().toStdString(),
                      .thick = {},
                      .dot = ui_->optDot_0->isChecked(),
                      .special = ui_->txtSpecial->toPlainText().toStdString()};
-    for (std::size_t e = 0; e < eyes_.size(); ++e)
-        typed.thick[e] = {.edge = eyes_[e].edge->currentText().toStdString(),
-                          .center = eyes_[e].center->currentText().toStdString()};
+    for (Eye eye : kEyes)
+        typed.thick[eye] = {.edge = Chosen<EdgeThickness>(eyes_[eye].edge),
+                            .center = Chosen<CenterThickness>(eyes_[eye].center)};
     return typed;
 }
 
 void OrderWindow::Close() { done(QDialog::Rejected); }
 
-void OrderWindow::reject() { presenter_.CloseAsked(); }
-
-void OpenOrder(QWidget* parent, OrderRecord& order, NumberFormat fmt, OrderOutput& output)
-{
-    OrderWindow window(order, fmt, output, parent);
-    window.exec();
-    // The window below takes the keyboard back, its focus where it was.
-    if (parent != nullptr && parent->isVisible())
-        parent->activateWindow();
-}
+void OrderWindow::reject() { emit closeRequested(); }
 
 } // namespace corvane

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "lens/numbers.h"
-#include "order/order_output.h"
-#include "order/order_presenter.h"
-#include "order/order_record.h"
 #include "order/order_view.h"
 
 #include "ui/qt/form_window.h"
 
 #include <array>
+#include <cstddef>
 #include <memory>
 
 class QComboBox;
@@ -22,16 +19,17 @@ namespace corvane {
 class ValueLabel;
 
 // "Additionnal information": account, patient, lens type, material, colour,
-// thicknesses, dot and special order, shown and walked by its presenter.
+// thicknesses, dot and special order, shown and walked by its presenter,
+// which hears the practitioner's commands through the signals.
 class OrderWindow : public FormWindow, public OrderView {
     Q_OBJECT
 public:
-    OrderWindow(OrderRecord& order, NumberFormat fmt, OrderOutput& output, QWidget* parent = nullptr);
+    explicit OrderWindow(QWidget* parent = nullptr);
     ~OrderWindow() override;
 
-    void ShowLensType(std::size_t type) override;
-    void ShowEye(int eye, const EyeTexts& texts) override;
-    void ShowThicknesses(int eye, const Thicknesses& chosen) override;
+    void ShowLensType(LensType type) override;
+    void ShowEye(Eye eye, const EyeTexts& texts) override;
+    void ShowThicknesses(Eye eye, const Thicknesses& chosen) override;
     void ShowMaterial(const EntryShown& material) override;
     void ShowColor(const ColorShown& color) override;
     void EnableOtherColor(bool enabled) override;
@@ -43,27 +41,33 @@ public:
     OrderTyped Typed() const override;
     void Close() override;
 
+signals:
+    void lensTypeChosen(LensType type);
+    void otherMaterialRequested();
+    void otherColorRequested();
+    void printRequested();
+    void savePdfRequested();
+    void cancelRequested();
+    // Esc or the close box.
+    void closeRequested();
+
 protected:
     // Esc and the close box ask before an order with anything typed is
     // dropped.
     void reject() override;
 
 private:
-    void ConnectToPresenter();
+    void ConnectCommands();
 
     // What the window shows of one eye.
-    struct Eye {
+    struct EyeWidgets {
         std::array<ValueLabel*, 4> lens;
         QComboBox* edge;
         QComboBox* center;
     };
 
     std::unique_ptr<Ui::OrderWindow> ui_;
-    std::array<Eye, 2> eyes_{};
-    OrderPresenter presenter_;
+    PerEye<EyeWidgets> eyes_{};
 };
-
-// Opens the order window over `parent` and returns once it has closed.
-void OpenOrder(QWidget* parent, OrderRecord& order, NumberFormat fmt, OrderOutput& output);
 
 } // namespace corvane

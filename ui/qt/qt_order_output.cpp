@@ -1,7 +1,7 @@
 #include "ui/qt/qt_order_output.h"
 
+#include "print/page_pdf.h"
 #include "ui/qt/message_box.h"
-#include "ui/qt/page_pdf.h"
 #include "ui/qt/qt_words.h"
 
 #include <QApplication>
@@ -13,25 +13,29 @@
 #include <QStandardPaths>
 
 namespace corvane {
+namespace {
 
-QtOrderOutput::QtOrderOutput(std::unique_ptr<PageOutput> printer)
-    : printer_(printer ? std::move(printer) : MakeDefaultPrinter())
-{}
-
-QWidget* QtOrderOutput::Front() const
+QWidget* Front(QWidget* home)
 {
     QWidget* modal = QApplication::activeModalWidget();
-    return modal != nullptr ? modal : home_.data();
+    return modal != nullptr ? modal : home;
 }
 
-PrintOutcome QtOrderOutput::Print(const OrderPage& page, PrintLostHandler whenLost)
+} // namespace
+
+bool QtQuestions::AskYesNo(const Words& text, const Words& title)
 {
-    return printer_->Print(page, std::move(whenLost));
+    return ShowMessageBox(Front(home_), Tr(title), Tr(text), Buttons::YesNo) == Answer::Yes;
 }
 
-std::optional<std::string> QtOrderOutput::ChooseSaveFile(const Words& suggestedName)
+void QtQuestions::Tell(const Words& text, const Words& title)
 {
-    QFileDialog dialog(Front(), Tr({Say::SavePdfTitle}));
+    ShowMessageBox(Front(home_), Tr(title), Tr(text), Buttons::OkExclamation);
+}
+
+std::optional<std::string> QtPdfFiles::ChooseSaveFile(const Words& suggestedName)
+{
+    QFileDialog dialog(Front(home_), Tr({Say::SavePdfTitle}));
     dialog.setObjectName(QStringLiteral("SavePdfDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -48,7 +52,7 @@ std::optional<std::string> QtOrderOutput::ChooseSaveFile(const Words& suggestedN
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
-SaveOutcome QtOrderOutput::SavePdf(const OrderPage& page, const std::string& path)
+SaveOutcome QtPdfFiles::SavePdf(const OrderPage& page, const std::string& path)
 {
     const QString file = QString::fromStdString(path);
     SaveOutcome saved = WritePagePdf(page, file);
@@ -57,22 +61,9 @@ SaveOutcome QtOrderOutput::SavePdf(const OrderPage& page, const std::string& pat
     return saved;
 }
 
-// Printing sends the PDF page: that page decides.
-PageLines QtOrderOutput::LinesOnPage(const PageText& text) { return LinesOnPdfPage(text); }
-
-std::string QtOrderOutput::Today()
+std::string SystemClock::Today()
 {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
-}
-
-bool QtOrderOutput::AskYesNo(const Words& text, const Words& title)
-{
-    return ShowMessageBox(Front(), Tr(title), Tr(text), Buttons::YesNo) == Answer::Yes;
-}
-
-void QtOrderOutput::Tell(const Words& text, const Words& title)
-{
-    ShowMessageBox(Front(), Tr(title), Tr(text), Buttons::OkExclamation);
 }
 
 } // namespace corvane

@@ -1,41 +1,45 @@
 #pragma once
 
 #include "order/order_output.h"
-#include "ui/qt/page_printer.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <memory>
-
 namespace corvane {
 
-// The order's way out on Qt: the given printer (the system's default
-// printer when none is given), the file dialog, PDF files, and message
-// boxes over the window in front.
-class QtOrderOutput : public OrderOutput {
+// The parts of the order's way out that are windows or the system's: they
+// stand over the window in front, or over `home` (the main window) when no
+// other is open.
+class QtQuestions : public Questions {
 public:
-    explicit QtOrderOutput(std::unique_ptr<PageOutput> printer = nullptr);
+    explicit QtQuestions(QWidget* home) : home_(home) {}
 
-    // The window that the dialogs stand over when no order window is open.
-    void SetHome(QWidget* window) { home_ = window; }
-
-    PrintOutcome Print(const OrderPage& page, PrintLostHandler whenLost) override;
-    std::optional<std::string> ChooseSaveFile(const Words& suggestedName) override;
-    SaveOutcome SavePdf(const OrderPage& page, const std::string& path) override;
-    PageLines LinesOnPage(const PageText& text) override;
-    std::string Today() override;
     bool AskYesNo(const Words& text, const Words& title) override;
     void Tell(const Words& text, const Words& title) override;
 
 private:
-    QWidget* Front() const;
+    QPointer<QWidget> home_;
+};
 
-    std::unique_ptr<PageOutput> printer_;
+// The file dialog and PDF files.
+class QtPdfFiles : public PdfFiles {
+public:
+    explicit QtPdfFiles(QWidget* home) : home_(home) {}
+
+    std::optional<std::string> ChooseSaveFile(const Words& suggestedName) override;
+    SaveOutcome SavePdf(const OrderPage& page, const std::string& path) override;
+
+private:
     QPointer<QWidget> home_;
     // Where the last PDF of this run was written; the next one starts there.
     QString lastFolder_;
+};
+
+// Today in the system's short date form.
+class SystemClock : public Clock {
+public:
+    std::string Today() override;
 };
 
 } // namespace corvane

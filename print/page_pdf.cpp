@@ -1,7 +1,7 @@
-#include "ui/qt/page_pdf.h"
+#include "print/page_pdf.h"
 
 #include "lens/words.h"
-#include "ui/qt/page_painter.h"
+#include "print/page_painter.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/qt/artwork.h"
+#include "print/artwork.h"
 
 #include <QImage>
 #include <QLinearGradient>

@@ -29,6 +29,12 @@ QByteArray PagePdf(const OrderPage& page, const QPageSize& size, const QMarginsF
 // How a wrapped text lies on that page.
 PageLines LinesOnPdfPage(const PageText& text);
 
+// Printing sends the PDF page: that page decides whether a text fits.
+class PdfPageMeasure : public PageMeasure {
+public:
+    PageLines LinesOnPage(const PageText& text) override { return LinesOnPdfPage(text); }
+};
+
 // Writes the page as a PDF file; the reason when the file cannot be written.
 SaveOutcome WritePagePdf(const OrderPage& page, const QString& path);
 

@@ -1,7 +1,7 @@
-#include "ui/qt/page_painter.h"
+#include "print/page_painter.h"
 
-#include "ui/qt/appearance.h"
-#include "ui/qt/artwork.h"
+#include "print/artwork.h"
+#include "print/typefaces.h"
 
 #include <QPainter>
 #include <QTextLayout>
