@@ -188,29 +188,37 @@ QStringList Untranslated(QWidget* window)
     return out;
 }
 
+QList<QStringList> LinesShown(const QLabel* label)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    const int width = label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
+    QList<QStringList> paragraphs;
+    for (const QString& paragraph : label->text().split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, label->font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(width);
+        layout.endLayout();
+        QStringList lines;
+        for (int i = 0; i < layout.lineCount(); ++i)
+            lines << paragraph.mid(layout.lineAt(i).textStart(), layout.lineAt(i).textLength()).trimmed();
+        paragraphs << lines;
+    }
+    return paragraphs;
+}
+
 QStringList LoneWords(QWidget* window)
 {
     QStringList out;
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (!label->isVisibleTo(window) || !label->wordWrap())
             continue;
-        const int width = label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
-        for (const QString& paragraph : label->text().split(QLatin1Char('\n'))) {
-            QTextLayout layout(paragraph, label->font());
-            layout.setTextOption(option);
-            layout.beginLayout();
-            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-                line.setLineWidth(width);
-            layout.endLayout();
-            for (int i = 0; i < layout.lineCount() && layout.lineCount() > 1; ++i) {
-                const QTextLine line = layout.lineAt(i);
-                const QString words = paragraph.mid(line.textStart(), line.textLength()).trimmed();
-                if (!words.contains(QLatin1Char(' ')))
+        for (const QStringList& lines : LinesShown(label))
+            for (const QString& words : lines)
+                if (lines.size() > 1 && !words.contains(QLatin1Char(' ')))
                     out << QStringLiteral("%1: \"%2\" alone on a line").arg(Name(label), words);
-            }
-        }
     }
     return out;
 }

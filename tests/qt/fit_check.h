@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class QLabel;
 class QWidget;
 
 namespace corvane::test {
@@ -23,6 +24,8 @@ QStringList Untranslated(QWidget* window);
 
 // Word-wrapped labels whose wrapping leaves one word or sign alone on a line.
 QStringList LoneWords(QWidget* window);
+// The lines of each paragraph of a label as it wraps them at its width.
+QList<QStringList> LinesShown(const QLabel* label);
 
 // Framed widgets (entries, boxes, bordered labels, frames) whose border is
 // not drawn whole along their bottom or right edge in the window's rendering.

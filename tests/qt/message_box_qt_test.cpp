@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
-#include <QTextLayout>
 
 using namespace corvane;
 using namespace corvane::test;
@@ -46,28 +45,6 @@ QLabel* TextLabel(const QMessageBox* box)
         if (label->text() == box->text())
             return label;
     return nullptr;
-}
-
-// The lines of each paragraph as the label wraps them at its width.
-QList<QStringList> LinesShown(const QLabel* label)
-{
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    const int width = label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
-    QList<QStringList> paragraphs;
-    for (const QString& paragraph : label->text().split(QLatin1Char('\n'))) {
-        QTextLayout layout(paragraph, label->font());
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-            line.setLineWidth(width);
-        layout.endLayout();
-        QStringList lines;
-        for (int i = 0; i < layout.lineCount(); ++i)
-            lines << paragraph.mid(layout.lineAt(i).textStart(), layout.lineAt(i).textLength()).trimmed();
-        paragraphs << lines;
-    }
-    return paragraphs;
 }
 
 struct Seen {
