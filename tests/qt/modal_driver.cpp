@@ -50,13 +50,18 @@ void ModalDriver::AnswerBox(int answer, QString* title)
 
 void ModalDriver::SaveAs(const QString& path)
 {
-    Then([path](QWidget* modal) {
+    Then([this, path](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (dialog == nullptr)
             return false;
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        name->setText(path);
-        QTest::keyClick(name, Qt::Key_Return);
+        offers.append({dialog->directory().absolutePath(), name->text()});
+        if (path.isEmpty()) {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        } else {
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+        }
         return true;
     });
 }

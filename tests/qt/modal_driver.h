@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -32,12 +33,19 @@ public:
     static constexpr int kEsc = 0;
     static constexpr int kCloseBox = -1;
     void AnswerBox(int answer, QString* title);
-    // Types `path` into a file dialog and accepts it.
+    // Types `path` into the next file dialog and accepts it; an empty path
+    // cancels the dialog. What each dialog offered is kept in `offers`.
     void SaveAs(const QString& path);
 
     bool Done() const { return steps_.empty(); }
     // Title and text of every message box seen, in order.
     QStringList boxes;
+    // The folder and file name each file dialog offered, in order.
+    struct FileOffer {
+        QString folder;
+        QString name;
+    };
+    QList<FileOffer> offers;
 
 private:
     void Poll();

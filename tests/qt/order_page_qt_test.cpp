@@ -3,24 +3,18 @@
 
 #include "order/lens_types.h"
 #include "order/order_page.h"
-#include "print/page_pdf.h"
 
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStandardPaths>
-
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
-#include <cerrno>
 #include <vector>
 
 using namespace corvane;
@@ -59,26 +53,18 @@ private slots:
     void printFailureAnswers_data();
     void printFailureAnswers();
     void saveAsPdfWritesThePageWithoutPrinting();
-    void pdfNotWrittenKeepsTheWindow_data();
-    void pdfNotWrittenKeepsTheWindow();
-    void saveButtonSitsBesideCancelAndComesLast();
 
 private:
     // Fills every field of the order window (the note is answered OK).
     void FillEveryField(QWidget* f);
     // Opens the order window and runs `act` in it; cancels it if left open.
     void InOrderWindow(const std::function<void(QWidget*)>& act);
-    // Answers the next file dialog with `path` (empty: Cancel) and notes
-    // the folder and name it offered.
-    void AnswerFileDialog(const QString& path);
     // Checks that every value of the printed page stands whole in its cell.
     void CheckPage(const PdfPage& page, const OrderRecord& record);
 
     QTemporaryDir home_;
     RecordingPrinter* printer_ = nullptr;
     std::unique_ptr<QtCalculator> calc_;
-    QString offeredFolder_;
-    QString offeredName_;
 };
 
 void OrderPageQtTest::initTestCase()
@@ -91,8 +77,6 @@ void OrderPageQtTest::initTestCase()
 
 void OrderPageQtTest::init()
 {
-    offeredFolder_.clear();
-    offeredName_.clear();
     auto printer = std::make_unique<RecordingPrinter>();
     printer_ = printer.get();
     calc_ = std::make_unique<QtCalculator>(std::move(printer));
@@ -137,25 +121,6 @@ void OrderPageQtTest::FillEveryField(QWidget* f)
         QTest::keyClick(special, Qt::Key_Return);
         QTest::keyClicks(special, QStringLiteral("Line %1").arg(i));
     }
-}
-
-void OrderPageQtTest::AnswerFileDialog(const QString& path)
-{
-    calc_->driver.Then([this, path](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (dialog == nullptr)
-            return false;
-        offeredFolder_ = dialog->directory().absolutePath();
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        offeredName_ = name->text();
-        if (path.isEmpty()) {
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        } else {
-            name->setText(path);
-            QTest::keyClick(name, Qt::Key_Return);
-        }
-        return true;
-    });
 }
 
 void OrderPageQtTest::CheckPage(const PdfPage& page, const OrderRecord& o)
@@ -284,7 +249,7 @@ void OrderPageQtTest::printFailureAnswers()
             return true;
         });
         if (answer.startsWith(QStringLiteral("Yes")))
-            AnswerFileDialog(answer == QStringLiteral("Yes") ? file : QString());
+            calc_->driver.SaveAs(answer == QStringLiteral("Yes") ? file : QString());
         Click(f, "cmdPrint");
         open = f->isVisible();
         kept = f->findChild<QLineEdit*>(QStringLiteral("txtPatName"))->text();
@@ -305,118 +270,19 @@ void OrderPageQtTest::saveAsPdfWritesThePageWithoutPrinting()
     bool open = true;
     InOrderWindow([&](QWidget* f) {
         FillEveryField(f);
-        AnswerFileDialog(file);
+        calc_->driver.SaveAs(file);
         Click(f, "cmdSavePdf");
         open = f->isVisible();
     });
     QVERIFY(!open);
     QCOMPARE(printer_->calls, 0);
-    QCOMPARE(offeredFolder_, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QCOMPARE(calc_->driver.offers.size(), 1);
+    QCOMPARE(calc_->driver.offers[0].folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     QCOMPARE(
-        offeredName_,
+        calc_->driver.offers[0].name,
         QStringLiteral("Order %1 %2.pdf").arg(kPatName, QString(date).replace(QLatin1Char('/'), QLatin1Char('-'))));
     CheckPage(ReadPdf(file), calc_->app.Order());
-}
-
-void OrderPageQtTest::pdfNotWrittenKeepsTheWindow_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("message");
-    // A file on a full disk: a name that leads to the device that is always
-    // full (none under Windows).
-#ifdef Q_OS_WIN
-    const QString full;
-    const QString missing = QStringLiteral("C:/no/such/folder/order.pdf");
-    const QString notFound = qt_error_string(3); // ERROR_PATH_NOT_FOUND
-#else
-    const QString full = QStringLiteral("full.pdf");
-    const QString missing = QStringLiteral("/no/such/folder/order.pdf");
-    const QString notFound = qt_error_string(ENOENT);
-#endif
-    QTest::newRow("disk full") << full
-                               << "Error 61\nThe order could not be saved as a PDF: the disk is full; %1 was not "
-                                  "written.";
-    QTest::newRow("missing folder") << missing
-                                    << "Error 75\nThe order could not be saved as a PDF: %1 could not be written (" +
-                                           notFound + ").";
-}
-
-void OrderPageQtTest::pdfNotWrittenKeepsTheWindow()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, message);
-    if (path.isEmpty())
-        QSKIP("no full disk to be had: Wine writes to Linux's always-full device without an error");
-    if (QFileInfo(path).isRelative()) {
-        path = home_.filePath(path);
-        QFile::remove(path);
-        QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
-    }
-    message = message.arg(path);
-    bool open = false;
-    QString kept;
-    InOrderWindow([&](QWidget* f) {
-        TypeInto(f, "txtAccNum", QStringLiteral("AC-1"));
-        AnswerFileDialog(path);
-        if (QFileInfo::exists(path))
-            calc_->driver.PressInBox(QMessageBox::Yes); // replace it?
-        calc_->driver.PressInBox(QMessageBox::Ok);
-        Click(f, "cmdSavePdf");
-        open = f->isVisible();
-        kept = f->findChild<QLineEdit*>(QStringLiteral("txtAccNum"))->text();
-    });
-    QVERIFY(open);
-    QCOMPARE(kept, QStringLiteral("AC-1"));
-    QVERIFY(!calc_->driver.boxes.isEmpty());
-    QCOMPARE(calc_->driver.boxes.back(), QStringLiteral("Order Form | ") + message);
-    // Nothing was made on the way.
-    if (QByteArray(QTest::currentDataTag()) == "missing folder")
-        QVERIFY(!QFileInfo(path).dir().exists());
-
-    // A folder is never written over.
-    QCOMPARE(WritePagePdf(MakeOrderPage({}, "", NumberFormat{'.'}), home_.path()).fault, SaveFault::IsFolder);
-}
-
-void OrderPageQtTest::saveButtonSitsBesideCancelAndComesLast()
-{
-    QStringList mnemonics;
-    QRect save;
-    QRect cancel;
-    QList<QRect> others;
-    QString lastInTabOrder;
-    bool altVOpensTheDialog = false;
-    InOrderWindow([&](QWidget* f) {
-        for (auto* w : f->findChildren<QWidget*>()) {
-            const QString text = w->property("text").toString() + w->property("title").toString();
-            const qsizetype amp = text.indexOf(QLatin1Char('&'));
-            if (amp >= 0 && w->isVisible())
-                mnemonics << text.mid(amp + 1, 1).toUpper();
-        }
-        auto* button = f->findChild<QPushButton*>(QStringLiteral("cmdSavePdf"));
-        save = button->geometry();
-        cancel = f->findChild<QWidget*>(QStringLiteral("cmdCancel"))->geometry();
-        for (auto* w : f->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (w != button && w->isVisible())
-                others << w->geometry();
-        f->findChild<QWidget*>(QStringLiteral("cmdChgCol"))->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        lastInTabOrder = QApplication::focusWidget()->objectName();
-        AnswerFileDialog(QString());
-        // A button's access key clicks it a moment later, as a user sees it.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::AltModifier);
-        for (int i = 0; i < 100 && offeredName_.isEmpty(); ++i)
-            QTest::qWait(20);
-        altVOpensTheDialog = !offeredName_.isEmpty();
-    });
-    QCOMPARE(mnemonics.count(QStringLiteral("V")), 1);
-    QVERIFY(altVOpensTheDialog);
-    QCOMPARE(save.top(), cancel.top());
-    QCOMPARE(save.size(), cancel.size());
-    QVERIFY(save.right() < cancel.left());
-    for (const QRect& r : others)
-        QVERIFY(!r.intersects(save));
-    QCOMPARE(lastInTabOrder, QStringLiteral("cmdSavePdf"));
 }
 
 QTEST_MAIN(OrderPageQtTest)

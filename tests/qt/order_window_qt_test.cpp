@@ -2,7 +2,6 @@
 #include "qt_fixture.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,7 +36,6 @@ private slots:
     void mainWindowBackAsItWas();
     void focusShowsFromTheStart_data();
     void focusShowsFromTheStart();
-    void saveDialogStartsWhereTheLastOrderWent();
 
 private:
     // Opens the order window for a right-eye lens and runs `act` in it; the
@@ -339,48 +337,6 @@ void OrderWindowQtTest::focusShowsFromTheStart()
     });
     QCOMPARE(focused, to);
     QVERIFY2(marks >= 20, qPrintable(QStringLiteral("%1 pixels show the focus").arg(marks)));
-}
-
-void OrderWindowQtTest::saveDialogStartsWhereTheLastOrderWent()
-{
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QTemporaryDir scratch;
-    const QString elsewhere = QDir(scratch.filePath(QStringLiteral("clinic/orders"))).absolutePath();
-    QVERIFY(QDir().mkpath(elsewhere));
-    QStringList offered;
-    // Saves the order into `file`, or cancels the dialog when it is empty.
-    auto saveOrder = [&](const QString& file) {
-        InOrderWindow([&](QWidget* f) {
-            calc_->driver.Then([&offered, file](QWidget* modal) {
-                auto* dialog = qobject_cast<QFileDialog*>(modal);
-                if (dialog == nullptr)
-                    return false;
-                offered << dialog->directory().absolutePath();
-                if (file.isEmpty()) {
-                    QTest::keyClick(dialog, Qt::Key_Escape);
-                    return true;
-                }
-                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                name->setText(file);
-                QTest::keyClick(name, Qt::Key_Return);
-                return true;
-            });
-            QTest::mouseClick(f->findChild<QWidget*>(QStringLiteral("cmdSavePdf")), Qt::LeftButton);
-        });
-    };
-    saveOrder(elsewhere + QStringLiteral("/first.pdf"));
-    saveOrder(QString());
-    saveOrder(QString());
-    // A new run starts afresh.
-    cleanup();
-    init();
-    saveOrder(QString());
-    QVERIFY(QFileInfo::exists(elsewhere + QStringLiteral("/first.pdf")));
-    QCOMPARE(offered.size(), 4);
-    QVERIFY(offered[0] != elsewhere);
-    QCOMPARE(offered[1], elsewhere);
-    QCOMPARE(offered[2], elsewhere);
-    QCOMPARE(offered[3], offered[0]);
 }
 
 QTEST_MAIN(OrderWindowQtTest)
