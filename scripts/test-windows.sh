@@ -22,8 +22,6 @@ if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
-qt=$(bash scripts/build-qt-windows.sh | tail -n 1)
-
 # GoogleTest for Windows, from the sources Debian ships, into a prefix of
 # its own.
 gtest="$out/googletest"
@@ -35,6 +33,19 @@ if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
   cmake --build "$out/googletest-build" -j2
   cmake --install "$out/googletest-build" >/dev/null
 fi
+
+# The Wine prefix: created on the first start (a minute or so), reused
+# later. Its server is ended when we are done, so no process outlives the
+# run.
+wine_prefix "$out/wine"
+private_runtime
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  DISPLAY= "$wine" wineboot --init </dev/null >/dev/null 2>&1 || true
+fi
+
+# Qt for Windows last: in a whole test run it may still be building in the
+# background, and what comes before needs none of it.
+qt=$(bash scripts/build-qt-windows.sh | tail -n 1)
 
 # The program, its installer and every suite that does not need CUPS. Qt's
 # toolchain file wraps ours.
@@ -55,15 +66,6 @@ for exe in "$build"/tests/*.exe; do
   file "$exe" | grep -q 'PE32+ executable (console)' || { file "$exe"; echo "$exe is not a Windows console program" >&2; exit 1; }
 done
 file "$build/corvane.exe" | grep -q 'PE32+ executable (GUI)' || { file "$build/corvane.exe"; exit 1; }
-
-# The Wine prefix: created on the first start (a minute or so), reused
-# later. Its server is ended when we are done, so no process outlives the
-# run.
-wine_prefix "$out/wine"
-private_runtime
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  DISPLAY= "$wine" wineboot --init </dev/null >/dev/null 2>&1 || true
-fi
 
 # The GoogleTest suites, the engine's (whose number services differ between
 # C runtimes) and the core's. Every test runs, and as many as on Linux when

@@ -73,7 +73,10 @@ stage_static() {
   bash scripts/check.sh build
 }
 stage_sanitize() {
-  bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_SANITIZE=ON -DCORVANE_QT=OFF
+  # -Og with line tables: the reports still name the file and line, and it
+  # compiles in about a third of the time of -O2 -g.
+  bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-Og -g1" \
+    -DCORVANE_SANITIZE=ON -DCORVANE_QT=OFF
   (cd build-sanitize && ctest_run)
 }
 stage_fuzz() { bash scripts/fuzz.sh 60; }
